@@ -1,0 +1,50 @@
+#pragma once
+// A control that paints itself into a persistent backing image. Repaint() runs the paint
+// routine on the image at once; paintEvent only copies the image to the screen and draws the
+// system caret over it, so pixel reads of the image never see the caret. Drawing between
+// paints (partial redraws, pixel copies while scrolling) goes straight into the image.
+#include "platform/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+class TCanvasControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCanvasControl(QWidget* parent = nullptr);
+
+    TCanvas& Canvas() { return FCanvas; }
+    const QImage& BackingImage() const { return Image; }
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+    TRect ClientRect() const { return {0, 0, width(), height()}; }
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor c); // repaints when the value changes
+
+    // Runs Paint() on the backing image now and shows the result.
+    void Repaint();
+    // Asks for a Paint() at the next screen update.
+    void Invalidate();
+    // Shows what was drawn into the backing image since the last screen update.
+    void Flush(const TRect& r);
+    void Flush() { update(); }
+
+    // Whether the client pixel (x, y) is on screen and not covered by another window.
+    bool IsClientPixelVisible(int x, int y) const;
+
+protected:
+    // The control's own paint routine, drawing the whole client area into Canvas().
+    virtual void Paint() = 0;
+
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void EnsureImageSize();
+
+    QImage Image;
+    TCanvas FCanvas;
+    TColor FColor = clBtnFace;
+    bool NeedsPaint = true;
+};

@@ -1,0 +1,179 @@
+#include "platform/Files.h"
+
+#include "platform/Win1252.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+long long gFailAfterBytes = -1;
+
+std::string SystemErrorText(int err) { return std::strerror(err); }
+
+bool EndsWithNoCase(const std::string& name, const std::string& ext)
+{
+    if (name.size() < ext.size()) return false;
+    return AnsiSameText(name.substr(name.size() - ext.size()), ext);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && folder.back() != '/') return folder + "/" + name;
+    return folder + name;
+}
+
+// Directory entries of a folder in directory order, as raw names.
+std::vector<std::string> RawEntries(const std::string& folder)
+{
+    std::vector<std::string> out;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return out;
+    while (dirent* e = readdir(dir)) out.emplace_back(e->d_name);
+    closedir(dir);
+    return out;
+}
+
+bool IsValidUtf8(const std::string& s)
+{
+    const QByteArray bytes = QByteArray::fromStdString(s);
+    const QString text = QString::fromUtf8(bytes);
+    return text.toUtf8() == bytes;
+}
+} // namespace
+
+std::string ExecutableFolder()
+{
+    std::string dir = QCoreApplication::applicationDirPath().toStdString();
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string FileNameToAnsi(const std::string& nativeName)
+{
+    if (IsValidUtf8(nativeName)) {
+        std::string ansi;
+        if (FromQStringExact(QString::fromUtf8(QByteArray::fromStdString(nativeName)), ansi)) return ansi;
+    }
+    return nativeName;
+}
+
+std::string AnsiToFileName(const std::string& ansiName) { return ToQString(ansiName).toUtf8().toStdString(); }
+
+std::vector<std::string> FindFiles(const std::string& folder, const std::string& extension)
+{
+    std::vector<std::string> names;
+    for (const std::string& raw : RawEntries(folder)) {
+        if (raw.empty() || raw[0] == '.') continue;
+        const std::string ansi = FileNameToAnsi(raw);
+        if (!EndsWithNoCase(ansi, extension)) continue;
+        struct stat st {};
+        if (stat(JoinPath(folder, raw).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        names.push_back(ansi);
+    }
+    return names;
+}
+
+std::string ResolveInFolder(const std::string& folder, const std::string& ansiName)
+{
+    if (ansiName.find_first_of(std::string("/\\\0", 3)) != std::string::npos) return {};
+    std::string caseMatch;
+    for (const std::string& raw : RawEntries(folder)) {
+        const std::string ansi = FileNameToAnsi(raw);
+        if (ansi == ansiName) return JoinPath(folder, raw);
+        if (caseMatch.empty() && AnsiSameText(ansi, ansiName)) caseMatch = raw;
+    }
+    if (!caseMatch.empty()) return JoinPath(folder, caseMatch);
+    return JoinPath(folder, AnsiToFileName(ansiName));
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool DeleteFileAt(const std::string& path) { return !path.empty() && FileExists(path) && unlink(path.c_str()) == 0; }
+
+std::string ReadWholeFile(const std::string& path)
+{
+    if (path.empty()) throw EFOpenError("Cannot open file. The file name is not valid.");
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(errno));
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(EISDIR));
+    }
+    std::string bytes;
+    bytes.resize(size_t(st.st_size));
+    size_t done = 0;
+    while (true) {
+        if (done == bytes.size()) bytes.resize(bytes.size() + 65536);
+        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            close(fd);
+            throw EFOpenError("Cannot read file \"" + path + "\". " + SystemErrorText(err));
+        }
+        if (n == 0) break;
+        done += size_t(n);
+    }
+    close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+void WriteFileAtomic(const std::string& path, const std::string& bytes)
+{
+    auto fail = [&](int err) {
+        throw EFCreateError("Cannot create file \"" + path + "\". " + SystemErrorText(err));
+    };
+    if (path.empty()) fail(EINVAL);
+    if (DirectoryExists(path)) fail(EISDIR);
+    const size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
+    std::string tmpl = JoinPath(dir, ".lexidrill-XXXXXX");
+    const int fd = mkstemp(tmpl.data());
+    if (fd < 0) fail(errno);
+    struct stat old {};
+    const bool existed = stat(path.c_str(), &old) == 0;
+    fchmod(fd, existed ? (old.st_mode & 07777) : 0644);
+    size_t limit = bytes.size();
+    const bool injected = gFailAfterBytes >= 0 && size_t(gFailAfterBytes) < bytes.size();
+    if (injected) limit = size_t(gFailAfterBytes);
+    size_t done = 0;
+    int err = 0;
+    while (done < limit) {
+        const ssize_t n = write(fd, bytes.data() + done, limit - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            break;
+        }
+        done += size_t(n);
+    }
+    if (!err && injected) err = ENOSPC;
+    if (!err && fsync(fd) != 0) err = errno;
+    if (close(fd) != 0 && !err) err = errno;
+    if (!err && rename(tmpl.c_str(), path.c_str()) != 0) err = errno;
+    if (err) {
+        unlink(tmpl.c_str());
+        fail(err);
+    }
+}
+
+void SetWriteFailureAfterBytes(long long bytes) { gFailAfterBytes = bytes; }

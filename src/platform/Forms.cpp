@@ -1,0 +1,167 @@
+#include "platform/Forms.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+TForm::TForm(QWidget* owner) : QDialog(owner)
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int TForm::ShowModal()
+{
+    FModalResult = mrNone;
+    setModal(true);
+    exec();
+    return FModalResult == mrNone ? int(mrCancel) : FModalResult;
+}
+
+void TForm::SetModalResult(int result)
+{
+    FModalResult = result;
+    if (result != mrNone && isVisible()) {
+        if (isModal())
+            QDialog::done(result);
+        else
+            close();
+    }
+}
+
+void TForm::done(int r)
+{
+    if (FModalResult == mrNone) FModalResult = (r == QDialog::Accepted) ? int(mrOk) : int(mrCancel);
+    QDialog::done(r);
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    if (FFixed)
+        setFixedSize(width, height);
+    else
+        resize(width, height);
+}
+
+void TForm::SetFixedFrame(bool fixed)
+{
+    FFixed = fixed;
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, !fixed);
+    if (fixed) setFixedSize(size());
+    else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+QRect TForm::ScreenRect() const
+{
+    QScreen* s = screen();
+    if (!s) s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+void TForm::CenterOnScreen()
+{
+    const QRect screenRect = ScreenRect();
+    const QSize frame = frameGeometry().size().isValid() && isVisible() ? frameGeometry().size() : size();
+    move(screenRect.x() + screenRect.width() / 2 - frame.width() / 2,
+         screenRect.y() + screenRect.height() / 2 - frame.height() / 2);
+}
+
+void TForm::SetDefaultButton(QPushButton* b)
+{
+    FDefault = b;
+    if (b) b->setDefault(true);
+}
+
+void TForm::SetCancelButton(QAbstractButton* b) { FCancel = b; }
+
+void TForm::SetButtonResult(QAbstractButton* b, int result)
+{
+    connect(b, &QAbstractButton::clicked, this, [this, result] { SetModalResult(result); });
+}
+
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        if (FCancel && FCancel->isEnabled() && FCancel->isVisible()) FCancel->click();
+        e->accept();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        // A focused button takes Enter itself; elsewhere Enter presses the default button.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (focused && focused->isEnabled()) focused->click();
+        else if (FDefault && FDefault->isEnabled() && FDefault->isVisible()) FDefault->click();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TForm::reject()
+{
+    // Esc reaches us through keyPressEvent; what remains is the window being closed.
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+    QDialog::reject();
+}
+
+void TForm::closeEvent(QCloseEvent* e)
+{
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+    QDialog::closeEvent(e);
+}
+
+void Place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(left, top, width, height); }
+
+namespace {
+class AnchorKeeper : public QObject {
+public:
+    AnchorKeeper(QWidget* w, TAnchors anchors) : QObject(w), W(w), Anchors(anchors)
+    {
+        Capture();
+        w->parentWidget()->installEventFilter(this);
+    }
+    void Capture()
+    {
+        const QWidget* p = W->parentWidget();
+        const QRect g = W->geometry();
+        Left = g.x();
+        Top = g.y();
+        RightGap = p->width() - (g.x() + g.width());
+        BottomGap = p->height() - (g.y() + g.height());
+        Width = g.width();
+        Height = g.height();
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == W->parentWidget() && e->type() == QEvent::Resize) Apply();
+        return false;
+    }
+    void Apply()
+    {
+        const QWidget* p = W->parentWidget();
+        int x = Left, w = Width, y = Top, h = Height;
+        if ((Anchors & akRight) && (Anchors & akLeft)) w = p->width() - RightGap - Left;
+        else if (Anchors & akRight) x = p->width() - RightGap - Width;
+        if ((Anchors & akBottom) && (Anchors & akTop)) h = p->height() - BottomGap - Top;
+        else if (Anchors & akBottom) y = p->height() - BottomGap - Height;
+        W->setGeometry(x, y, std::max(0, w), std::max(0, h));
+    }
+    QWidget* W;
+    TAnchors Anchors;
+    int Left = 0, Top = 0, RightGap = 0, BottomGap = 0, Width = 0, Height = 0;
+};
+} // namespace
+
+void SetAnchors(QWidget* w, TAnchors anchors)
+{
+    if (!w->parentWidget()) return;
+    for (QObject* child : w->children())
+        if (auto* keeper = dynamic_cast<AnchorKeeper*>(child)) delete keeper;
+    new AnchorKeeper(w, anchors);
+}

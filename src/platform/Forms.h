@@ -1,0 +1,57 @@
+#pragma once
+// Windows and dialogs with the classic form behaviour: modal results, a default button that
+// Enter presses and a cancel button that Esc presses, client sizes and positions in pixels,
+// centring, fixed frames, and controls anchored to the edges of their parent.
+#include "platform/Geometry.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QAbstractButton;
+class QPushButton;
+
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+enum TAnchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = unsigned;
+
+class TForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* owner = nullptr);
+
+    // Shows the form modally and returns its modal result (Cancel for the close box).
+    int ShowModal();
+    int ModalResult() const { return FModalResult; }
+    // A non-zero result closes a modal form, as on Windows.
+    void SetModalResult(int result);
+
+    void SetClientSize(int width, int height);
+    void SetFixedFrame(bool fixed); // no resizing, no minimise or maximise
+    void CenterOnScreen();
+    // The screen the form is on (its centre), or the primary one.
+    QRect ScreenRect() const;
+
+    void SetDefaultButton(QPushButton* b);
+    void SetCancelButton(QAbstractButton* b);
+    // Clicking `b` closes the modal form with `result`.
+    void SetButtonResult(QAbstractButton* b, int result);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+    void done(int r) override;
+
+private:
+    int FModalResult = mrNone;
+    bool FFixed = false;
+    QPointer<QPushButton> FDefault;
+    QPointer<QAbstractButton> FCancel;
+};
+
+// Places a control by left, top, width and height within its parent.
+void Place(QWidget* w, int left, int top, int width, int height);
+// Keeps `w` at its current distances to the parent's edges named in `anchors`: anchored to
+// left and right it stretches, to right only it moves, and likewise vertically.
+void SetAnchors(QWidget* w, TAnchors anchors);

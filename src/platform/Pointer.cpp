@@ -1,0 +1,81 @@
+#include "platform/Pointer.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <map>
+
+namespace {
+std::optional<TRect> gClip;
+std::map<int, QCursor>& Cursors()
+{
+    static std::map<int, QCursor> table;
+    return table;
+}
+
+// Clamps the pointer while a confinement lasts.
+class ClipFilter : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (gClip && e->type() == QEvent::MouseMove) {
+            const QPoint p = QCursor::pos();
+            const int x = std::clamp(p.x(), gClip->Left, gClip->Right - 1);
+            const int y = std::clamp(p.y(), gClip->Top, gClip->Bottom - 1);
+            if (x != p.x() || y != p.y()) QCursor::setPos(x, y);
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+} // namespace
+
+TPoint GetCursorPos() { return FromQPoint(QCursor::pos()); }
+void SetCursorPos(int x, int y) { QCursor::setPos(x, y); }
+
+void ClipCursor(const TRect& r)
+{
+    static ClipFilter* filter = [] {
+        auto* f = new ClipFilter;
+        f->setParent(qApp);
+        qApp->installEventFilter(f);
+        return f;
+    }();
+    (void)filter;
+    gClip = r;
+}
+
+void ReleaseCursorClip() { gClip.reset(); }
+std::optional<TRect> GetClipCursor() { return gClip; }
+
+QCursor LoadResourceCursor(const std::string& name)
+{
+    // Each cursor is an image with its hot spot in the file name's companion table.
+    struct Entry {
+        const char* Name;
+        const char* File;
+        int HotX, HotY;
+    };
+    static const Entry entries[] = {
+        {"Drag", ":/cursors/drag.png", 1, 1},
+        {"CopyDrag", ":/cursors/copydrag.png", 1, 1},
+        {"NOArrow", ":/cursors/noarrow.png", 20, 5},
+    };
+    for (const Entry& e : entries) {
+        if (name == e.Name) {
+            const QPixmap pix(QString::fromLatin1(e.File));
+            if (pix.isNull()) return QCursor(Qt::ArrowCursor);
+            return QCursor(pix, e.HotX, e.HotY);
+        }
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
+void SetCustomCursor(int index, const QCursor& cursor) { Cursors()[index] = cursor; }
+
+QCursor CustomCursor(int index)
+{
+    auto it = Cursors().find(index);
+    return it == Cursors().end() ? QCursor(Qt::ArrowCursor) : it->second;
+}
+
+int WheelScrollLines() { return QApplication::wheelScrollLines(); }

@@ -1,0 +1,47 @@
+#include "ModalHelper.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <memory>
+
+void WhenModal(std::function<void(QWidget*)> action, int timeoutMs)
+{
+    auto* timer = new QTimer(qApp);
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    QWidget* before = QApplication::activeModalWidget();
+    QObject::connect(timer, &QTimer::timeout, [timer, action, elapsed, timeoutMs, before] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != before && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        } else if (elapsed->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+void ClickButton(QWidget* dialog, const QString& name)
+{
+    for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+        if (b->objectName() == name || b->text() == name) {
+            b->click();
+            return;
+        }
+    }
+}
+
+QWidget* WaitForModal(int timeoutMs, QWidget* except)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        QWidget* m = QApplication::activeModalWidget();
+        if (m && m != except && m->isVisible()) return m;
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
