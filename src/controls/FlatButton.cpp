@@ -1,0 +1,204 @@
+#include "controls/FlatButton.h"
+
+#include "platform/Win1252.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+TFont FontOf(const QFont& f)
+{
+    TFont t;
+    t.Name = f.family().toStdString();
+    t.Height = f.pixelSize() > 0 ? f.pixelSize() : int(f.pointSizeF() * 96.0 / 72.0 + 0.5);
+    t.Style = (f.bold() ? fsBold : 0u) | (f.italic() ? fsItalic : 0u) | (f.underline() ? fsUnderline : 0u) |
+              (f.strikeOut() ? fsStrikeOut : 0u);
+    return t;
+}
+} // namespace
+
+TFlatButton::TFlatButton(QWidget* parent) : TCanvasControl(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    TakeParentColor();
+    TakeParentFont();
+}
+
+TColor TFlatButton::ContrastColor(TColor fill)
+{
+    const int brightness = (GetRValue(fill) + GetGValue(fill) + GetBValue(fill)) / 3;
+    return brightness >= 128 ? clBlack : clWhite;
+}
+
+void TFlatButton::SetCaption(const std::string& caption)
+{
+    if (caption == FCaption) return;
+    FCaption = caption;
+    setWindowTitle(ToQString(caption));
+    setAccessibleName(ToQString(caption));
+    Repaint();
+}
+
+void TFlatButton::SetDown(bool down)
+{
+    if (down == FDown) return;
+    FDown = down;
+    Repaint();
+}
+
+void TFlatButton::SetColor(TColor c)
+{
+    FParentColor = false;
+    TCanvasControl::SetColor(c);
+}
+
+void TFlatButton::SetParentColor(bool on)
+{
+    FParentColor = on;
+    if (on) TakeParentColor();
+}
+
+void TFlatButton::TakeParentColor()
+{
+    if (!FParentColor || !parentWidget()) return;
+    TCanvasControl::SetColor(FromQColor(parentWidget()->palette().color(QPalette::Window)));
+}
+
+void TFlatButton::SetFont(const TFont& font)
+{
+    FParentFont = false;
+    if (font == FFont) return;
+    FFont = font;
+    Repaint();
+}
+
+void TFlatButton::SetParentFont(bool on)
+{
+    FParentFont = on;
+    if (on) TakeParentFont();
+}
+
+void TFlatButton::TakeParentFont()
+{
+    if (!FParentFont) return;
+    const TFont f = FontOf(parentWidget() ? parentWidget()->font() : font());
+    if (f == FFont) return;
+    FFont = f;
+    Repaint();
+}
+
+void TFlatButton::SetTabStop(bool on)
+{
+    FTabStop = on;
+    // The mouse focuses the button only through ClickFocus, so Qt's own click focus stays off.
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TFlatButton::SetHint(const std::string& hint) { setToolTip(ToQString(hint)); }
+
+void TFlatButton::Paint()
+{
+    TCanvas& c = Canvas();
+    const int w = width(), h = height();
+    const bool focused = hasFocus();
+    const TColor fill = FDown ? DownColor : focused ? FocusedColor : Color();
+    const TColor contrast = ContrastColor(fill);
+
+    c.Brush.Color = fill;
+    c.Brush.Style = bsSolid;
+    c.Pen.Color = contrast;
+    c.Pen.Mode = pmCopy;
+    c.Pen.Width = 1;
+    c.Pen.Style = psSolid;
+    c.Rectangle(0, 0, w, h);
+
+    c.Font = FFont;
+    c.Font.Color = contrast;
+    const int tw = c.TextWidth(FCaption), th = c.TextHeight(FCaption);
+    c.TextOut(w / 2 - tw / 2, h / 2 - th / 2, FCaption);
+
+    if (focused) c.DrawFocusRect(Rect(4, 4, w - 5, h - 5));
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent* e)
+{
+    TCanvasControl::keyPressEvent(e);
+    if (OnKeyDown) OnKeyDown(this, e);
+    const int key = e->key();
+    // Every press counts, auto-repeats included; the key still travels on as usual.
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && OnClick) OnClick(this);
+    if (OnKeyPress && !e->text().isEmpty()) OnKeyPress(this, e);
+}
+
+void TFlatButton::keyReleaseEvent(QKeyEvent* e)
+{
+    TCanvasControl::keyReleaseEvent(e);
+    if (OnKeyUp) OnKeyUp(this, e);
+}
+
+void TFlatButton::MouseDownHandling(QMouseEvent* e)
+{
+    e->accept();
+    if (OnMouseDown) OnMouseDown(this, e);
+    TakeFocusOnClick();
+}
+
+void TFlatButton::TakeFocusOnClick()
+{
+    QWidget* form = window();
+    if (FClickFocus && isVisible() && isEnabled() && form->isVisible() && form->isEnabled())
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TFlatButton::mousePressEvent(QMouseEvent* e)
+{
+    MouseDownHandling(e);
+    if (e->button() == Qt::LeftButton) FClickPending = true;
+}
+
+void TFlatButton::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Qt delivers the second press of a double-click as a press and then this event; that
+    // press is no click of its own, so a quick double-click on a toggle toggles it once.
+    e->accept();
+    TakeFocusOnClick();
+    if (e->button() == Qt::LeftButton) FClickPending = false;
+}
+
+void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() == Qt::LeftButton && FClickPending) {
+        FClickPending = false;
+        if (rect().contains(e->position().toPoint()) && OnClick) OnClick(this);
+    }
+    if (OnMouseUp) OnMouseUp(this, e);
+}
+
+void TFlatButton::focusInEvent(QFocusEvent* e)
+{
+    TCanvasControl::focusInEvent(e);
+    if (OnEnter) OnEnter(this);
+    Repaint();
+}
+
+void TFlatButton::focusOutEvent(QFocusEvent* e)
+{
+    TCanvasControl::focusOutEvent(e);
+    if (OnExit) OnExit(this);
+    Repaint();
+}
+
+void TFlatButton::changeEvent(QEvent* e)
+{
+    TCanvasControl::changeEvent(e);
+    switch (e->type()) {
+    case QEvent::ParentChange:
+        TakeParentColor();
+        TakeParentFont();
+        break;
+    case QEvent::PaletteChange: TakeParentColor(); break;
+    case QEvent::FontChange: TakeParentFont(); break;
+    default: break;
+    }
+}
