@@ -1,0 +1,22 @@
+#pragma once
+// The two tables of automatic entity encoding: accented letters and symbols of Windows-1252,
+// each paired by position with its XHTML entity. Letters are found without regard to case;
+// symbols only as themselves.
+#include <optional>
+#include <string>
+#include <vector>
+
+class TEntityTables {
+public:
+    // Fills the four lists by splitting their stored strings at the spaces.
+    TEntityTables();
+
+    // The entity typing `c` inserts, or nothing when `c` is in neither table. A lower-case
+    // letter gets the lower-cased entity of its row ("&aring;" for "å").
+    std::optional<std::string> EntityFor(char c) const;
+
+    std::vector<std::string> LetterChars;
+    std::vector<std::string> LetterEntities;
+    std::vector<std::string> SymbolChars;
+    std::vector<std::string> SymbolEntities;
+};
