@@ -158,10 +158,9 @@ void TFlatButton::mousePressEvent(QMouseEvent* e)
 
 void TFlatButton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // Qt delivers the second press of a double-click as a press and then this event; that
-    // press is no click of its own, so a quick double-click on a toggle toggles it once.
-    e->accept();
-    TakeFocusOnClick();
+    // The second press of a double-click arrives as this event alone. It is a press like any
+    // other but starts no click, so a quick double-click on a toggle toggles it once.
+    MouseDownHandling(e);
     if (e->button() == Qt::LeftButton) FClickPending = false;
 }
 
