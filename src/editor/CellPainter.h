@@ -1,0 +1,33 @@
+#pragma once
+// Draws single characters the way TCanvas::TextOut does with a solid brush (the character's
+// advance box filled with the brush colour, the glyph over it in the font colour), from
+// images rendered once per character, font and background. Painting a screen full of cells
+// then costs one row copy per pixel row of each cell instead of a text layout per character,
+// and a cell drawn alone looks exactly like the same cell drawn as part of a whole repaint.
+#include "platform/Canvas.h"
+
+#include <QImage>
+#include <array>
+#include <memory>
+#include <vector>
+
+class TCellPainter {
+public:
+    // `ch` at (x, y) on `canvas`, with the canvas's font and brush colour.
+    void TextOut(TCanvas& canvas, int x, int y, unsigned char ch);
+    // Forgets every rendered glyph (system colours may have changed).
+    void Clear();
+
+private:
+    struct TGlyphs {
+        TFont Font;
+        TColor Background = 0;
+        std::array<QImage, 256> Images;
+        std::array<bool, 256> Made{};
+    };
+    TGlyphs& GlyphsFor(const TFont& font, TColor background);
+    const QImage& Glyph(TGlyphs& g, unsigned char ch);
+
+    std::vector<std::unique_ptr<TGlyphs>> Sets;
+    TGlyphs* Last = nullptr;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// Per-character colour and style for the editor's painting. The base answers the editor
+// font's own colour and style; a descendant overrides GetCharFormat.
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+
+#include <stdexcept>
+
+class TTextEditorEx;
+
+struct TCharFormat {
+    TColor Color = clWindowText;
+    TFontStyles Style = 0;
+    friend bool operator==(const TCharFormat&, const TCharFormat&) = default;
+};
+
+class EFormattingProcessorError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TFormattingProcessor {
+public:
+    virtual ~TFormattingProcessor() = default;
+
+    TTextEditorEx* TextEditorEx() const { return FTextEditorEx; }
+    void SetTextEditorEx(TTextEditorEx* editor) { FTextEditorEx = editor; }
+
+    // `appendedAtLineEnd` is the editor's one-shot flag: the character was just typed at the
+    // end of its line. Throws EFormattingProcessorError when no editor is set.
+    virtual TCharFormat GetCharFormat(char ch, TPoint pos, bool appendedAtLineEnd);
+
+    // Windows-1252 text of the error raised without an editor.
+    static const char* const NoEditorMessage;
+
+private:
+    TTextEditorEx* FTextEditorEx = nullptr;
+};

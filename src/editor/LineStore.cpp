@@ -1,0 +1,345 @@
+#include "editor/LineStore.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+[[noreturn]] void IndexError(int index)
+{
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+}
+} // namespace
+
+int TLineChunk::LongestLine() const
+{
+    if (MaxLength < 0) {
+        size_t m = 0;
+        for (const std::string& l : Lines) m = std::max(m, l.size());
+        MaxLength = int(m);
+    }
+    return MaxLength;
+}
+
+// ---- snapshot ----
+
+const std::string& TLineSnapshot::operator[](int index) const
+{
+    if (index < 0 || index >= FCount) IndexError(index);
+    const auto it = std::upper_bound(Starts.begin(), Starts.end(), index);
+    const int chunk = int(it - Starts.begin()) - 1;
+    return Chunks[chunk]->Lines[index - Starts[chunk]];
+}
+
+std::string TLineSnapshot::Text() const
+{
+    size_t total = 0;
+    for (const auto& c : Chunks)
+        for (const std::string& l : c->Lines) total += l.size() + 2;
+    std::string out;
+    out.reserve(total);
+    for (const auto& c : Chunks)
+        for (const std::string& l : c->Lines) {
+            out += l;
+            out += "\r\n";
+        }
+    return out;
+}
+
+std::vector<std::string> TLineSnapshot::ToVector() const
+{
+    std::vector<std::string> out;
+    out.reserve(FCount);
+    for (const auto& c : Chunks) out.insert(out.end(), c->Lines.begin(), c->Lines.end());
+    return out;
+}
+
+// ---- store ----
+
+TLineStore::TLineStore() { BuildFrom({std::string()}); }
+
+TLineStore::~TLineStore() = default;
+
+TLineStore::TLocation TLineStore::Locate(int index) const
+{
+    const auto it = std::upper_bound(Starts.begin(), Starts.end(), index);
+    const int chunk = int(it - Starts.begin()) - 1;
+    return {chunk, index - Starts[chunk]};
+}
+
+const std::string& TLineStore::Get(int index) const
+{
+    if (index < 0 || index >= FCount) IndexError(index);
+    const TLocation at = Locate(index);
+    return Chunks[at.Chunk]->Lines[at.Offset];
+}
+
+TLineChunk& TLineStore::Writable(int chunk)
+{
+    std::shared_ptr<TLineChunk>& c = Chunks[chunk];
+    if (c.use_count() > 1) c = std::make_shared<TLineChunk>(*c);
+    c->MaxLength = -1;
+    return *c;
+}
+
+void TLineStore::Reindex(int fromChunk)
+{
+    Starts.resize(Chunks.size());
+    int start = fromChunk > 0 ? Starts[fromChunk - 1] + int(Chunks[fromChunk - 1]->Lines.size()) : 0;
+    for (size_t k = size_t(std::max(fromChunk, 0)); k < Chunks.size(); ++k) {
+        Starts[k] = start;
+        start += int(Chunks[k]->Lines.size());
+    }
+    FCount = start;
+}
+
+void TLineStore::SplitIfLarge(int chunk)
+{
+    TLineChunk& c = *Chunks[chunk];
+    if (int(c.Lines.size()) < 2 * ChunkLines) return;
+    auto tail = std::make_shared<TLineChunk>();
+    const auto mid = c.Lines.begin() + c.Lines.size() / 2;
+    tail->Lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.Lines.end()));
+    c.Lines.erase(mid, c.Lines.end());
+    c.MaxLength = -1;
+    Chunks.insert(Chunks.begin() + chunk + 1, std::move(tail));
+}
+
+void TLineStore::BuildFrom(std::vector<std::string>&& lines)
+{
+    if (lines.empty()) lines.emplace_back();
+    Chunks.clear();
+    for (size_t i = 0; i < lines.size(); i += ChunkLines) {
+        auto c = std::make_shared<TLineChunk>();
+        const size_t end = std::min(lines.size(), i + ChunkLines);
+        c->Lines.assign(std::make_move_iterator(lines.begin() + i), std::make_move_iterator(lines.begin() + end));
+        Chunks.push_back(std::move(c));
+    }
+    Reindex(0);
+}
+
+void TLineStore::Changed()
+{
+    if (UpdateCount > 0) {
+        PendingChange = true;
+        return;
+    }
+    if (OnChange) OnChange(this);
+}
+
+void TLineStore::BeginUpdate() { ++UpdateCount; }
+
+void TLineStore::EndUpdate()
+{
+    if (UpdateCount == 0) return;
+    if (--UpdateCount == 0 && PendingChange) {
+        PendingChange = false;
+        Changed();
+    }
+}
+
+void TLineStore::Set(int index, std::string line)
+{
+    if (index < 0 || index >= FCount) IndexError(index);
+    const TLocation at = Locate(index);
+    Writable(at.Chunk).Lines[at.Offset] = std::move(line);
+    Changed();
+}
+
+void TLineStore::Insert(int index, std::string line)
+{
+    if (index < 0 || index > FCount) IndexError(index);
+    // Appending goes to the end of the last chunk.
+    const TLocation at = index == FCount ? TLocation{int(Chunks.size()) - 1, int(Chunks.back()->Lines.size())}
+                                         : Locate(index);
+    TLineChunk& c = Writable(at.Chunk);
+    c.Lines.insert(c.Lines.begin() + at.Offset, std::move(line));
+    SplitIfLarge(at.Chunk);
+    Reindex(at.Chunk);
+    Changed();
+}
+
+void TLineStore::Delete(int index)
+{
+    if (index < 0 || index >= FCount) IndexError(index);
+    if (FCount == 1) {
+        BuildFrom({std::string()});
+        Changed();
+        return;
+    }
+    const TLocation at = Locate(index);
+    TLineChunk& c = Writable(at.Chunk);
+    c.Lines.erase(c.Lines.begin() + at.Offset);
+    if (c.Lines.empty()) Chunks.erase(Chunks.begin() + at.Chunk);
+    Reindex(std::max(at.Chunk - 1, 0));
+    Changed();
+}
+
+void TLineStore::InsertLines(int index, std::vector<std::string> lines)
+{
+    if (index < 0 || index > FCount) IndexError(index);
+    if (lines.empty()) return;
+    if (lines.size() <= size_t(ChunkLines)) {
+        const TLocation at = index == FCount
+                                 ? TLocation{int(Chunks.size()) - 1, int(Chunks.back()->Lines.size())}
+                                 : Locate(index);
+        TLineChunk& c = Writable(at.Chunk);
+        c.Lines.insert(c.Lines.begin() + at.Offset, std::make_move_iterator(lines.begin()),
+                       std::make_move_iterator(lines.end()));
+        while (int(Chunks[at.Chunk]->Lines.size()) >= 2 * ChunkLines) SplitIfLarge(at.Chunk);
+        Reindex(at.Chunk);
+    } else {
+        // A large insertion: split the chunk at the point and put whole new chunks between.
+        int chunk = int(Chunks.size());
+        if (index < FCount) {
+            const TLocation at = Locate(index);
+            chunk = at.Chunk;
+            if (at.Offset > 0) {
+                TLineChunk& c = Writable(at.Chunk);
+                auto tail = std::make_shared<TLineChunk>();
+                tail->Lines.assign(std::make_move_iterator(c.Lines.begin() + at.Offset),
+                                   std::make_move_iterator(c.Lines.end()));
+                c.Lines.erase(c.Lines.begin() + at.Offset, c.Lines.end());
+                Chunks.insert(Chunks.begin() + at.Chunk + 1, std::move(tail));
+                chunk = at.Chunk + 1;
+            }
+        }
+        std::vector<std::shared_ptr<TLineChunk>> fresh;
+        for (size_t i = 0; i < lines.size(); i += ChunkLines) {
+            auto c = std::make_shared<TLineChunk>();
+            const size_t end = std::min(lines.size(), i + ChunkLines);
+            c->Lines.assign(std::make_move_iterator(lines.begin() + i), std::make_move_iterator(lines.begin() + end));
+            fresh.push_back(std::move(c));
+        }
+        Chunks.insert(Chunks.begin() + chunk, fresh.begin(), fresh.end());
+        Reindex(std::max(chunk - 1, 0));
+    }
+    Changed();
+}
+
+void TLineStore::DeleteRange(int first, int count)
+{
+    if (count <= 0) return;
+    if (first < 0 || first >= FCount) IndexError(first);
+    if (first + count > FCount) IndexError(first + count - 1);
+    if (count == FCount) {
+        BuildFrom({std::string()});
+        Changed();
+        return;
+    }
+    int remaining = count;
+    TLocation at = Locate(first);
+    int chunk = at.Chunk;
+    int offset = at.Offset;
+    while (remaining > 0) {
+        const int size = int(Chunks[chunk]->Lines.size());
+        const int take = std::min(remaining, size - offset);
+        if (offset == 0 && take == size) {
+            Chunks.erase(Chunks.begin() + chunk); // a whole chunk goes without being copied
+        } else {
+            TLineChunk& c = Writable(chunk);
+            c.Lines.erase(c.Lines.begin() + offset, c.Lines.begin() + offset + take);
+            ++chunk;
+        }
+        offset = 0;
+        remaining -= take;
+    }
+    Reindex(std::max(at.Chunk - 1, 0));
+    Changed();
+}
+
+void TLineStore::Clear()
+{
+    BuildFrom({std::string()});
+    Changed();
+}
+
+void TLineStore::Assign(std::vector<std::string> lines)
+{
+    BuildFrom(std::move(lines));
+    Changed();
+}
+
+std::string TLineStore::Text() const
+{
+    size_t total = 0;
+    for (const auto& c : Chunks)
+        for (const std::string& l : c->Lines) total += l.size() + 2;
+    std::string out;
+    out.reserve(total);
+    for (const auto& c : Chunks)
+        for (const std::string& l : c->Lines) {
+            out += l;
+            out += "\r\n";
+        }
+    return out;
+}
+
+void TLineStore::SetText(std::string_view bytes)
+{
+    const size_t nul = bytes.find('\0');
+    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+    Chunks.clear();
+    auto chunk = std::make_shared<TLineChunk>();
+    chunk->Lines.reserve(ChunkLines);
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* q = p;
+        while (q < end && *q != '\r' && *q != '\n') ++q;
+        chunk->Lines.emplace_back(p, size_t(q - p));
+        if (int(chunk->Lines.size()) == ChunkLines) {
+            Chunks.push_back(std::move(chunk));
+            chunk = std::make_shared<TLineChunk>();
+            chunk->Lines.reserve(ChunkLines);
+        }
+        if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') p = q + 2;
+        else p = q + 1;
+    }
+    if (!chunk->Lines.empty()) Chunks.push_back(std::move(chunk));
+    if (Chunks.empty()) {
+        auto one = std::make_shared<TLineChunk>();
+        one->Lines.emplace_back();
+        Chunks.push_back(std::move(one));
+    }
+    Reindex(0);
+    Changed();
+}
+
+std::vector<std::string> TLineStore::ToVector() const
+{
+    std::vector<std::string> out;
+    out.reserve(FCount);
+    for (const auto& c : Chunks) out.insert(out.end(), c->Lines.begin(), c->Lines.end());
+    return out;
+}
+
+int TLineStore::MaxLineLength() const
+{
+    int m = 0;
+    for (const auto& c : Chunks) m = std::max(m, c->LongestLine());
+    return m;
+}
+
+TLineSnapshot TLineStore::Snapshot() const
+{
+    TLineSnapshot s;
+    s.Chunks.assign(Chunks.begin(), Chunks.end());
+    s.Starts = Starts;
+    s.FCount = FCount;
+    return s;
+}
+
+void TLineStore::Restore(const TLineSnapshot& snapshot)
+{
+    if (snapshot.FCount == 0) {
+        BuildFrom({std::string()});
+    } else {
+        Chunks.clear();
+        Chunks.reserve(snapshot.Chunks.size());
+        // The snapshot keeps its reference, so the first write to any of these chunks copies it.
+        for (const auto& c : snapshot.Chunks) Chunks.push_back(std::const_pointer_cast<TLineChunk>(c));
+        Starts = snapshot.Starts;
+        FCount = snapshot.FCount;
+    }
+    Changed();
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The editor's text: an ordered list of 8-bit lines that is never empty.
+//
+// Lines are held in chunks of a few hundred, each behind a shared pointer. A snapshot copies
+// only the chunk pointers, so an undo history of any length shares every unchanged line with
+// the current text; a chunk is copied the first time it is modified while a snapshot still
+// holds it (copy-on-write). Loading builds the chunks directly from the bytes.
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TLineChunk {
+    std::vector<std::string> Lines;
+    // Length of the longest line, or -1 until asked for; reset by every modification.
+    mutable int MaxLength = -1;
+    int LongestLine() const;
+};
+
+// An immutable picture of a line store at one moment. Copying it is cheap.
+class TLineSnapshot {
+public:
+    int Count() const { return FCount; }
+    const std::string& operator[](int index) const;
+    // Every line followed by CR LF.
+    std::string Text() const;
+    std::vector<std::string> ToVector() const;
+
+private:
+    friend class TLineStore;
+    std::vector<std::shared_ptr<const TLineChunk>> Chunks;
+    std::vector<int> Starts; // index of each chunk's first line
+    int FCount = 0;
+};
+
+class TLineStore : public QObject {
+public:
+    TLineStore();
+    ~TLineStore() override;
+    TLineStore(const TLineStore&) = delete;
+    TLineStore& operator=(const TLineStore&) = delete;
+
+    int Count() const { return FCount; }
+    const std::string& operator[](int index) const { return Get(index); }
+    const std::string& Get(int index) const;
+    int Length(int index) const { return int(Get(index).size()); }
+
+    void Set(int index, std::string line);
+    void Insert(int index, std::string line); // index may be Count(): appends
+    void Add(std::string line) { Insert(FCount, std::move(line)); }
+    // Removes one line; removing the only line leaves one empty line.
+    void Delete(int index);
+    // Inserts `lines` before `index` (0 .. Count()), one notification.
+    void InsertLines(int index, std::vector<std::string> lines);
+    // Removes `count` lines from `first`, one notification; never leaves the store empty.
+    void DeleteRange(int first, int count);
+    // One empty line.
+    void Clear();
+    // Replaces every line by `lines` (an empty list gives one empty line), one notification.
+    void Assign(std::vector<std::string> lines);
+
+    // Every line followed by CR LF, the last one too.
+    std::string Text() const;
+    // Splits `bytes` into lines: a NUL ends the text, a line ends at CR LF, a lone CR or a
+    // lone LF, a break at the very end starts no extra line; no line at all gives one empty
+    // line. One notification.
+    void SetText(std::string_view bytes);
+    std::vector<std::string> ToVector() const;
+
+    // Length of the longest line, 0 for a text of one empty line.
+    int MaxLineLength() const;
+
+    TLineSnapshot Snapshot() const;
+    // Makes this store equal to `snapshot`, one notification.
+    void Restore(const TLineSnapshot& snapshot);
+
+    // Notifications between BeginUpdate and the matching EndUpdate are held back and sent
+    // once at the end, if anything changed.
+    void BeginUpdate();
+    void EndUpdate();
+
+    // Called after every modification, with this store as the sender.
+    std::function<void(TLineStore* sender)> OnChange;
+
+    // Lines a chunk is built with; a chunk grown to twice this is split.
+    static constexpr int ChunkLines = 512;
+
+private:
+    struct TLocation {
+        int Chunk;
+        int Offset;
+    };
+    TLocation Locate(int index) const;
+    // The chunk, copied first if a snapshot shares it.
+    TLineChunk& Writable(int chunk);
+    void Reindex(int fromChunk);
+    void SplitIfLarge(int chunk);
+    void BuildFrom(std::vector<std::string>&& lines);
+    void Changed();
+
+    std::vector<std::shared_ptr<TLineChunk>> Chunks;
+    std::vector<int> Starts;
+    int FCount = 0;
+    int UpdateCount = 0;
+    bool PendingChange = false;
+};

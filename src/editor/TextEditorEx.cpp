@@ -1,0 +1,383 @@
+// Construction, properties, cell metrics and zoom of the editor; its settings objects and
+// the base formatting processor.
+#include "editor/TextEditorEx.h"
+
+#include "editor/CellPainter.h"
+#include "platform/Pointer.h"
+#include "platform/SystemCaret.h"
+#include "platform/Win1252.h"
+
+#include <QScrollBar>
+#include <QStringList>
+#include <QStyle>
+#include <QTimer>
+
+// ---- settings ----
+
+const std::string TTextEditorExSettings::DefaultObjStopChars =
+    "<([{|}])>\"'/\\=+-*/,.:;^~$\x80\xA4@\xA7!?%\x89#&";
+
+TTextEditorExSettings::TTextEditorExSettings(TTextEditorEx* editor) : FTextEditorEx(editor) {}
+
+void TTextEditorExSettings::SetBkColor(TColor c)
+{
+    if (c == FBkColor) return;
+    FBkColor = c;
+    if (FTextEditorEx) {
+        FTextEditorEx->SetColor(c);
+        FTextEditorEx->Repaint();
+    }
+}
+
+void TTextEditorExSettings::SetOverwriteMode(bool v)
+{
+    if (v == FOverwriteMode) return;
+    FOverwriteMode = v;
+    if (FTextEditorEx && FTextEditorEx->hasFocus()) FTextEditorEx->RecreateCaret();
+}
+
+void TTextEditorExSettings::Assign(const TTextEditorExSettings& s)
+{
+    if (&s == this) return;
+    FBkColor = s.FBkColor;
+    FObjStopChars = s.FObjStopChars;
+    FTabLength = s.FTabLength;
+    FAutoIndent = s.FAutoIndent;
+    FAutoEncode = s.FAutoEncode;
+    FAutoCloseQts = s.FAutoCloseQts;
+    FHighlightColor = s.FHighlightColor;
+    FHighlightTextColor = s.FHighlightTextColor;
+    FShowHiddenChars = s.FShowHiddenChars;
+    FHiddenCharsColor = s.FHiddenCharsColor;
+    FInteractiveFormatting = s.FInteractiveFormatting;
+    FOverwriteMode = s.FOverwriteMode;
+    FSpeedJump = s.FSpeedJump;
+    FReadOnly = s.FReadOnly;
+    FListMenuHelper = s.FListMenuHelper;
+    FListMenuHelperAutoPopup = s.FListMenuHelperAutoPopup;
+    FHideHelperOnClick = s.FHideHelperOnClick;
+    if (FTextEditorEx) FTextEditorEx->SetColor(FBkColor);
+}
+
+// ---- formatting processor ----
+
+const char* const TFormattingProcessor::NoEditorMessage =
+    "Ingen TTextEditorEx har konfigurerats som \xE4gare med egenskapen TextEditorEx.";
+
+TCharFormat TFormattingProcessor::GetCharFormat(char, TPoint, bool)
+{
+    if (!FTextEditorEx) throw EFormattingProcessorError(NoEditorMessage);
+    return {FTextEditorEx->Font().Color, FTextEditorEx->Font().Style};
+}
+
+// ---- the text area ----
+
+TTextEditorExView::TTextEditorExView(TTextEditorEx* editor) : TCanvasControl(editor), Editor(editor)
+{
+    // Mouse input is the editor's; the cursor shown is the editor's too.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TTextEditorExView::Paint()
+{
+    if (Editor->Constructing) {
+        Canvas().Brush = {Color(), bsSolid};
+        Canvas().FillRect(ClientRect());
+        return;
+    }
+    Editor->FullRepaint();
+}
+
+// ---- the editor ----
+
+TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
+{
+    // 1. The control, the settle timer, the border.
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    FCells = std::make_unique<TCellPainter>();
+    FView = new TTextEditorExView(this);
+    FVertScrollBar = new QScrollBar(Qt::Vertical, this);
+    FHorzScrollBar = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* bar : {FVertScrollBar, FHorzScrollBar}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setRange(0, 0);
+        bar->hide();
+    }
+    connect(FVertScrollBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { ScrollBarAction(Qt::Vertical, action); });
+    connect(FHorzScrollBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { ScrollBarAction(Qt::Horizontal, action); });
+    FScrollSettleTimer = new QTimer(this);
+    FScrollSettleTimer->setInterval(1000);
+    connect(FScrollSettleTimer, &QTimer::timeout, this, [this] { ScrollSettled(); });
+    FBorderStyle = bsSingle;
+
+    // 2. The line store and the cell spacing.
+    FLines = std::make_unique<TLineStore>();
+    FTextYSpace = 0;
+    FTextXSpace = 1;
+
+    // 3. The caret.
+    CaretPos.OnChange = [this](TPoint p) { CaretChanged(p); };
+
+    // 4. The font.
+    FFont.Name = "Courier New";
+    FFont.SetSize(12);
+    FFont.Style = 0;
+    FFont.Color = clWindowText;
+    FFont.FixedPitch = true;
+
+    // 5. Settings; the control takes their background colour.
+    FSettings = std::make_unique<TTextEditorExSettings>(this);
+    SetColor(FSettings->BkColor());
+
+    // 6.
+    FPrintingSettings = std::make_unique<TTextEditorExPrintingSettings>();
+
+    // 7. Cell metrics and the canvas font.
+    MeasureCells();
+    ResetCanvasFont();
+
+    // 8. The selection end.
+    SelEndPos.OnChange = [this](TPoint p) { SelEndChanged(p); };
+    PrevSelEnd = {0, 0};
+    PrevCaret = {0, 0};
+
+    // 9. Cursors.
+    setCursor(Qt::IBeamCursor);
+    SetCustomCursor(12, LoadResourceCursor("Drag"));
+    SetCustomCursor(13, LoadResourceCursor("CopyDrag"));
+
+    // 10. The undo history starts empty.
+    UndoHistory.clear();
+    UndoOffset = 0;
+    FCanUndo = FCanRedo = false;
+
+    // 11.
+    FillEntityTables();
+
+    // 12. The scroll position.
+    ScrollPos.OnChange = [this](TPoint p) { ScrollChanged(p); };
+
+    // 13. One empty line, caret at the start, nothing painted yet.
+    Clear();
+
+    // 14. Changes of the line store reach the host from now on.
+    FLines->OnChange = [this](TLineStore*) { LinesChanged(); };
+
+    Constructing = false;
+    LayoutChildren();
+    UpdateScrollBars();
+}
+
+TTextEditorEx::~TTextEditorEx()
+{
+    if (SystemCaret::Owner() == FView) SystemCaret::Destroy();
+    FLines->OnChange = nullptr;
+    CaretPos.OnChange = nullptr;
+    SelEndPos.OnChange = nullptr;
+    ScrollPos.OnChange = nullptr;
+}
+
+void TTextEditorEx::FillEntityTables()
+{
+    auto split = [](const char* utf8) {
+        std::vector<std::string> out;
+        for (const QString& w : QString::fromUtf8(utf8).split(u' ', Qt::SkipEmptyParts)) {
+            std::string s;
+            FromQStringExact(w, s);
+            out.push_back(s);
+        }
+        return out;
+    };
+    LetterChars = split("Å Ä Á À Â Ã Æ Ë É È Ê Ñ Ö Ó Ò Ô Õ Ï Í Î Ü Ú Ù Û Ç Ì Ø Œ ß ÿ");
+    LetterEntities = split("&Aring; &Auml; &Aacute; &Agrave; &Acirc; &Atilde; &AElig; &Euml; &Eacute; "
+                           "&Egrave; &Ecirc; &Ntilde; &Ouml; &Oacute; &Ograve; &Ocirc; &Otilde; &Iuml; "
+                           "&Iacute; &Icirc; &Uuml; &Uacute; &Ugrave; &Ucirc; &Ccedil; &Igrave; &Oslash; "
+                           "&OElig; &szlig; &yuml;");
+    SymbolChars = split("Ð ð Þ þ © ® ™ ¶ ° µ ± ÷ ¼ ½ ¾ ‰ ‘ ’ “ ” € ¢ £ ¥ ¡ ¿ ‹ › « »");
+    SymbolEntities = split("&ETH; &eth; &THORN; &thorn; &copy; &reg; &trade; &para; &deg; &micro; "
+                           "&plusmn; &divide; &frac14; &frac12; &frac34; &permil; &lsquo; &rsquo; "
+                           "&ldquo; &rdquo; &euro; &cent; &pound; &yen; &iexcl; &iquest; &lsaquo; "
+                           "&rsaquo; &laquo; &raquo;");
+}
+
+void TTextEditorEx::Clear()
+{
+    FLines->Clear();
+    if (Constructing) {
+        CaretPos.SetPoint({0, 0});
+        return;
+    }
+    CaretPos.SetPointNotify({0, 0});
+    Repaint();
+}
+
+// ---- model ----
+
+void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
+{
+    const TPoint c = CaretPos.GetPoint(), s = SelEndPos.GetPoint();
+    if (ComparePos(c, s) <= 0) {
+        start = c;
+        end = s;
+    } else {
+        start = s;
+        end = c;
+    }
+}
+
+int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const
+{
+    int64_t offset = 0;
+    const int n = std::min(p.Y, FLines->Count());
+    for (int i = 0; i < n; ++i) offset += FLines->Length(i) + 2;
+    return int32_t(offset + p.X);
+}
+
+TPoint TTextEditorEx::CellPoint(TPoint p) const
+{
+    return {(p.X - ScrollPos.X()) * FCharWidth, (p.Y - ScrollPos.Y()) * FLineHeight};
+}
+
+void TTextEditorEx::MeasureCells()
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    TCanvas c(&scratch);
+    c.Font = FFont;
+    FCharWidth = c.TextWidth("M") + FTextXSpace;
+    FLineHeight = c.TextHeight("Hj") + FTextYSpace;
+}
+
+// ---- properties ----
+
+void TTextEditorEx::SetFont(const TFont& f)
+{
+    if (f == FFont) return;
+    FFont = f;
+    Repaint();
+}
+
+void TTextEditorEx::SetFormattingProcessor(TFormattingProcessor* p)
+{
+    if (p == FFormattingProcessor) return;
+    FFormattingProcessor = p;
+    Repaint();
+}
+
+void TTextEditorEx::SetTextXSpace(int32_t v)
+{
+    if (v == FTextXSpace) return;
+    FTextXSpace = v;
+    MeasureCells();
+    UpdateScrollBars();
+    RecreateCaret();
+    Repaint();
+    if (FRuler) FRuler->Repaint();
+}
+
+void TTextEditorEx::SetTextYSpace(int32_t v)
+{
+    if (v == FTextYSpace) return;
+    FTextYSpace = v;
+    MeasureCells();
+    UpdateScrollBars();
+    RecreateCaret();
+    Repaint();
+    if (FRuler) FRuler->Repaint();
+}
+
+void TTextEditorEx::SetRuler(TRulerBase* r)
+{
+    if (r == FRuler) return;
+    FRuler = r;
+    PlaceRuler();
+}
+
+void TTextEditorEx::SetBorderStyle(TBorderStyle s)
+{
+    if (s == FBorderStyle) return;
+    FBorderStyle = s;
+    LayoutChildren();
+    UpdateScrollBars();
+    update();
+}
+
+void TTextEditorEx::SetCtl3D(bool v)
+{
+    if (v == FCtl3D) return;
+    FCtl3D = v;
+    LayoutChildren();
+    UpdateScrollBars();
+    update();
+}
+
+TColor TTextEditorEx::Color() const { return FView->Color(); }
+
+void TTextEditorEx::SetColor(TColor c) { FView->SetColor(c); }
+
+// ---- client area ----
+
+TCanvas& TTextEditorEx::Canvas() { return FView->Canvas(); }
+const QImage& TTextEditorEx::BackingImage() const { return FView->BackingImage(); }
+int TTextEditorEx::ClientWidth() const { return FView->width(); }
+int TTextEditorEx::ClientHeight() const { return FView->height(); }
+
+TPoint TTextEditorEx::ClientFromWidget(const QPoint& p) const
+{
+    return {p.x() - FView->x(), p.y() - FView->y()};
+}
+
+QPoint TTextEditorEx::ClientToGlobal(TPoint p) const { return FView->mapToGlobal(QPoint(p.X, p.Y)); }
+
+void TTextEditorEx::Repaint() { FView->Repaint(); }
+
+int TTextEditorEx::BorderWidth() const
+{
+    if (FBorderStyle == bsNone) return 0;
+    return FCtl3D ? 2 : 1;
+}
+
+void TTextEditorEx::LayoutChildren()
+{
+    const int b = BorderWidth();
+    const int ext = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FVertScrollBar);
+    const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
+    const int innerW = std::max(0, width() - 2 * b), innerH = std::max(0, height() - 2 * b);
+    const int viewW = std::max(0, innerW - (v ? ext : 0)), viewH = std::max(0, innerH - (h ? ext : 0));
+    FView->setGeometry(b, b, viewW, viewH);
+    if (v) FVertScrollBar->setGeometry(b + viewW, b, innerW - viewW, viewH);
+    if (h) FHorzScrollBar->setGeometry(b, b + viewH, viewW, innerH - viewH);
+}
+
+// ---- zoom ----
+
+void TTextEditorEx::ZoomIn()
+{
+    const int size = FFont.Size();
+    if (size + 2 > 100) return;
+    FFont.SetSize(size + 2);
+    ResetCanvasFont();
+    MeasureCells();
+    UpdateScrollBars();
+    RecreateCaret();
+    if (FRuler) FRuler->RefreshLineNumbers();
+    Repaint();
+    if (OnFontSizeChange) OnFontSizeChange(this, size + 2);
+}
+
+void TTextEditorEx::ZoomOut()
+{
+    const int size = FFont.Size();
+    if (size - 2 < 4) return;
+    FFont.SetSize(size - 2);
+    ResetCanvasFont();
+    MeasureCells();
+    UpdateScrollBars();
+    RecreateCaret();
+    if (FRuler) FRuler->RefreshLineNumbers();
+    Repaint();
+    if (OnFontSizeChange) OnFontSizeChange(this, size - 2);
+}

@@ -1,0 +1,332 @@
+#pragma once
+// TTextEditorEx: the program's own plain-text editor control. The text is a list of 8-bit
+// lines shown in a fixed-pitch grid of CharWidth x LineHeight cells; beside it the editor
+// keeps a caret, a selection, a scroll position and an undo history of whole-text snapshots.
+//
+// The control is a frame (border and two real scroll bars) around a text area whose backing
+// image is the editor's client area: partial redraws draw straight into it, and scrolling
+// moves the pixels that stay visible. Mouse input passes through the text area to the editor
+// itself; ClientFromWidget turns an event position into a client pixel.
+//
+// The implementation is split by concern:
+//   TextEditorEx.cpp        construction, properties, metrics, zoom
+//   TextEditorExPaint.cpp   painting: full repaint, lines, cells, columns, the border
+//   TextEditorExUpdate.cpp  caret, selection and scroll handlers, probe, scroll bars, focus
+//   TextEditorExKeys.cpp, TextEditorExMouse.cpp, TextEditorExEdit.cpp, TextEditorExUndo.cpp
+//                           movement, mouse, typing and editing, undo and clipboard
+#include "editor/CaretPos.h"
+#include "editor/FormattingProcessor.h"
+#include "editor/LineStore.h"
+#include "editor/RulerLink.h"
+#include "editor/TextEditorExSettings.h"
+#include "platform/Canvas.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QMenu>
+class QScrollBar;
+class QTimer;
+class TTextEditorEx;
+class TCellPainter;
+
+using TNotifyEvent = std::function<void(QObject* sender)>;
+using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFontSize)>;
+using TAlgorithmProgressEvent =
+    std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
+// Key events: a handler that sets the key to 0 stops the editor's own handling.
+using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)>;
+using TKeyPressEvent = std::function<void(QObject* sender, char& key)>;
+// Mouse events carry client pixel coordinates.
+using TMouseEvent =
+    std::function<void(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
+
+enum TBorderStyle { bsNone, bsSingle };
+
+struct TUndoSnapshot {
+    TLineSnapshot Text;
+    int32_t SelStart = 0;
+    int32_t SelLength = 0;
+};
+
+// The text area. Its Paint() is the editor's full repaint.
+class TTextEditorExView : public TCanvasControl {
+    Q_OBJECT
+public:
+    explicit TTextEditorExView(TTextEditorEx* editor);
+
+protected:
+    void Paint() override;
+
+private:
+    TTextEditorEx* Editor;
+};
+
+class TTextEditorEx : public QWidget {
+    Q_OBJECT
+public:
+    explicit TTextEditorEx(QWidget* parent = nullptr);
+    ~TTextEditorEx() override;
+
+    // ---- Model ----
+    TLineStore& Lines() { return *FLines; }
+    const TLineStore& Lines() const { return *FLines; }
+
+    // The insertion point (and fixed end of the selection), the moving end of the
+    // selection, and the top-left visible cell.
+    TCaretPos CaretPos;
+    TCaretPos SelEndPos;
+    TCaretPos ScrollPos;
+
+    bool HasSelection() const { return CaretPos.GetPoint() != SelEndPos.GetPoint(); }
+    // The selection's start (inclusive) and end (exclusive), ordered.
+    void GetSelection(TPoint& start, TPoint& end) const;
+    // Sum of (length + 2) over the lines before p, plus p.X.
+    int32_t AbsoluteOffset(TPoint p) const;
+    int32_t MaxLineLength() const { return FLines->MaxLineLength(); }
+    TPoint GetCaretPoint() const { return CaretPos.GetPoint(); }
+    TPoint GetScrollPoint() const { return ScrollPos.GetPoint(); }
+    int LineHeight() const { return FLineHeight; }
+    int CharWidth() const { return FCharWidth; }
+    bool IsScrolling() const { return FIsScrolling; }
+    // Top-left client pixel of the cell at p.
+    TPoint CellPoint(TPoint p) const;
+
+    // Font size up or down by 2 points within 4 to 100.
+    void ZoomIn();
+    void ZoomOut();
+
+    // ---- Properties ----
+    const TFont& Font() const { return FFont; }
+    // Stores the font; the cell metrics are measured again only by the spacing setters and
+    // by zooming.
+    void SetFont(const TFont& f);
+    TFormattingProcessor* FormattingProcessor() const { return FFormattingProcessor; }
+    void SetFormattingProcessor(TFormattingProcessor* p);
+    int32_t TextXSpace() const { return FTextXSpace; }
+    void SetTextXSpace(int32_t v);
+    int32_t TextYSpace() const { return FTextYSpace; }
+    void SetTextYSpace(int32_t v);
+    TTextEditorExSettings& Settings() { return *FSettings; }
+    const TTextEditorExSettings& Settings() const { return *FSettings; }
+    TTextEditorExPrintingSettings& PrintingSettings() { return *FPrintingSettings; }
+    TRulerBase* Ruler() const { return FRuler; }
+    void SetRuler(TRulerBase* r);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle s);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool v);
+    // The control's own colour (the background outside painting's fills).
+    TColor Color() const;
+    void SetColor(TColor c);
+    QMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu* m) { FPopupMenu = m; }
+
+    // ---- Client area ----
+    TTextEditorExView* View() const { return FView; }
+    TCanvas& Canvas();
+    const QImage& BackingImage() const;
+    int ClientWidth() const;
+    int ClientHeight() const;
+    TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+    // A position in this widget's coordinates (mouse events) as a client pixel, and back.
+    TPoint ClientFromWidget(const QPoint& p) const;
+    QPoint ClientToGlobal(TPoint p) const;
+    QScrollBar* VertScrollBar() const { return FVertScrollBar; }
+    QScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    // The whole editor, painted at once.
+    void Repaint();
+
+    // ---- Painting ----
+    void FullRepaint(); // the paint routine: background, then the visible lines
+    void PaintVisibleLines();
+    void PaintLine(int line);
+    void PaintChar(int line, int column);
+    void EraseCell(int line, int column);
+    void RedrawLine(int line);
+    void RedrawLines(int first, int last);
+    void ClearLineBand(int line);
+    void PaintColumn(int column);
+    void RedrawColumn(int column);
+    void ResetCanvasFont();
+
+    // ---- Keeping the screen in step ----
+    void ScrollIntoView(TPoint p);
+    // True when some probed client pixel is covered or off screen.
+    bool VisibilityProbe() const;
+    void UpdateScrollBars();
+    void PlaceRuler();
+    // Re-creates the system caret in the current mode's width when the editor has the focus.
+    void RecreateCaret();
+    void HideCaret();
+    void ShowCaret();
+    // The completion list, while one is attached and visible.
+    bool ListMenuVisible() const;
+    void HideListMenu();
+    // Relative scrolling, clamped so the last page stays filled.
+    void ScrollBy(int dx, int dy);
+    // A request from one of the scroll bars (a QAbstractSlider::SliderAction).
+    void ScrollBarAction(Qt::Orientation orientation, int action);
+    // What ScrollSettleTimer does when it fires.
+    void ScrollSettled();
+    QTimer* ScrollSettleTimer() const { return FScrollSettleTimer; }
+
+    // ---- Caret movement, selection and mouse ----
+    TPoint HitTest(int px, int py) const;
+    TPoint WordLeft(TPoint p) const;
+    TPoint WordRight(TPoint p) const;
+    bool IsSelected(TPoint p) const;
+    bool SelectLine(int line);
+    void SelectWordAtCaret();
+    std::vector<std::string> GetRange(TPoint start, TPoint end) const;
+    void DeleteRange(TPoint start, TPoint end);
+    void InsertLines(TPoint p, std::vector<std::string> lines, bool finalBreak = false);
+
+    // ---- Typing and editing ----
+    bool DeleteSelection();
+    // One typed character (Windows-1252), as a key press after the host's OnKeyPress.
+    void TypeChar(char c);
+    // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
+    void KeyEnter();
+    void KeyTab();
+    void KeyBackspace(bool ctrl);
+    void KeyDelete(bool ctrl);
+    void ToggleOverwriteMode();
+
+    // ---- Whole text, clipboard and undo ----
+    void Clear();
+    void LoadFromFile(const std::string& path);
+    void SaveToFile(const std::string& path) const;
+    void InsertText(const std::string& text);
+    void SelectAll();
+    std::string GetSelText() const;
+    int32_t SelStart() const;
+    void SetSelStart(int32_t v);
+    int32_t SelLength() const;
+    void SetSelLength(int32_t v);
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    void AddUndoPoint();
+    void ClearUndo();
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return FCanUndo; }
+    bool CanRedo() const { return FCanRedo; }
+
+    // ---- Events ----
+    TNotifyEvent OnCaretModeChange;
+    TNotifyEvent OnChange; // the sender is the line store
+    TFontSizeChangeEvent OnFontSizeChange;
+    TNotifyEvent OnSelChange;
+    TAlgorithmProgressEvent OnPrintProgress;
+    TAlgorithmProgressEvent OnReplaceProgress;
+    TAlgorithmProgressEvent OnXHTMLExportProgress;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    // ---- Working state, shared by the editor's parts ----
+    bool CollapseSelection = false;
+    bool HadSelection = false;
+    TPoint PrevCaret;
+    TPoint PrevSelEnd;
+    TPoint PrevScrollPos;
+    bool NoAutoScroll = false;
+    bool NeedsFullRepaint = false;
+    bool AppendedAtLineEnd = false;
+    bool MouseSelecting = false;
+    bool DraggingSelection = false;
+    std::vector<std::string> DragText;
+    QPointer<QWidget> ListMenu;
+    std::vector<std::string> XhtmlTags;
+    std::vector<std::string> LetterChars, LetterEntities, SymbolChars, SymbolEntities;
+    std::vector<TUndoSnapshot> UndoHistory;
+    int32_t UndoOffset = 0;
+    bool FCanUndo = false;
+    bool FCanRedo = false;
+    bool RestoringUndo = false;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+    // ---- Input: keys, characters, mouse and wheel (Keys, Mouse, Typing files) ----
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    friend class TTextEditorExView;
+    void MeasureCells();
+    void LayoutChildren();
+    int BorderWidth() const;
+    void CaretChanged(TPoint p);
+    void SelEndChanged(TPoint p);
+    void ScrollChanged(TPoint p);
+    void LinesChanged();
+    void SetScrollInfo(QScrollBar* bar, int min, int max, int page);
+    void FillEntityTables();
+
+    // ---- Input and editing helpers (Keys, Mouse, Typing, Commands files) ----
+    // A movement key; false when `key` is none of them.
+    bool MoveByKey(int key, bool extend, bool ctrl);
+    // The characters of a key press, each through the host's OnKeyPress and then typing.
+    void TypeText(const QString& text, Qt::KeyboardModifiers mods);
+    // Backspace's first step: the entity just left of the caret in one stroke.
+    bool DeleteWholeEntity();
+    // The hover part of mouse-move handling at a client pixel: the drag cursors.
+    void MouseHover(TPoint client, bool ctrl);
+    // Mouse-move handling at the pointer's current position (the Ctrl key switching cursors).
+    void RerunMouseMove();
+    // The position whose absolute offset is `offset`, or false outside the text.
+    bool PositionFromOffset(int64_t offset, TPoint& p) const;
+    void RestoreUndoSnapshot(const TUndoSnapshot& s);
+
+    std::unique_ptr<TLineStore> FLines;
+    std::unique_ptr<TTextEditorExSettings> FSettings;
+    std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;
+    std::unique_ptr<TCellPainter> FCells;
+    TTextEditorExView* FView = nullptr;
+    QScrollBar* FVertScrollBar = nullptr;
+    QScrollBar* FHorzScrollBar = nullptr;
+    QTimer* FScrollSettleTimer = nullptr;
+    QPointer<TRulerBase> FRuler;
+    QPointer<QMenu> FPopupMenu;
+    TFormattingProcessor* FFormattingProcessor = nullptr;
+    TFont FFont;
+    int32_t FTextXSpace = 1;
+    int32_t FTextYSpace = 0;
+    int FCharWidth = 0;
+    int FLineHeight = 0;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FCtl3D = true;
+    bool FIsScrolling = false;
+    bool Constructing = true;
+    bool LayingOut = false;
+};

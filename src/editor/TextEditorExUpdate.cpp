@@ -1,0 +1,312 @@
+// Keeping the screen in step with the caret, the selection, the scroll position and the
+// text: the three position handlers, scrolling into view, the visibility probe, the scroll
+// bars, focus and the system caret, the ruler's place and the settle timer.
+#include "editor/TextEditorEx.h"
+
+#include "editor/CellPainter.h"
+#include "platform/KeyState.h"
+#include "platform/SystemCaret.h"
+
+#include <QAbstractSlider>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+
+// ---- caret and selection ----
+
+void TTextEditorEx::HideCaret() { SystemCaret::Hide(FView); }
+void TTextEditorEx::ShowCaret() { SystemCaret::Show(FView); }
+
+void TTextEditorEx::CaretChanged(TPoint p)
+{
+    HideCaret();
+    // The live state of Shift, not that of the event that moved the caret: a program move
+    // while Shift is held extends the selection.
+    if (!KeyState::ShiftDown() || CollapseSelection) SelEndPos.SetPointNotify(p);
+    CollapseSelection = false;
+    if (!NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
+    const TPoint px = CellPoint(CaretPos.GetPoint());
+    if (ListMenuVisible()) {
+        const QRect r(ListMenu->mapTo(window(), QPoint(0, 0)), ListMenu->size());
+        const QPoint at = FView->mapTo(window(), QPoint(px.X, px.Y));
+        if (at.x() >= r.left() && at.x() <= r.left() + r.width() && at.y() >= r.top() &&
+            at.y() <= r.top() + r.height())
+            HideListMenu();
+    }
+    SystemCaret::SetPos(px.X, px.Y);
+    ShowCaret();
+    if (OnSelChange) OnSelChange(this);
+}
+
+void TTextEditorEx::SelEndChanged(TPoint n)
+{
+    const TPoint caret = CaretPos.GetPoint();
+    if (caret == SelEndPos.GetPoint() && !HadSelection) return;
+    HadSelection = caret != SelEndPos.GetPoint();
+    if (n == PrevSelEnd && caret == PrevCaret) return;
+    HideListMenu();
+    if (n.Y == PrevSelEnd.Y && caret == PrevCaret) {
+        PaintLine(n.Y);
+    } else if (caret == PrevCaret) {
+        const int last = std::min(FLines->Count() - 1, std::max(PrevSelEnd.Y, n.Y));
+        for (int l = std::min(PrevSelEnd.Y, n.Y); l <= last; ++l) PaintLine(l);
+    } else {
+        PaintVisibleLines();
+    }
+    FView->Flush();
+    if (!NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
+    PrevSelEnd = n;
+    PrevCaret = CaretPos.GetPoint();
+    if (OnSelChange) OnSelChange(this);
+}
+
+void TTextEditorEx::ScrollIntoView(TPoint p)
+{
+    if (p.X >= 0 && p.X < ScrollPos.X()) ScrollPos.SetX(p.X);
+    if (p.Y >= 0 && p.Y < ScrollPos.Y()) ScrollPos.SetY(p.Y);
+    if (FCharWidth > 0) {
+        const int cols = ClientWidth() / FCharWidth;
+        if (ScrollPos.X() + cols - 1 < p.X) ScrollPos.SetX(p.X - cols + 1);
+    }
+    if (FLineHeight > 0) {
+        const int rows = ClientHeight() / FLineHeight;
+        if (ScrollPos.Y() + rows - 1 < p.Y) ScrollPos.SetY(p.Y - rows + 1);
+    }
+}
+
+// ---- scrolling ----
+
+void TTextEditorEx::ScrollChanged(TPoint n)
+{
+    const TPoint v = PrevScrollPos;
+    if (n == v) return;
+    NeedsFullRepaint = VisibilityProbe();
+    HideCaret();
+    if (NeedsFullRepaint) {
+        Repaint();
+    } else {
+        const int w = ClientWidth(), h = ClientHeight(), cw = FCharWidth, lh = FLineHeight;
+        const int dx = n.X - v.X, dy = n.Y - v.Y;
+        TCanvas& c = Canvas();
+        const TRect src{std::max(dx, 0) * cw, std::max(dy, 0) * lh, w - std::max(-dx, 0) * cw,
+                        h - std::max(-dy, 0) * lh};
+        const TRect dest{std::max(-dx, 0) * cw, std::max(-dy, 0) * lh, w - std::max(dx, 0) * cw,
+                         h - std::max(dy, 0) * lh};
+        c.CopyRect(dest, c, src);
+        const int n1 = FLines->Count() - 1;
+        const int rows = lh > 0 ? h / lh : 0, cols = cw > 0 ? w / cw : 0;
+        if (dy > 0)
+            for (int l = v.Y + rows; l <= std::min(n.Y + rows, n1); ++l) RedrawLine(l);
+        if (dy < 0)
+            for (int l = n.Y; l <= std::min(v.Y - 1, n1); ++l) RedrawLine(l);
+        if (dx > 0)
+            for (int col = v.X + cols; col <= n.X + cols; ++col) RedrawColumn(col);
+        if (dx < 0)
+            for (int col = n.X; col <= v.X - 1; ++col) RedrawColumn(col);
+        for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(l);
+        FView->Flush();
+    }
+    FVertScrollBar->setValue(n.Y);
+    FHorzScrollBar->setValue(n.X);
+    const TPoint px = CellPoint(CaretPos.GetPoint());
+    SystemCaret::SetPos(px.X, px.Y);
+    ShowCaret();
+    FIsScrolling = true;
+    FScrollSettleTimer->start();
+    if (FRuler && n.Y != v.Y) FRuler->RefreshLineNumbers();
+    PrevScrollPos = n;
+}
+
+bool TTextEditorEx::VisibilityProbe() const
+{
+    // A step below 1 would never advance; probe every pixel instead.
+    const int s = std::max(1, int(FSettings->SpeedJump()));
+    const int w = ClientWidth(), h = ClientHeight();
+    for (int a = 0; a <= (w - 1) / s; ++a)
+        for (int b = 0; b <= (h - 1) / s; ++b)
+            if (!FView->IsClientPixelVisible(a * s, b * s)) return true;
+    for (int a = 0; a <= (h - 1) / s; ++a)
+        if (!FView->IsClientPixelVisible(w - 1, a * s)) return true;
+    for (int a = 0; a <= (w - 1) / s; ++a)
+        if (!FView->IsClientPixelVisible(a * s, h - 1)) return true;
+    return false;
+}
+
+void TTextEditorEx::ScrollBy(int dx, int dy)
+{
+    HideListMenu();
+    TPoint p = ScrollPos.GetPoint();
+    if (dx != 0 && FCharWidth > 0)
+        p.X = std::min(std::max(p.X + dx, 0), std::max(MaxLineLength() - ClientWidth() / FCharWidth, 0));
+    if (dy != 0 && FLineHeight > 0)
+        p.Y = std::min(std::max(p.Y + dy, 0), std::max(FLines->Count() - ClientHeight() / FLineHeight, 0));
+    ScrollPos.SetPoint(p);
+}
+
+void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
+{
+    const bool vertical = orientation == Qt::Vertical;
+    QScrollBar* bar = vertical ? FVertScrollBar : FHorzScrollBar;
+    const int page = vertical ? (FLineHeight > 0 ? ClientHeight() / FLineHeight : 0)
+                              : (FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
+    auto by = [&](int d) { vertical ? ScrollBy(0, d) : ScrollBy(d, 0); };
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: by(1); break;
+    case QAbstractSlider::SliderSingleStepSub: by(-1); break;
+    case QAbstractSlider::SliderPageStepAdd: by(page); break;
+    case QAbstractSlider::SliderPageStepSub: by(-page); break;
+    case QAbstractSlider::SliderMove: {
+        // The 16-bit thumb position the request carries.
+        const int thumb = int(int16_t(bar->sliderPosition()));
+        by(thumb - (vertical ? ScrollPos.Y() : ScrollPos.X()));
+        break;
+    }
+    case QAbstractSlider::SliderToMinimum: vertical ? ScrollPos.SetY(0) : ScrollPos.SetX(0); break;
+    case QAbstractSlider::SliderToMaximum:
+        vertical ? ScrollPos.SetY(FLines->Count() - 1) : ScrollPos.SetX(MaxLineLength() - 1);
+        break;
+    default: break;
+    }
+    // The bar shows the editor's position, whatever the request asked for.
+    bar->setSliderPosition(vertical ? ScrollPos.Y() : ScrollPos.X());
+}
+
+void TTextEditorEx::ScrollSettled()
+{
+    FScrollSettleTimer->stop();
+    FIsScrolling = false;
+    if (FRuler) FRuler->RefreshLineNumbers();
+}
+
+// ---- scroll bars ----
+
+void TTextEditorEx::SetScrollInfo(QScrollBar* bar, int min, int max, int page)
+{
+    // As the system's scroll bars: the thumb ends at max - page + 1, and the bar is hidden
+    // while the whole range fits in one page.
+    const int top = std::max(min, max - std::max(page - 1, 0));
+    const QSignalBlocker block(bar);
+    bar->setRange(min, top);
+    bar->setPageStep(std::max(page, 1));
+    bar->setSingleStep(1);
+    bar->setVisible(page < max - min + 1);
+}
+
+void TTextEditorEx::UpdateScrollBars()
+{
+    if (Constructing || LayingOut) return;
+    LayingOut = true;
+    // Showing or hiding one bar changes the client size and so the other bar's page.
+    for (int pass = 0; pass < 3; ++pass) {
+        const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
+        SetScrollInfo(FVertScrollBar, 0, FLines->Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
+        SetScrollInfo(FHorzScrollBar, 0, MaxLineLength() - 1, FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
+        if (v == !FVertScrollBar->isHidden() && h == !FHorzScrollBar->isHidden()) break;
+        LayoutChildren();
+        update();
+    }
+    LayingOut = false;
+}
+
+void TTextEditorEx::LinesChanged()
+{
+    UpdateScrollBars();
+    if (OnChange) OnChange(FLines.get());
+}
+
+// ---- window events ----
+
+void TTextEditorEx::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    LayoutChildren();
+    UpdateScrollBars();
+    PlaceRuler();
+}
+
+void TTextEditorEx::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    PlaceRuler();
+}
+
+void TTextEditorEx::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange) Repaint();
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::StyleChange) FCells->Clear();
+}
+
+void TTextEditorEx::PlaceRuler()
+{
+    if (!FRuler) return;
+    QPoint topLeft = pos();
+    if (FRuler->parentWidget() != parentWidget() && parentWidget() && FRuler->parentWidget())
+        topLeft = FRuler->parentWidget()->mapFrom(window(), parentWidget()->mapTo(window(), topLeft));
+    FRuler->setGeometry(topLeft.x() - FRuler->width(), topLeft.y(), FRuler->width(), height());
+}
+
+// ---- focus and the system caret ----
+
+void TTextEditorEx::RecreateCaret()
+{
+    if (!hasFocus()) return;
+    SystemCaret::Create(FView, FSettings->OverwriteMode() ? FCharWidth : 2, FLineHeight);
+    const TPoint px = CellPoint(CaretPos.GetPoint());
+    SystemCaret::SetPos(px.X, px.Y);
+    SystemCaret::Show(FView);
+}
+
+void TTextEditorEx::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    SystemCaret::Create(FView, FSettings->OverwriteMode() ? FCharWidth : 2, FLineHeight);
+    const TPoint px = CellPoint(CaretPos.GetPoint());
+    SystemCaret::SetPos(px.X, px.Y);
+    SystemCaret::Show(FView);
+    if (OnEnter) OnEnter(this);
+}
+
+void TTextEditorEx::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (SystemCaret::Owner() == FView) {
+        SystemCaret::Hide(FView);
+        SystemCaret::Destroy();
+    }
+    if (OnExit) OnExit(this);
+}
+
+// ---- the completion list and the context menu ----
+
+bool TTextEditorEx::ListMenuVisible() const { return ListMenu && ListMenu->isVisible(); }
+
+void TTextEditorEx::HideListMenu()
+{
+    if (!ListMenuVisible()) return;
+    const QRect r(FView->mapFrom(ListMenu->parentWidget() ? ListMenu->parentWidget() : ListMenu.data(),
+                                 ListMenu->parentWidget() ? ListMenu->pos() : QPoint(0, 0)),
+                  ListMenu->size());
+    ListMenu->hide();
+    // Draw again the lines the list covered.
+    if (FLineHeight > 0)
+        RedrawLines(ScrollPos.Y() + std::max(r.top(), 0) / FLineHeight,
+                    ScrollPos.Y() + std::max(r.top() + r.height(), 0) / FLineHeight);
+    FView->Flush();
+}
+
+void TTextEditorEx::contextMenuEvent(QContextMenuEvent* e)
+{
+    // While the completion list is open the menu stays shut.
+    if (ListMenuVisible()) {
+        e->accept();
+        return;
+    }
+    if (FPopupMenu) {
+        FPopupMenu->popup(e->globalPos());
+        e->accept();
+        return;
+    }
+    QWidget::contextMenuEvent(e);
+}
