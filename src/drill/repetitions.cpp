@@ -1,0 +1,387 @@
+#include "drill/repetitions.h"
+
+#include "app/main.h"
+#include "controls/FlatButton.h"
+#include "controls/RightWrongDoneIndicator.h"
+#include "platform/Commands.h"
+#include "platform/Sound.h"
+#include "platform/Win1252.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <algorithm>
+#include <climits>
+
+TrepetitionsFrm* repetitionsFrm = nullptr;
+
+namespace {
+constexpr int DesignWidth = 865;
+constexpr int DesignHeight = 606;
+
+QFont Tahoma(int pixels)
+{
+    QFont f("Tahoma");
+    f.setPixelSize(pixels);
+    return f;
+}
+
+// Labels size themselves to their text, which is shown as it stands: no markup, no
+// accelerator marks.
+void SetLabelText(QLabel* l, const std::string& text)
+{
+    l->setText(ToQString(text));
+    l->adjustSize();
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const std::string& text, int pixels, int left, int top)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(Tahoma(pixels));
+    l->move(left, top);
+    SetLabelText(l, text);
+    return l;
+}
+
+QWidget* MakeLine(QWidget* parent, const char* name, int top)
+{
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    line->setPalette(pal);
+    Place(line, 0, top, DesignWidth, 1);
+    return line;
+}
+
+TFlatButton* MakeButton(QWidget* parent, const char* name, const std::string& caption, int left, int top, int width,
+                        int height)
+{
+    auto* b = new TFlatButton(parent);
+    b->setObjectName(name);
+    Place(b, left, top, width, height);
+    TFont f;
+    f.Name = "Tahoma";
+    f.Height = 16;
+    b->SetFont(f);
+    b->SetClickFocus(true);
+    b->SetDown(false);
+    b->SetCaption(caption);
+    return b;
+}
+
+std::string Decimal(long long n) { return std::to_string(n); }
+
+QString SelectorText(const char* name)
+{
+    if (!mainFrm) return {};
+    auto* box = mainFrm->findChild<QComboBox*>(name);
+    return box ? box->currentText() : QString();
+}
+} // namespace
+
+TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("repetitionsFrm");
+    setWindowTitle("Lexidrill");
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    resize(DesignWidth, DesignHeight);
+    setFont(Tahoma(11));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Base, Qt::black);
+    pal.setColor(QPalette::Text, Qt::white);
+    setPalette(pal);
+
+    StaticText2 = MakeLabel(this, "StaticText2", "Question:", 24, 8, 8);
+    lblI = MakeLabel(this, "lblI", "0", 24, 120, 8);
+    StaticText3 = MakeLabel(this, "StaticText3", "Total:", 24, 168, 8);
+    lblN = MakeLabel(this, "lblN", "0", 24, 240, 8);
+    Label3 = MakeLabel(this, "Label3", "Errors:", 24, 717, 8);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    {
+        // Right-aligned in its 72 pixels; should the face run wider, it grows to the left.
+        const int w = std::max(72, Label3->width());
+        Label3->setGeometry(717 + 72 - w, 8, w, Label3->height());
+    }
+    lblE = MakeLabel(this, "lblE", "0", 24, 808, 8);
+    Line1 = MakeLine(this, "Line1", 48);
+    Label1 = MakeLabel(this, "Label1", "Project:", 16, 8, 56);
+    lblProject = MakeLabel(this, "lblProject", "(none)", 16, 96, 56);
+    Label4 = MakeLabel(this, "Label4", "Questions:", 16, 8, 80);
+    lblList1 = MakeLabel(this, "lblList1", "(none)", 16, 96, 80);
+    Label6 = MakeLabel(this, "Label6", "Answers:", 16, 8, 104);
+    lblList2 = MakeLabel(this, "lblList2", "(none)", 16, 96, 104);
+    lblQ = MakeLabel(this, "lblQ", "Waiting for Questions...", 24, 248, 184);
+
+    answer = new QLineEdit(this);
+    answer->setObjectName("answer");
+    answer->setFont(Tahoma(24));
+    answer->setMaxLength(INT_MAX); // answer lines have no length limit, nor may the box
+    Place(answer, 248, 232, 337, 37);
+    answer->installEventFilter(this);
+
+    btnCorrect = MakeButton(this, "btnCorrect", "Enter", 600, 232, 100, 37);
+    btnCorrect->OnClick = [this](QObject*) { CorrectAndNextQuestion(); };
+
+    ProgressBar = new TRightWrongDoneIndicator(this);
+    ProgressBar->setObjectName("ProgressBar");
+    Place(ProgressBar, 248, 288, 337, 37);
+    ProgressBar->SetNumTotal(100);
+    ProgressBar->SetNumRight(0);
+    ProgressBar->SetNumWrong(0);
+    ProgressBar->SetRightColor(clGreen);
+    ProgressBar->SetWrongColor(clRed);
+
+    Line2 = MakeLine(this, "Line2", 552);
+
+    btnToggleAcceptErrors = MakeButton(this, "btnToggleAcceptErrors", "Continue on Error", 16, 560, 145, 33);
+    btnToggleAcceptErrors->SetTabStop(true);
+    btnToggleAcceptErrors->OnClick = [this](QObject*) { ToggleAcceptErrors(); };
+    btnRestart = MakeButton(this, "btnRestart", "Start Over", 648, 560, 100, 33);
+    btnRestart->SetTabStop(true);
+    btnRestart->OnClick = [this](QObject*) { UserRestart(); };
+    btnExit = MakeButton(this, "btnExit", "Cancel", 760, 560, 100, 33);
+    btnExit->SetTabStop(true);
+    btnExit->OnClick = [this](QObject*) { UserExit(); };
+
+    SetAnchors(Label3, akTop | akRight);
+    SetAnchors(lblE, akTop | akRight);
+    SetAnchors(Line1, akLeft | akTop | akRight);
+    SetAnchors(Line2, akLeft | akRight | akBottom);
+    SetAnchors(btnToggleAcceptErrors, akLeft | akBottom);
+    SetAnchors(btnRestart, akRight | akBottom);
+    SetAnchors(btnExit, akRight | akBottom);
+
+    setTabOrder(answer, btnRestart);
+    setTabOrder(btnRestart, btnExit);
+    setTabOrder(btnExit, btnToggleAcceptErrors);
+
+    // Window-wide shortcuts: they work wherever the focus is in the window.
+    ActionList1 = new TActionList(this);
+    ANew = ActionList1->Add("Starta om", QKeySequence(Qt::CTRL | Qt::Key_N), QString());
+    ANew->setObjectName("ANew");
+    ANew->OnExecute = [this] { UserRestart(); };
+    ACancel = ActionList1->Add("Avbryt", QKeySequence(Qt::CTRL | Qt::Key_F4), QString());
+    ACancel->setObjectName("ACancel");
+    ACancel->OnExecute = [this] { UserExit(); };
+    AToggleAcceptErrors = ActionList1->Add(QString::fromUtf8("Fortsätt vid fel"), QKeySequence(Qt::Key_F7), QString());
+    AToggleAcceptErrors->setObjectName("AToggleAcceptErrors");
+    AToggleAcceptErrors->OnExecute = [this] { ToggleAcceptErrors(); };
+
+    FormCreate();
+    if (!repetitionsFrm) repetitionsFrm = this;
+}
+
+TrepetitionsFrm::~TrepetitionsFrm()
+{
+    FormDestroy();
+    if (repetitionsFrm == this) repetitionsFrm = nullptr;
+}
+
+void TrepetitionsFrm::FormCreate()
+{
+    QuestionList.clear();
+    AnswerList.clear();
+    Results.clear();
+    CurrentIndex = -1;
+}
+
+void TrepetitionsFrm::FormDestroy()
+{
+    QuestionList.clear();
+    AnswerList.clear();
+}
+
+void TrepetitionsFrm::ShowDrill()
+{
+    // Cover the screen the main window is on, not necessarily the primary one.
+    if (mainFrm && mainFrm->screen()) setScreen(mainFrm->screen());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TrepetitionsFrm::SetCounters(const std::string& text)
+{
+    SetLabelText(lblI, text);
+    SetLabelText(lblN, text);
+    SetLabelText(lblE, text);
+}
+
+void TrepetitionsFrm::ResetIndicator()
+{
+    ProgressBar->SetNumTotal(1);
+    ProgressBar->SetNumRight(0);
+    ProgressBar->SetNumWrong(0);
+}
+
+void TrepetitionsFrm::showEvent(QShowEvent* e)
+{
+    TForm::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void TrepetitionsFrm::FormShow()
+{
+    QScreen* s = (mainFrm && mainFrm->screen()) ? mainFrm->screen() : screen();
+    if (!s) s = QGuiApplication::primaryScreen();
+    // The whole screen, task bar included.
+    if (s) setGeometry(s->geometry());
+    ArrangeAroundAnswer();
+}
+
+void TrepetitionsFrm::ArrangeAroundAnswer()
+{
+    const int w = width();
+    answer->move(w / 2 - answer->width() / 2, answer->y());
+    lblQ->move(answer->x(), lblQ->y());
+    answer->move(answer->x(), Line1->y() + (Line2->y() - Line1->y()) / 2 - answer->height() / 2);
+    lblQ->move(lblQ->x(), answer->y() - lblQ->height() - 20);
+    btnCorrect->setGeometry(answer->x() + answer->width() + 20, answer->y(), btnCorrect->width(), answer->height());
+    ProgressBar->move(answer->x(), answer->y() + answer->height() + 20);
+}
+
+void TrepetitionsFrm::DoNewSession()
+{
+    CurrentIndex = -1;
+    // The selectors' texts as they stand, whatever the user typed into them.
+    lblProject->setText(SelectorText("projectSelector"));
+    lblProject->adjustSize();
+    lblList1->setText(SelectorText("list1selector"));
+    lblList1->adjustSize();
+    lblList2->setText(SelectorText("list2selector"));
+    lblList2->adjustSize();
+    SetLabelText(lblN, Decimal(Count()));
+    Results.resize(QuestionList.size());
+    NextQuestion();
+}
+
+void TrepetitionsFrm::NextQuestion()
+{
+    ++CurrentIndex;
+    const int32_t n = Count();
+    if (CurrentIndex > n - 1) {
+        SetLabelText(lblQ, "There are no more questions.");
+        const int32_t c = GetNumCorrectAnswer(true);
+        // The box comes up over the final state: end text, last number, errors, full bar.
+        if (mainFrm)
+            mainFrm->ldMessageBox("You answered correctly on " + Decimal(c) + " questions of " + Decimal(n) +
+                                  " possible.");
+        SetLabelText(lblI, "0");
+        SetLabelText(lblN, Decimal(n));
+        SetLabelText(lblE, "0");
+        lblQ->hide();
+        answer->hide();
+        btnCorrect->hide();
+        ProgressBar->hide();
+        ResetIndicator();
+        return;
+    }
+    SetLabelText(lblI, Decimal(int64_t(CurrentIndex) + 1));
+    SetLabelText(lblN, Decimal(n));
+    SetLabelText(lblQ, QuestionList[CurrentIndex]);
+    lblQ->show();
+    answer->clear();
+    answer->show();
+    if (answer->isEnabled() && isVisible() && isEnabled()) answer->setFocus();
+    btnCorrect->show();
+    ProgressBar->show();
+    ProgressBar->SetNumTotal(n);
+}
+
+int32_t TrepetitionsFrm::GetNumCorrectAnswer(bool value) const
+{
+    if (CurrentIndex < 0 || Results.empty()) return 0;
+    const size_t last = std::min<size_t>(size_t(CurrentIndex), Results.size() - 1);
+    return static_cast<int32_t>(std::count(Results.begin(), Results.begin() + last + 1, value));
+}
+
+bool TrepetitionsFrm::IsCorrect() const
+{
+    if (CurrentIndex < 0 || CurrentIndex >= Count() || size_t(CurrentIndex) >= AnswerList.size()) return false;
+    // A typed character without a Windows-1252 byte can match no answer line.
+    std::string typed;
+    if (!FromQStringExact(answer->text(), typed)) return false;
+    return typed == AnswerList[CurrentIndex];
+}
+
+void TrepetitionsFrm::CorrectAndNextQuestion()
+{
+    // Only while a question is asked; a late Enter after the end has nothing to answer.
+    if (CurrentIndex < 0 || CurrentIndex >= Count() || size_t(CurrentIndex) >= Results.size()) return;
+    const bool r = IsCorrect();
+    Results[CurrentIndex] = r;
+    UpdateStatistics();
+    if (r || AcceptErrors) {
+        NextQuestion();
+    } else {
+        // The question stays, and so does the wrong answer, for the user to correct.
+        PlaySystemSound("SystemHand");
+    }
+}
+
+void TrepetitionsFrm::UpdateStatistics()
+{
+    const int32_t e = GetNumCorrectAnswer(false);
+    SetLabelText(lblE, Decimal(e));
+    ProgressBar->SetNumTotal(Count());
+    ProgressBar->SetNumRight(GetNumCorrectAnswer(true));
+    ProgressBar->SetNumWrong(e);
+}
+
+void TrepetitionsFrm::ToggleAcceptErrors()
+{
+    btnToggleAcceptErrors->SetDown(!btnToggleAcceptErrors->Down());
+    AcceptErrors = btnToggleAcceptErrors->Down();
+}
+
+void TrepetitionsFrm::UserRestart()
+{
+    SetCounters("0");
+    ResetIndicator();
+    DoNewSession();
+}
+
+void TrepetitionsFrm::UserExit() { close(); }
+
+void TrepetitionsFrm::closeEvent(QCloseEvent* e)
+{
+    TForm::closeEvent(e);
+    if (e->isAccepted()) FormClose();
+}
+
+void TrepetitionsFrm::FormClose()
+{
+    if (mainFrm) mainFrm->show();
+}
+
+bool TrepetitionsFrm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == answer && e->type() == QEvent::KeyPress) answerKeyDown(static_cast<QKeyEvent*>(e));
+    return TForm::eventFilter(watched, e);
+}
+
+void TrepetitionsFrm::answerKeyDown(QKeyEvent* e)
+{
+    // The modifiers are not looked at, and the key goes on to the edit box afterwards.
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: CorrectAndNextQuestion(); break;
+    case Qt::Key_Escape: answer->clear(); break;
+    case Qt::Key_F1:
+        if (CurrentIndex >= 0 && size_t(CurrentIndex) < AnswerList.size())
+            answer->setText(ToQString(AnswerList[CurrentIndex]));
+        break;
+    default: break;
+    }
+}

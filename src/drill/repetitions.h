@@ -1,0 +1,100 @@
+#pragma once
+// The drill window: covers the screen in black, asks the questions in list order, checks each
+// typed answer byte for byte against its answer line, counts errors and shows progress. By
+// default a question is asked again until it is answered correctly; with "Continue on Error"
+// a wrong answer is counted and the drill moves on.
+#include "app/DrillLink.h"
+#include "platform/Forms.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QKeyEvent;
+class TAction;
+class TActionList;
+class TFlatButton;
+class TRightWrongDoneIndicator;
+
+class TrepetitionsFrm : public TForm, public IDrillWindow {
+    Q_OBJECT
+public:
+    explicit TrepetitionsFrm(QWidget* owner = nullptr);
+    ~TrepetitionsFrm() override;
+
+    // What the main window's Execute fills and starts.
+    std::vector<std::string>& QuestionItems() override { return QuestionList; }
+    std::vector<std::string>& AnswerItems() override { return AnswerList; }
+    void ShowDrill() override;
+    void SetCounters(const std::string& text) override;
+    void ResetIndicator() override;
+    void DoNewSession() override;
+
+    void NextQuestion();
+    // How many of the results up to the current question equal `value`.
+    int32_t GetNumCorrectAnswer(bool value) const;
+    bool IsCorrect() const;
+    void CorrectAndNextQuestion();
+    void UpdateStatistics();
+    void ToggleAcceptErrors();
+    void UserRestart();
+    void UserExit();
+    void answerKeyDown(QKeyEvent* e);
+
+    void FormShow();
+    // Centres the answer box between the two lines and hangs the question, the Enter button
+    // and the progress bar around it, for the window's present size.
+    void ArrangeAroundAnswer();
+
+    int32_t GetCurrentIndex() const { return CurrentIndex; }
+    bool GetAcceptErrors() const { return AcceptErrors; }
+    int32_t Count() const { return static_cast<int32_t>(QuestionList.size()); }
+
+    // The controls, named as on the form.
+    QLabel* StaticText2;
+    QLabel* lblI;
+    QLabel* StaticText3;
+    QLabel* lblN;
+    QLabel* Label3;
+    QLabel* lblE;
+    QWidget* Line1;
+    QLabel* Label1;
+    QLabel* lblProject;
+    QLabel* Label4;
+    QLabel* lblList1;
+    QLabel* Label6;
+    QLabel* lblList2;
+    QLabel* lblQ;
+    QLineEdit* answer;
+    TFlatButton* btnCorrect;
+    TRightWrongDoneIndicator* ProgressBar;
+    QWidget* Line2;
+    TFlatButton* btnToggleAcceptErrors;
+    TFlatButton* btnRestart;
+    TFlatButton* btnExit;
+
+    TActionList* ActionList1;
+    TAction* ANew;
+    TAction* ACancel;
+    TAction* AToggleAcceptErrors;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void FormClose();
+
+    std::vector<std::string> QuestionList;
+    std::vector<std::string> AnswerList;
+    int32_t CurrentIndex = -1;
+    std::vector<bool> Results;
+    bool AcceptErrors = false;
+};
+
+extern TrepetitionsFrm* repetitionsFrm;
