@@ -31,16 +31,24 @@ TEntityTables::TEntityTables()
 {
 }
 
-std::optional<std::string> TEntityTables::EntityFor(char c) const
+std::optional<std::string> LookupEntity(char c, const std::vector<std::string>& letterChars,
+                                        const std::vector<std::string>& letterEntities,
+                                        const std::vector<std::string>& symbolChars,
+                                        const std::vector<std::string>& symbolEntities)
 {
     const std::string typed(1, c);
-    for (size_t i = 0; i < LetterChars.size() && i < LetterEntities.size(); ++i) {
-        if (AnsiSameText(LetterChars[i], typed)) {
-            if (AnsiLowerChar(c) == c) return AnsiLowerCase(LetterEntities[i]);
-            return LetterEntities[i];
+    for (size_t i = 0; i < letterChars.size() && i < letterEntities.size(); ++i) {
+        if (AnsiSameText(letterChars[i], typed)) {
+            if (AnsiLowerChar(c) == c) return AnsiLowerCase(letterEntities[i]);
+            return letterEntities[i];
         }
     }
-    for (size_t i = 0; i < SymbolChars.size() && i < SymbolEntities.size(); ++i)
-        if (SymbolChars[i] == typed) return SymbolEntities[i];
+    for (size_t i = 0; i < symbolChars.size() && i < symbolEntities.size(); ++i)
+        if (symbolChars[i] == typed) return symbolEntities[i];
     return std::nullopt;
+}
+
+std::optional<std::string> TEntityTables::EntityFor(char c) const
+{
+    return LookupEntity(c, LetterChars, LetterEntities, SymbolChars, SymbolEntities);
 }

@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+// The entity for `c` in two pairs of tables, as TEntityTables::EntityFor searches its own.
+std::optional<std::string> LookupEntity(char c, const std::vector<std::string>& letterChars,
+                                        const std::vector<std::string>& letterEntities,
+                                        const std::vector<std::string>& symbolChars,
+                                        const std::vector<std::string>& symbolEntities);
+
 class TEntityTables {
 public:
     // Fills the four lists by splitting their stored strings at the spaces.

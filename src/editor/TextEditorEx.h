@@ -302,8 +302,9 @@ private:
     bool DeleteWholeEntity();
     // The hover part of mouse-move handling at a client pixel: the drag cursors.
     void MouseHover(TPoint client, bool ctrl);
-    // Mouse-move handling at the pointer's current position (the Ctrl key switching cursors).
-    void RerunMouseMove();
+    // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key
+    // itself going down or up switches the drag cursor).
+    void RerunMouseMove(bool ctrl);
     // The position whose absolute offset is `offset`, or false outside the text.
     bool PositionFromOffset(int64_t offset, TPoint& p) const;
     void RestoreUndoSnapshot(const TUndoSnapshot& s);

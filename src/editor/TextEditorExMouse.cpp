@@ -1,0 +1,143 @@
+// The mouse: hit-testing, clicks and drags that place the caret and build the selection,
+// Ctrl+click word selection, moving or copying the selection by dragging it, the drag
+// cursors while hovering, and the wheel.
+#include "editor/TextEditorEx.h"
+
+#include "platform/Pointer.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+TPoint TTextEditorEx::HitTest(int px, int py) const
+{
+    if (FCharWidth <= 0 || FLineHeight <= 0) return {0, 0};
+    // Both divisions truncate toward zero: a click in a cell's right half lands after it.
+    int line = py / FLineHeight + ScrollPos.Y();
+    int column = (px + FCharWidth / 2) / FCharWidth + ScrollPos.X();
+    if (column < ScrollPos.X() || line < ScrollPos.Y()) return {0, 0};
+    line = std::min(line, FLines->Count() - 1);
+    column = std::min(column, FLines->Length(line));
+    return {column, line};
+}
+
+void TTextEditorEx::mousePressEvent(QMouseEvent* e)
+{
+    const TPoint c = ClientFromWidget(e->position().toPoint());
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if (OnMouseDown) OnMouseDown(this, e->button(), mods, c.X, c.Y);
+    e->accept();
+    if (FSettings->HideHelperOnClick()) HideListMenu();
+    const bool ctrl = mods & Qt::ControlModifier;
+
+    if (!FSettings->ReadOnly()) {
+        if (e->button() != Qt::LeftButton) return;
+        const TPoint p = HitTest(c.X, c.Y);
+        DraggingSelection = IsSelected(p);
+        if (DraggingSelection) {
+            TPoint start, end;
+            GetSelection(start, end);
+            if (start == end) return;
+            DragText = GetRange(start, end);
+            // A move takes the text away now and puts it back at the release; a copy (Ctrl)
+            // leaves it where it is.
+            if (!ctrl) DeleteRange(start, end);
+            CaretPos.SetPointNotify(start);
+            const TPoint cell = CellPoint(start);
+            const QPoint global = ClientToGlobal({cell.X, cell.Y + FLineHeight / 2});
+            SetCursorPos(global.x(), global.y());
+            return;
+        }
+    }
+
+    // Outside the selection, or any press in a read-only editor.
+    TCaretPos& target = (mods & Qt::ShiftModifier) ? SelEndPos : CaretPos;
+    target.SetPoint(HitTest(c.X, c.Y));
+    if ((focusPolicy() & Qt::ClickFocus) && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
+    MouseSelecting = true;
+    if (ctrl) SelectWordAtCaret();
+}
+
+void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)
+{
+    const TPoint c = ClientFromWidget(e->position().toPoint());
+    if (OnMouseMove) OnMouseMove(this, e->modifiers(), c.X, c.Y);
+    e->accept();
+    if (DraggingSelection) {
+        // The caret follows the pointer and shows where the text will drop.
+        CaretPos.SetPoint(HitTest(c.X, c.Y));
+    } else if (MouseSelecting) {
+        SelEndPos.SetPoint(HitTest(c.X, c.Y));
+    } else {
+        MouseHover(c, e->modifiers() & Qt::ControlModifier);
+    }
+}
+
+void TTextEditorEx::MouseHover(TPoint client, bool ctrl)
+{
+    // Half a cell to the left, so the cursor changes over the character's own cell.
+    if (IsSelected(HitTest(client.X - FCharWidth / 2, client.Y)))
+        setCursor(CustomCursor(ctrl ? 13 : 12));
+    else
+        setCursor(Qt::IBeamCursor);
+}
+
+void TTextEditorEx::RerunMouseMove(bool ctrl)
+{
+    const TPoint c = ClientFromWidget(mapFromGlobal(QCursor::pos()));
+    if (DraggingSelection)
+        CaretPos.SetPoint(HitTest(c.X, c.Y));
+    else if (MouseSelecting)
+        SelEndPos.SetPoint(HitTest(c.X, c.Y));
+    else
+        MouseHover(c, ctrl);
+}
+
+void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() != Qt::LeftButton) return;
+    const TPoint c = ClientFromWidget(e->position().toPoint());
+    if (DraggingSelection) {
+        std::vector<std::string> text = std::move(DragText);
+        DragText.clear();
+        InsertLines(HitTest(c.X, c.Y), std::move(text));
+        Repaint();
+    }
+    MouseSelecting = false;
+    DraggingSelection = false;
+    if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), c.X, c.Y);
+    if (OnClick && rect().contains(e->position().toPoint())) OnClick(this);
+}
+
+void TTextEditorEx::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double click is a press like the first; no word is selected.
+    mousePressEvent(e);
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TTextEditorEx::wheelEvent(QWheelEvent* e)
+{
+    e->accept();
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    const bool alt = e->modifiers() & Qt::AltModifier;
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    // Some systems turn Alt+wheel into a horizontal turn; it is the same wheel.
+    int delta = e->angleDelta().y();
+    if (delta == 0 && alt) delta = e->angleDelta().x();
+    delta = int(int16_t(delta));
+    const int notches = std::abs(delta) / 120;
+    if (notches == 0) return;
+    const bool towardUser = delta < 0;
+    const int n = std::max(1, WheelScrollLines());
+    if (ctrl && !alt) {
+        // One zoom step per turn, however many lines a notch scrolls.
+        towardUser ? ZoomOut() : ZoomIn();
+    } else if (alt) {
+        for (int i = 0; i < notches * n; ++i) MoveByKey(towardUser ? Qt::Key_Down : Qt::Key_Up, shift, false);
+    } else {
+        ScrollBy(0, towardUser ? notches * n : -notches * n);
+    }
+}
