@@ -1,12 +1,16 @@
 #pragma once
 // The main window: project and list selectors, Execute, Settings, About, Exit, and the
 // three dialog helpers every window shows its messages through.
-// (Interface agreed between the shell and the other windows; the shell fills it in.)
 #include "platform/Forms.h"
 
 #include <string>
 
 class IDrillWindow;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class TCaptionGroup;
+class TSelectorBox;
 
 class TmainFrm : public TForm {
     Q_OBJECT
@@ -24,6 +28,31 @@ public:
     // Set once at start-up.
     void SetDrillWindow(IDrillWindow* drill);
     void SetSettingsWindow(TForm* settings);
+
+    // Handlers.
+    void NewSession();
+    void ScanProjectFile();
+    void list1selectorChange();
+    void ShowSettings();
+    void ShowAbout();
+    void ExitApp();
+
+    TCaptionGroup* CaptionGroup1;
+    QLabel* Label3;
+    TSelectorBox* projectSelector;
+    QGroupBox* GroupBox1;
+    QLabel* Label1;
+    TSelectorBox* list1selector;
+    QLabel* Label2;
+    TSelectorBox* list2selector;
+    QPushButton* btnExecute;
+    QPushButton* btnSettings;
+    QPushButton* btnAbout;
+    QPushButton* btnExit;
+
+private:
+    IDrillWindow* Drill = nullptr;
+    TForm* Settings = nullptr;
 };
 
 extern TmainFrm* mainFrm;

@@ -1,0 +1,54 @@
+#include "app/DataStore.h"
+
+#include "platform/Files.h"
+#include "platform/TextLines.h"
+
+namespace {
+std::string gBaseFolder;
+bool gBaseFolderSet = false;
+
+const char* FolderName(TFolderKind kind) { return kind == TFolderKind::Projects ? "Projects" : "Lists"; }
+const char* Extension(TFolderKind kind) { return kind == TFolderKind::Projects ? ".rep" : ".txt"; }
+
+std::string FolderPath(TFolderKind kind) { return BaseFolder() + FolderName(kind) + "/"; }
+
+// The file for a display name. A name the folder cannot hold (a path separator or NUL in
+// it) gives "", which every file call treats as a file that can't be opened or created.
+std::string FilePath(TFolderKind kind, const std::string& name)
+{
+    return ResolveInFolder(FolderPath(kind), name + Extension(kind));
+}
+} // namespace
+
+std::string BaseFolder()
+{
+    if (!gBaseFolderSet) return ExecutableFolder();
+    return gBaseFolder;
+}
+
+void SetBaseFolder(const std::string& folder)
+{
+    gBaseFolder = folder;
+    if (!gBaseFolder.empty() && gBaseFolder.back() != '/') gBaseFolder += '/';
+    gBaseFolderSet = true;
+}
+
+std::vector<std::string> GetDisplayNames(TFolderKind kind)
+{
+    const std::string ext = Extension(kind);
+    std::vector<std::string> names = FindFiles(FolderPath(kind), ext);
+    // FindFiles only returns names ending in the extension (any letter case).
+    for (std::string& n : names) n.resize(n.size() - ext.size());
+    return names;
+}
+
+std::string ProjectFilePath(const std::string& name) { return FilePath(TFolderKind::Projects, name); }
+
+std::string ListFilePath(const std::string& name) { return FilePath(TFolderKind::Lists, name); }
+
+std::vector<std::string> LoadLines(const std::string& path) { return SplitLines(ReadWholeFile(path)); }
+
+void SaveLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    WriteFileAtomic(path, JoinLines(lines));
+}

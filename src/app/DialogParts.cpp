@@ -1,0 +1,64 @@
+#include "app/DialogParts.h"
+
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/Win1252.h"
+
+#include <QPainter>
+
+TShape::TShape(QWidget* parent, TColor brush, TColor pen) : QWidget(parent), FBrush(brush), FPen(pen) {}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(ColorToRGB(FBrush)));
+    if (width() < 1 || height() < 1) return;
+    const QColor pen = ToQColor(ColorToRGB(FPen));
+    p.fillRect(0, 0, width(), 1, pen);
+    p.fillRect(0, height() - 1, width(), 1, pen);
+    p.fillRect(0, 0, 1, height(), pen);
+    p.fillRect(width() - 1, 0, 1, height(), pen);
+}
+
+QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top)
+{
+    auto* image = new QLabel(parent);
+    image->setObjectName(name);
+    image->setAlignment(Qt::AlignCenter);
+    image->setAttribute(Qt::WA_TranslucentBackground);
+    image->setPixmap(ApplicationIcon().pixmap(32, 32));
+    Place(image, left, top, 32, 32);
+    return image;
+}
+
+QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setText(text);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void SetLabelText(QLabel* label, const std::string& ansi)
+{
+    label->setText(ToQString(ansi));
+    label->adjustSize();
+}
+
+QValidator::State TAnsiValidator::validate(QString& input, int&) const
+{
+    std::string bytes;
+    return FromQStringExact(input, bytes) ? Acceptable : Invalid;
+}
+
+std::string AnsiText(const QString& text)
+{
+    std::string bytes;
+    if (FromQStringExact(text, bytes)) return bytes;
+    return FromQStringLossy(text);
+}

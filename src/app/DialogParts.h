@@ -1,0 +1,45 @@
+#pragma once
+// Pieces the program's own windows share: a plain rectangle shape, the 32-pixel icon image,
+// labels that show 8-bit texts, and a validator that keeps typed text within Windows-1252.
+#include "platform/Color.h"
+
+#include <QLabel>
+#include <QValidator>
+#include <QWidget>
+#include <string>
+
+// A filled rectangle with a one-pixel outline, like the classic shape control.
+class TShape : public QWidget {
+    Q_OBJECT
+public:
+    TShape(QWidget* parent, TColor brush, TColor pen);
+    TColor BrushColor() const { return FBrush; }
+    TColor PenColor() const { return FPen; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    TColor FBrush;
+    TColor FPen;
+};
+
+// The application's icon at 32 x 32, centred in its box, drawn with its transparency.
+QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top);
+
+// A label that sizes itself to its 8-bit text. Without a buddy an ampersand is shown as
+// itself; with one, "&x" marks the accelerator that focuses the buddy.
+QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text);
+void SetLabelText(QLabel* label, const std::string& ansi);
+
+// Accepts only text whose every character has a Windows-1252 byte, so nothing typed can turn
+// into a byte that stands for some other character.
+class TAnsiValidator : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// The 8-bit text of a text widget's contents (exact, since input is validated).
+std::string AnsiText(const QString& text);

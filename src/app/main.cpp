@@ -1,0 +1,201 @@
+#include "app/main.h"
+
+#include "app/DataStore.h"
+#include "app/DialogParts.h"
+#include "app/DrillLink.h"
+#include "app/InternalFunctionInputWin.h"
+#include "app/SelectorBox.h"
+#include "app/aboutWin.h"
+#include "app/msgbox.h"
+#include "app/qbox.h"
+#include "controls/CaptionGroup.h"
+#include "platform/Application.h"
+#include "platform/Files.h"
+#include "platform/Win1252.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+#include <new>
+
+TmainFrm* mainFrm = nullptr;
+
+TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
+{
+    if (!mainFrm) mainFrm = this;
+    setObjectName("mainFrm");
+    setWindowTitle("Lexidrill");
+    setWindowIcon(ApplicationIcon());
+
+    CaptionGroup1 = new TCaptionGroup(this);
+    CaptionGroup1->setObjectName("CaptionGroup1");
+    Place(CaptionGroup1, 8, 8, 289, 225);
+    CaptionGroup1->SetCaptionText("Choose Project");
+
+    projectSelector = new TSelectorBox(CaptionGroup1);
+    projectSelector->setObjectName("projectSelector");
+    Place(projectSelector, 104, 44, 169, 21);
+    Label3 = MakeAutoLabel(CaptionGroup1, "Label3", 16, 48, "&Project:");
+    Label3->setBuddy(projectSelector);
+
+    GroupBox1 = new QGroupBox("Lists", CaptionGroup1);
+    GroupBox1->setObjectName("GroupBox1");
+    Place(GroupBox1, 16, 88, 257, 121);
+    list1selector = new TSelectorBox(GroupBox1);
+    list1selector->setObjectName("list1selector");
+    Place(list1selector, 72, 36, 169, 21);
+    Label1 = MakeAutoLabel(GroupBox1, "Label1", 16, 40, "&Questions:");
+    Label1->setBuddy(list1selector);
+    list2selector = new TSelectorBox(GroupBox1);
+    list2selector->setObjectName("list2selector");
+    Place(list2selector, 72, 72, 169, 21);
+    Label2 = MakeAutoLabel(GroupBox1, "Label2", 16, 76, "&Answers:");
+    Label2->setBuddy(list2selector);
+
+    auto button = [this](const char* name, const char* text, int top) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        Place(b, 312, top, 89, 25);
+        return b;
+    };
+    btnExecute = button("btnExecute", "&Execute", 8);
+    btnSettings = button("btnSettings", "&Settings...", 40);
+    btnAbout = button("btnAbout", "A&bout...", 72);
+    btnExit = button("btnExit", "E&xit", 104);
+    SetDefaultButton(btnExecute);
+    SetCancelButton(btnExit);
+
+    setTabOrder(projectSelector, list1selector);
+    setTabOrder(list1selector, list2selector);
+    setTabOrder(list2selector, btnExecute);
+    setTabOrder(btnExecute, btnSettings);
+    setTabOrder(btnSettings, btnAbout);
+    setTabOrder(btnAbout, btnExit);
+
+    connect(projectSelector, &TSelectorBox::UserChanged, this, [this] { RunGuarded([this] { ScanProjectFile(); }); });
+    connect(list1selector, &TSelectorBox::UserChanged, this, [this] { list1selectorChange(); });
+    connect(list2selector, &TSelectorBox::UserChanged, this, [this] { list1selectorChange(); });
+    connect(btnExecute, &QPushButton::clicked, this, [this] { RunGuarded([this] { NewSession(); }); });
+    connect(btnSettings, &QPushButton::clicked, this, [this] { RunGuarded([this] { ShowSettings(); }); });
+    connect(btnAbout, &QPushButton::clicked, this, [this] { RunGuarded([this] { ShowAbout(); }); });
+    connect(btnExit, &QPushButton::clicked, this, [this] { ExitApp(); });
+
+    SetFixedFrame(true);
+    SetClientSize(412, 241);
+    CenterOnScreen();
+    projectSelector->setFocus();
+
+    // Errors nobody else catches are shown in the program's own message box.
+    SetErrorReporter([this](const std::string& text) { ldMessageBox(text); });
+
+    LoadListsFromFile();
+}
+
+TmainFrm::~TmainFrm()
+{
+    SetErrorReporter(nullptr);
+    if (mainFrm == this) mainFrm = nullptr;
+}
+
+void TmainFrm::SetDrillWindow(IDrillWindow* drill) { Drill = drill; }
+
+void TmainFrm::SetSettingsWindow(TForm* settings) { Settings = settings; }
+
+bool TmainFrm::ldMessageBox(const std::string& text)
+{
+    auto box = std::make_unique<TMessageBox>(this);
+    SetLabelText(box->info, text);
+    return box->ShowModal() == mrOk;
+}
+
+int TmainFrm::ldQuestionBox(const std::string& statement, const std::string& question)
+{
+    auto box = std::make_unique<TQuestionBox>(this);
+    SetLabelText(box->info, statement);
+    SetLabelText(box->question, question);
+    return box->ShowModal();
+}
+
+bool TmainFrm::ldInputQuery(const std::string& prompt, const std::string& defaultValue, std::string& value)
+{
+    auto box = std::make_unique<TInternalFunctionInput>(this);
+    SetLabelText(box->Q, prompt);
+    box->A->setText(ToQString(defaultValue));
+    const int result = box->ShowModal();
+    value = AnsiText(box->A->text());
+    return result == mrOk;
+}
+
+void TmainFrm::LoadListsFromFile()
+{
+    projectSelector->ClearAll();
+    projectSelector->SetItems(GetDisplayNames(TFolderKind::Projects));
+    const std::vector<std::string> lists = GetDisplayNames(TFolderKind::Lists);
+    list1selector->ClearAll();
+    list1selector->SetItems(lists);
+    list2selector->ClearAll();
+    list2selector->SetItems(lists);
+}
+
+void TmainFrm::ScanProjectFile()
+{
+    const std::string path = ProjectFilePath(projectSelector->Text());
+    // A text that names no project is simply not (yet) a project.
+    if (!FileExists(path)) return;
+    std::vector<std::string> lines;
+    try {
+        lines = LoadLines(path);
+    } catch (const EFOpenError&) {
+        ldMessageBox("Unable to open project file.");
+        return;
+    }
+    if (!lines.empty()) list1selector->SetText(lines[0]);
+    if (lines.size() < 2) {
+        ldMessageBox("DUnable to read project file.");
+        return;
+    }
+    list2selector->SetText(lines[1]);
+}
+
+void TmainFrm::list1selectorChange() { projectSelector->SetText(""); }
+
+void TmainFrm::NewSession()
+{
+    try {
+        std::vector<std::string> answers = LoadLines(ListFilePath(list2selector->Text()));
+        std::vector<std::string> questions = LoadLines(ListFilePath(list1selector->Text()));
+        if (!Drill) throw EFOpenError("No drill window.");
+        Drill->AnswerItems() = std::move(answers);
+        Drill->QuestionItems() = std::move(questions);
+        if (Drill->QuestionItems().size() != Drill->AnswerItems().size()) {
+            ldMessageBox("The number of items in the list files differ.");
+            return;
+        }
+        hide();
+        Drill->ShowDrill();
+        Drill->SetCounters("0");
+        Drill->ResetIndicator();
+        Drill->DoNewSession();
+    } catch (const ESilentCancel&) {
+        throw;
+    } catch (const std::exception&) {
+        ldMessageBox("The two list files could not be opened.");
+    }
+}
+
+void TmainFrm::ShowSettings()
+{
+    if (Settings) Settings->ShowModal();
+}
+
+void TmainFrm::ShowAbout()
+{
+    auto about = std::make_unique<Tabout>(this);
+    about->ShowModal();
+}
+
+void TmainFrm::ExitApp() { close(); }

@@ -1,0 +1,62 @@
+#include "app/msgbox.h"
+
+#include "app/DialogParts.h"
+#include "platform/Application.h"
+#include "platform/Sound.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TMessageBox::TMessageBox(QWidget* owner) : TForm(owner)
+{
+    setObjectName("MessageBox");
+    setWindowTitle("Lexidrill");
+    setWindowIcon(ApplicationIcon());
+
+    Client = new QWidget(this);
+    Place(Client, BorderWidth, BorderWidth, 251, 86);
+
+    Panel1 = new QWidget(Client);
+    Panel1->setObjectName("Panel1");
+    Place(Panel1, 0, 0, 251, 41);
+    SetAnchors(Panel1, akLeft | akTop | akRight);
+    Shape1 = new TShape(Panel1, clBtnFace, clHighlight);
+    Shape1->setObjectName("Shape1");
+    Place(Shape1, 0, 0, 251, 41);
+    SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
+    Shape2 = new TShape(Panel1, clHighlight, clHighlight);
+    Shape2->setObjectName("Shape2");
+    Place(Shape2, 0, 0, 41, 41);
+    Image2 = MakeIconImage(Panel1, "Image2", 4, 4);
+    info = MakeAutoLabel(Panel1, "info", 58, 12, "|");
+
+    Button1 = new QPushButton("OK", Client);
+    Button1->setObjectName("Button1");
+    Place(Button1, 119, 55, 89, 24);
+    // The only button answers both Enter and Esc.
+    SetDefaultButton(Button1);
+    SetCancelButton(Button1);
+    SetButtonResult(Button1, mrOk);
+
+    SetFixedFrame(true);
+    SetClientSize(251 + 2 * BorderWidth, 86 + 2 * BorderWidth);
+}
+
+void TMessageBox::showEvent(QShowEvent* e)
+{
+    TForm::showEvent(e);
+    FormShow();
+}
+
+void TMessageBox::FormShow()
+{
+    info->adjustSize();
+    const int clientWidth = info->x() + info->width() + 30;
+    Client->resize(clientWidth, Client->height());
+    SetClientSize(clientWidth + 2 * BorderWidth, height());
+    const QRect screen = ScreenRect();
+    move(screen.x() + screen.width() / 2 - width() / 2, y());
+    Button1->move(clientWidth / 2 - Button1->width() / 2, Button1->y());
+    Button1->setFocus();
+    PlaySystemSound("SystemExclamation");
+}

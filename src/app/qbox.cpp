@@ -1,0 +1,82 @@
+#include "app/qbox.h"
+
+#include "app/DialogParts.h"
+#include "platform/Application.h"
+#include "platform/Sound.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+TQuestionBox::TQuestionBox(QWidget* owner) : TForm(owner)
+{
+    setObjectName("QuestionBox");
+    setWindowTitle("Lexidrill");
+    setWindowIcon(ApplicationIcon());
+
+    Client = new QWidget(this);
+    Place(Client, BorderWidth, BorderWidth, 295, 88);
+
+    Panel2 = new QWidget(Client);
+    Panel2->setObjectName("Panel2");
+    Place(Panel2, 0, 0, 295, 41);
+    SetAnchors(Panel2, akLeft | akTop | akRight);
+    Panel1 = new QWidget(Panel2);
+    Panel1->setObjectName("Panel1");
+    Place(Panel1, 0, 0, 295, 41);
+    SetAnchors(Panel1, akLeft | akTop | akRight | akBottom);
+    Shape1 = new TShape(Panel1, clBtnFace, clHighlight);
+    Shape1->setObjectName("Shape1");
+    Place(Shape1, 0, 0, 295, 41);
+    SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
+    Shape2 = new TShape(Panel1, clHighlight, clHighlight);
+    Shape2->setObjectName("Shape2");
+    Place(Shape2, 0, 0, 41, 41);
+    Image1 = MakeIconImage(Panel1, "Image1", 4, 4);
+    info = MakeAutoLabel(Panel1, "info", 53, 5, "|");
+    question = MakeAutoLabel(Panel1, "question", 53, 21, "|");
+
+    btnPanel = new QWidget(Client);
+    btnPanel->setObjectName("btnPanel");
+    Place(btnPanel, 7, 56, 281, 25);
+    Button1 = new QPushButton("&Yes", btnPanel);
+    Button1->setObjectName("Button1");
+    Place(Button1, 0, 1, 89, 24);
+    Button2 = new QPushButton("&No", btnPanel);
+    Button2->setObjectName("Button2");
+    Place(Button2, 96, 0, 89, 25);
+    Button3 = new QPushButton("Cancel", btnPanel);
+    Button3->setObjectName("Button3");
+    Place(Button3, 192, 0, 89, 25);
+    SetDefaultButton(Button1);
+    SetCancelButton(Button3);
+    SetButtonResult(Button1, mrYes);
+    SetButtonResult(Button2, mrNo);
+    SetButtonResult(Button3, mrCancel);
+
+    SetFixedFrame(true);
+    SetClientSize(295 + 2 * BorderWidth, 88 + 2 * BorderWidth);
+}
+
+void TQuestionBox::showEvent(QShowEvent* e)
+{
+    TForm::showEvent(e);
+    FormShow();
+}
+
+void TQuestionBox::FormShow()
+{
+    info->adjustSize();
+    question->adjustSize();
+    const QLabel* wider = info->width() > question->width() ? info : question;
+    int clientWidth = wider->width() + wider->x() + 55;
+    clientWidth = std::max(clientWidth, MinWindowWidth - 2 * BorderWidth);
+    Client->resize(clientWidth, Client->height());
+    SetClientSize(clientWidth + 2 * BorderWidth, height());
+    const QRect screen = ScreenRect();
+    move(screen.x() + screen.width() / 2 - width() / 2, y());
+    btnPanel->move(clientWidth / 2 - btnPanel->width() / 2, btnPanel->y());
+    Button1->setFocus();
+    PlaySystemSound("SystemExclamation");
+}

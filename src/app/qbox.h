@@ -1,0 +1,38 @@
+#pragma once
+// The program's yes/no/cancel question box: a statement, a question under it, and three
+// buttons centred beneath. It sizes itself to the wider of its two lines when shown.
+#include "platform/Forms.h"
+
+class QLabel;
+class QPushButton;
+class TShape;
+
+class TQuestionBox : public TForm {
+    Q_OBJECT
+public:
+    explicit TQuestionBox(QWidget* owner = nullptr);
+
+    static constexpr int BorderWidth = 5;
+    static constexpr int MinWindowWidth = 313;
+
+    QWidget* Client;
+    QWidget* Panel2;
+    QWidget* Panel1;
+    TShape* Shape1;
+    TShape* Shape2;
+    QLabel* Image1;
+    QLabel* info;
+    QLabel* question;
+    QWidget* btnPanel;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+
+    int ClientWidth() const { return Client->width(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void FormShow();
+};

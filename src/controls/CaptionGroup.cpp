@@ -1,0 +1,42 @@
+#include "controls/CaptionGroup.h"
+
+TCaptionGroup::TCaptionGroup(QWidget* parent) : QGroupBox(parent)
+{
+    setTitle(QString());
+    setFocusPolicy(Qt::NoFocus);
+    Caption = new TPanelCaption(this);
+    LayoutCaption();
+    FBevelInner = bvRaised;
+    FBevelOuter = bvLowered;
+}
+
+TCaptionGroup::~TCaptionGroup()
+{
+    delete Caption;
+}
+
+void TCaptionGroup::SetCaptionText(const std::string& text)
+{
+    FCaptionText = text;
+    LayoutCaption();
+}
+
+void TCaptionGroup::LayoutCaption()
+{
+    if (!title().isEmpty()) setTitle(QString());
+    const QRect want(0, 0, width(), Caption->height());
+    if (Caption->geometry() != want) Caption->setGeometry(want);
+    Caption->SetCaptionText(FCaptionText);
+}
+
+void TCaptionGroup::paintEvent(QPaintEvent* e)
+{
+    QGroupBox::paintEvent(e);
+    LayoutCaption();
+}
+
+void TCaptionGroup::resizeEvent(QResizeEvent* e)
+{
+    QGroupBox::resizeEvent(e);
+    LayoutCaption();
+}

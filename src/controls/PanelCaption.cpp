@@ -1,0 +1,55 @@
+#include "controls/PanelCaption.h"
+
+#include "controls/GradientControl.h"
+
+#include <QPainter>
+
+TPanelCaption::TPanelCaption(QWidget* parent) : QWidget(parent)
+{
+    resize(width(), CaptionHeight);
+    QFont f("Tahoma");
+    f.setPixelSize(11);
+    f.setBold(true);
+    setFont(f);
+
+    Gradient = new TGradientControl(this);
+    Gradient->SetColor1(clBlack);
+    Gradient->SetColor2(0x444444);
+    Gradient->SetFontName("Tahoma");
+    Gradient->SetFontSize(10);
+    Gradient->SetFontColor(clWhite);
+    Gradient->SetBorderWidth(1);
+    Gradient->SetBorderColor(Gradient->Color1());
+    Gradient->SetGradientDirection(gdVertical);
+    Gradient->setGeometry(rect());
+    Gradient->SetCaption(FCaptionText);
+}
+
+TPanelCaption::~TPanelCaption()
+{
+    delete Gradient;
+}
+
+void TPanelCaption::SetCaptionText(const std::string& text)
+{
+    FCaptionText = text;
+    Gradient->SetCaption(text);
+}
+
+void TPanelCaption::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // The gradient fills the panel; painting it anew at the new size.
+    Gradient->setGeometry(rect());
+    Gradient->Repaint();
+}
+
+void TPanelCaption::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), ToQColor(ColorToRGB(FColor)));
+    // The caption is meant flat: bevels and borders never outlive a paint.
+    FBevelInner = bvNone;
+    FBevelOuter = bvNone;
+    FBorderStyle = bsNone;
+}
