@@ -285,6 +285,14 @@ void TrepetitionsFrm::NextQuestion()
         btnCorrect->hide();
         ProgressBar->hide();
         ResetIndicator();
+        // The box belonged to the hidden main window: take the keyboard back, and with the
+        // answer box gone let the window itself hold the focus, so Tab reaches the buttons
+        // and the shortcuts keep working.
+        if (isVisible()) {
+            activateWindow();
+            QWidget* f = focusWidget();
+            if (!f || !f->isVisible()) setFocus();
+        }
         return;
     }
     SetLabelText(lblI, Decimal(int64_t(CurrentIndex) + 1));
