@@ -24,13 +24,24 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
         const std::string text(1, char(ch));
         const int w = probe.TextWidth(text), h = probe.TextHeight(text);
         if (w > 0 && h > 0) {
-            QImage img(w, h, QImage::Format_RGB32);
+            // Rendered with room around the box, to catch what the glyph draws outside it.
+            const int m = h;
+            QImage img(w + 2 * m, h + 2 * m, QImage::Format_RGB32);
+            const QRgb bg = 0xFF000000 | qRgb(GetRValue(ColorToRGB(g.Background)), GetGValue(ColorToRGB(g.Background)),
+                                              GetBValue(ColorToRGB(g.Background)));
+            img.fill(bg);
             TCanvas c(&img);
             c.Font = g.Font;
             c.Brush.Color = g.Background;
             c.Brush.Style = bsSolid;
-            c.TextOut(0, 0, text);
-            g.Images[ch] = std::move(img);
+            c.TextOut(m, m, text);
+            g.Images[ch] = img.copy(m, m, w, h);
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const bool inBox = x >= m && x < m + w && y >= m && y < m + h;
+                    const QRgb px = img.pixel(x, y);
+                    if (!inBox && px != bg) g.Overhangs[ch].push_back({x - m, y - m, px});
+                }
         }
         g.Made[ch] = true;
     }
@@ -41,8 +52,14 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
 {
     QImage* target = canvas.GetImage();
     if (!target) return;
-    const QImage& glyph = Glyph(GlyphsFor(canvas.Font, canvas.Brush.Color), ch);
+    TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color);
+    const QImage& glyph = Glyph(set, ch);
     if (glyph.isNull()) return;
+    for (const TOverhang& o : set.Overhangs[ch]) {
+        const int px = x + o.DX, py = y + o.DY;
+        if (px >= 0 && py >= 0 && px < target->width() && py < target->height())
+            reinterpret_cast<QRgb*>(target->scanLine(py))[px] = o.Pixel;
+    }
     const int left = std::max(x, 0), right = std::min(x + glyph.width(), target->width());
     const int top = std::max(y, 0), bottom = std::min(y + glyph.height(), target->height());
     if (left >= right || top >= bottom) return;

@@ -4,6 +4,7 @@
 // images rendered once per character, font and background. Painting a screen full of cells
 // then costs one row copy per pixel row of each cell instead of a text layout per character,
 // and a cell drawn alone looks exactly like the same cell drawn as part of a whole repaint.
+// Ink outside the box is kept too and drawn as it falls on the background colour.
 #include "platform/Canvas.h"
 
 #include <QImage>
@@ -19,10 +20,17 @@ public:
     void Clear();
 
 private:
+    // Ink a glyph puts outside its box (a descender's hook, an italic slant), as drawn over
+    // the background.
+    struct TOverhang {
+        int DX, DY;
+        QRgb Pixel;
+    };
     struct TGlyphs {
         TFont Font;
         TColor Background = 0;
         std::array<QImage, 256> Images;
+        std::array<std::vector<TOverhang>, 256> Overhangs;
         std::array<bool, 256> Made{};
     };
     TGlyphs& GlyphsFor(const TFont& font, TColor background);

@@ -23,7 +23,18 @@ void TTextEditorEx::CaretChanged(TPoint p)
     HideCaret();
     // The live state of Shift, not that of the event that moved the caret: a program move
     // while Shift is held extends the selection.
-    if (!KeyState::ShiftDown() || CollapseSelection) SelEndPos.SetPointNotify(p);
+    if (!KeyState::ShiftDown() || CollapseSelection) {
+        SelEndPos.SetPointNotify(p);
+    } else if (HasSelection() || HadSelection) {
+        // The fixed end of the selection moved while Shift is held: the selection now runs
+        // from here, so its highlight has to follow, and the selection-end handler's record
+        // of what is drawn with it.
+        PaintVisibleLines();
+        FView->Flush();
+        HadSelection = HasSelection();
+        PrevCaret = CaretPos.GetPoint();
+        PrevSelEnd = SelEndPos.GetPoint();
+    }
     CollapseSelection = false;
     if (!NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
     const TPoint px = CellPoint(CaretPos.GetPoint());

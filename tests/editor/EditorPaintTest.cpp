@@ -1,0 +1,257 @@
+// Painting of the editor, checked on the pixels of its client area.
+#include "EditorFixture.h"
+#include "editor/CellPainter.h"
+
+#include <QDir>
+
+namespace {
+// The pixels TCanvas::TextOut draws for `text` with the editor's font, colour and background.
+QImage Reference(const TTextEditorEx& e, const std::string& text, TColor fg, TColor bg, TFontStyles style = 0)
+{
+    TCanvas probe;
+    probe.Font = e.Font();
+    const int w = probe.TextWidth(text), h = probe.TextHeight(text);
+    QImage img(w, h, QImage::Format_RGB32);
+    TCanvas c(&img);
+    c.Font = e.Font();
+    c.Font.Color = fg;
+    c.Font.Style = style;
+    c.Brush = {bg, bsSolid};
+    c.TextOut(0, 0, text);
+    return img;
+}
+
+// The text box (advance x font height) of the cell at client cell (col, row).
+QImage CellBox(TTextEditorEx& e, int col, int row)
+{
+    return e.BackingImage().copy(col * e.CharWidth(), row * e.LineHeight(), e.CharWidth() - e.TextXSpace(),
+                                 e.LineHeight() - e.TextYSpace());
+}
+
+QImage WholeCell(TTextEditorEx& e, int col, int row)
+{
+    return e.BackingImage().copy(col * e.CharWidth(), row * e.LineHeight(), e.CharWidth(), e.LineHeight());
+}
+
+TColor PixelAt(TTextEditorEx& e, int x, int y) { return e.Canvas().GetPixel(x, y); }
+
+bool AllOf(const QImage& img, TColor c)
+{
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (FromQColor(img.pixelColor(x, y)) != ColorToRGB(c)) return false;
+    return true;
+}
+
+class RecordingProcessor : public TFormattingProcessor {
+public:
+    TCharFormat GetCharFormat(char ch, TPoint pos, bool appended) override
+    {
+        Calls.push_back({ch, pos, appended});
+        return {clRed, fsBold};
+    }
+    struct Call {
+        char Ch;
+        TPoint Pos;
+        bool Appended;
+    };
+    std::vector<Call> Calls;
+};
+} // namespace
+
+TEST(EditorPaint, CellsMatchCanvasTextOutAndTheGridGeometry)
+{
+    EditorWindow w;
+    w->Lines().SetText("Hello\r\nj");
+    w->Repaint();
+    const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
+    const std::string word = "Hello";
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(DifferentPixels(CellBox(*w, c, 0), Reference(*w, word.substr(size_t(c), 1), fg, bg)), 0) << c;
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 1), Reference(*w, "j", fg, bg)), 0);
+    // The extra TextXSpace column of each cell and everything after the text is background.
+    for (int c = 0; c < 5; ++c)
+        for (int y = 0; y < w->LineHeight(); ++y) EXPECT_EQ(PixelAt(*w, c * w->CharWidth() + w->CharWidth() - 1, y), bg);
+    EXPECT_TRUE(AllOf(WholeCell(*w, 5, 0), bg));
+    EXPECT_TRUE(AllOf(w->BackingImage().copy(0, 2 * w->LineHeight(), w->ClientWidth(), 20), bg));
+}
+
+TEST(EditorPaint, DisabledEditorPaintsButtonFaceBehindEverything)
+{
+    EditorWindow w;
+    w->Lines().SetText("abc");
+    w->setEnabled(false);
+    const TColor face = ColorToRGB(clBtnFace);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", ColorToRGB(clWindowText), face)), 0);
+    EXPECT_EQ(PixelAt(*w, w->ClientWidth() - 1, w->ClientHeight() - 1), face);
+    EXPECT_EQ(PixelAt(*w, 3 * w->CharWidth() - 1, 0), face); // the cell's spacing column
+    w->setEnabled(true);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", ColorToRGB(clWindowText), ColorToRGB(clWindow))), 0);
+    EXPECT_EQ(PixelAt(*w, w->ClientWidth() - 1, w->ClientHeight() - 1), ColorToRGB(clWindow));
+}
+
+TEST(EditorPaint, HiddenCharactersShowAsMiddleDotAndBullet)
+{
+    EditorWindow w;
+    w->Lines().SetText("a b\t");
+    const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
+    w->Settings().SetShowHiddenChars(true);
+    w->Repaint();
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 1, 0), Reference(*w, "\xB7", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 2, 0), Reference(*w, "b", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 3, 0), Reference(*w, "\x95", fg, bg)), 0);
+    EXPECT_FALSE(AllOf(WholeCell(*w, 1, 0), bg));
+    w->Settings().SetShowHiddenChars(false);
+    w->Repaint();
+    EXPECT_TRUE(AllOf(WholeCell(*w, 1, 0), bg));
+    EXPECT_TRUE(AllOf(WholeCell(*w, 3, 0), bg)); // the tab is a blank cell
+}
+
+TEST(EditorPaint, SelectionAcrossALineBreakHighlightsOnlyCharacters)
+{
+    EditorWindow w;
+    w->Lines().SetText("abcd\r\nefgh");
+    w->CaretPos.SetPointQuiet({2, 0});
+    w->SelEndPos.SetPointQuiet({1, 1});
+    w->Repaint();
+    const TColor hl = ColorToRGB(clHighlight), hlText = ColorToRGB(clHighlightText);
+    const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 1, 0), Reference(*w, "b", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 2, 0), Reference(*w, "c", hlText, hl)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 3, 0), Reference(*w, "d", hlText, hl)), 0);
+    EXPECT_TRUE(AllOf(WholeCell(*w, 4, 0), bg)); // the line break is never highlighted
+    EXPECT_TRUE(AllOf(WholeCell(*w, 5, 0), bg));
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 1), Reference(*w, "e", hlText, hl)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 1, 1), Reference(*w, "f", fg, bg)), 0);
+    // With TextXSpace 1 the highlight comes in separate boxes: the spacing column stays background.
+    for (int y = 0; y < w->LineHeight(); ++y) EXPECT_EQ(PixelAt(*w, 3 * w->CharWidth() - 1, y), bg);
+    // Without spacing the boxes touch.
+    w->SetTextXSpace(0);
+    EXPECT_EQ(PixelAt(*w, 3 * w->CharWidth() - 1, 0), hl);
+}
+
+TEST(EditorPaint, PaintLineBlanksTheTwoCellsAfterAShortenedLine)
+{
+    EditorWindow w;
+    w->Lines().SetText("abcdef");
+    w->Repaint();
+    const TColor bg = ColorToRGB(clWindow);
+    EXPECT_FALSE(AllOf(WholeCell(*w, 5, 0), bg));
+    w->Lines().Set(0, "abcd");
+    w->PaintLine(0);
+    EXPECT_TRUE(AllOf(WholeCell(*w, 4, 0), bg));
+    EXPECT_TRUE(AllOf(WholeCell(*w, 5, 0), bg));
+    EXPECT_MATCHES_FULL_REPAINT(*w, "after shortening");
+
+    // An empty line only blanks its cells 0 and 1: a stain in cell 2 survives.
+    w->Lines().Set(0, "");
+    w->Canvas().SetPixel(2 * w->CharWidth() + 1, 1, clRed);
+    w->PaintLine(0);
+    EXPECT_TRUE(AllOf(WholeCell(*w, 0, 0), bg));
+    EXPECT_TRUE(AllOf(WholeCell(*w, 1, 0), bg));
+    EXPECT_EQ(PixelAt(*w, 2 * w->CharWidth() + 1, 1), clRed);
+}
+
+TEST(EditorPaint, FormattingProcessorColoursCharactersAndTakesTheOneShotFlag)
+{
+    EditorWindow w;
+    w->Lines().SetText("ab");
+    RecordingProcessor proc;
+    proc.SetTextEditorEx(w.Editor);
+    const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
+
+    // Attached but switched off: the editor's own font, and the flag stays set.
+    w->Settings().SetInteractiveFormatting(false);
+    w->SetFormattingProcessor(&proc);
+    w->AppendedAtLineEnd = true;
+    w->Repaint();
+    EXPECT_TRUE(proc.Calls.empty());
+    EXPECT_TRUE(w->AppendedAtLineEnd);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", fg, bg)), 0);
+
+    // Switched on: every character is asked for, and the flag reaches the first one only.
+    w->Settings().SetInteractiveFormatting(true);
+    w->Repaint();
+    ASSERT_EQ(proc.Calls.size(), 2u);
+    EXPECT_EQ(proc.Calls[0].Ch, 'a');
+    EXPECT_EQ(proc.Calls[0].Pos, (TPoint{0, 0}));
+    EXPECT_TRUE(proc.Calls[0].Appended);
+    EXPECT_EQ(proc.Calls[1].Pos, (TPoint{1, 0}));
+    EXPECT_FALSE(proc.Calls[1].Appended);
+    EXPECT_FALSE(w->AppendedAtLineEnd);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", ColorToRGB(clRed), bg, fsBold)), 0);
+
+    // The base processor answers the editor font, or names its missing editor.
+    TFormattingProcessor base;
+    try {
+        base.GetCharFormat('x', {0, 0}, false);
+        ADD_FAILURE() << "no error without an editor";
+    } catch (const EFormattingProcessorError& e) {
+        EXPECT_STREQ(e.what(), "Ingen TTextEditorEx har konfigurerats som \xE4gare med egenskapen TextEditorEx.");
+    }
+    base.SetTextEditorEx(w.Editor);
+    EXPECT_EQ(base.GetCharFormat('x', {0, 0}, false), (TCharFormat{clWindowText, 0}));
+}
+
+TEST(EditorPaint, RedrawColumnAndBandsCoverTheirStrips)
+{
+    EditorWindow w;
+    w->Lines().SetText("abc\r\nde\r\nfghij");
+    w->Repaint();
+    const TColor bg = ColorToRGB(clWindow);
+    const QImage full = w->BackingImage().copy();
+    // Stain column 2 top to bottom, then redraw it.
+    for (int y = 0; y < w->ClientHeight(); ++y) w->Canvas().SetPixel(2 * w->CharWidth() + 3, y, clRed);
+    w->RedrawColumn(2);
+    EXPECT_EQ(DifferentPixels(w->BackingImage(), full), 0);
+    // A band below the text clears to the background.
+    w->Canvas().SetPixel(5, 4 * w->LineHeight() + 2, clRed);
+    w->ClearLineBand(4);
+    EXPECT_EQ(PixelAt(*w, 5, 4 * w->LineHeight() + 2), bg);
+    w->Canvas().SetPixel(w->ClientWidth() - 1, w->LineHeight() + 1, clRed);
+    w->RedrawLines(1, 99);
+    EXPECT_EQ(DifferentPixels(w->BackingImage(), full), 0);
+}
+
+TEST(EditorPaint, CellPainterDrawsExactlyWhatTextOutDraws)
+{
+    QImage a(200, 40, QImage::Format_RGB32), b(200, 40, QImage::Format_RGB32);
+    // Ink outside a glyph's box lands on the background colour, as it does in the editor.
+    a.fill(Qt::yellow);
+    b.fill(Qt::yellow);
+    TCanvas ca(&a), cb(&b);
+    for (TCanvas* c : {&ca, &cb}) {
+        c->Font.Name = "Courier New";
+        c->Font.Height = 16;
+        c->Font.FixedPitch = true;
+        c->Brush = {clYellow, bsSolid};
+    }
+    TCellPainter cells;
+    const std::string text = "Wg\xE9\xB7\x95@j_";
+    for (size_t i = 0; i < text.size(); ++i) {
+        const int x = -3 + int(i) * 11;
+        ca.Font.Style = cb.Font.Style = (i % 2) ? fsBold : 0;
+        ca.TextOut(x, 5, text.substr(i, 1));
+        cells.TextOut(cb, x, 5, static_cast<unsigned char>(text[i]));
+    }
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            EXPECT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
+}
+
+// Run with --gtest_also_run_disabled_tests to look at the editor.
+TEST(EditorPaint, DISABLED_Screenshot)
+{
+    EditorWindow w(400, 200);
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += "Item " + std::to_string(i) + "\tsvar f\xF6r rad " + std::to_string(i) + " med text\r\n";
+    w->Lines().SetText(text);
+    w->Settings().SetShowHiddenChars(true);
+    w->ScrollPos.SetPoint({3, 5});
+    w->CaretPos.SetPoint({6, 7});
+    KeyState::Override(Qt::ShiftModifier);
+    w->SelEndPos.SetPoint({12, 9});
+    KeyState::Override(std::nullopt);
+    w.Window->grab().save(QDir::tempPath() + "/editor-shot.png");
+}
