@@ -1,5 +1,4 @@
-// Construction, properties, cell metrics and zoom of the editor; its settings objects and
-// the base formatting processor.
+// Construction, properties, cell metrics and zoom of the editor.
 #include "editor/TextEditorEx.h"
 
 #include "editor/CellPainter.h"
@@ -11,64 +10,6 @@
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
-
-// ---- settings ----
-
-const std::string TTextEditorExSettings::DefaultObjStopChars =
-    "<([{|}])>\"'/\\=+-*/,.:;^~$\x80\xA4@\xA7!?%\x89#&";
-
-TTextEditorExSettings::TTextEditorExSettings(TTextEditorEx* editor) : FTextEditorEx(editor) {}
-
-void TTextEditorExSettings::SetBkColor(TColor c)
-{
-    if (c == FBkColor) return;
-    FBkColor = c;
-    if (FTextEditorEx) {
-        FTextEditorEx->SetColor(c);
-        FTextEditorEx->Repaint();
-    }
-}
-
-void TTextEditorExSettings::SetOverwriteMode(bool v)
-{
-    if (v == FOverwriteMode) return;
-    FOverwriteMode = v;
-    if (FTextEditorEx && FTextEditorEx->hasFocus()) FTextEditorEx->RecreateCaret();
-}
-
-void TTextEditorExSettings::Assign(const TTextEditorExSettings& s)
-{
-    if (&s == this) return;
-    FBkColor = s.FBkColor;
-    FObjStopChars = s.FObjStopChars;
-    FTabLength = s.FTabLength;
-    FAutoIndent = s.FAutoIndent;
-    FAutoEncode = s.FAutoEncode;
-    FAutoCloseQts = s.FAutoCloseQts;
-    FHighlightColor = s.FHighlightColor;
-    FHighlightTextColor = s.FHighlightTextColor;
-    FShowHiddenChars = s.FShowHiddenChars;
-    FHiddenCharsColor = s.FHiddenCharsColor;
-    FInteractiveFormatting = s.FInteractiveFormatting;
-    FOverwriteMode = s.FOverwriteMode;
-    FSpeedJump = s.FSpeedJump;
-    FReadOnly = s.FReadOnly;
-    FListMenuHelper = s.FListMenuHelper;
-    FListMenuHelperAutoPopup = s.FListMenuHelperAutoPopup;
-    FHideHelperOnClick = s.FHideHelperOnClick;
-    if (FTextEditorEx) FTextEditorEx->SetColor(FBkColor);
-}
-
-// ---- formatting processor ----
-
-const char* const TFormattingProcessor::NoEditorMessage =
-    "Ingen TTextEditorEx har konfigurerats som \xE4gare med egenskapen TextEditorEx.";
-
-TCharFormat TFormattingProcessor::GetCharFormat(char, TPoint, bool)
-{
-    if (!FTextEditorEx) throw EFormattingProcessorError(NoEditorMessage);
-    return {FTextEditorEx->Font().Color, FTextEditorEx->Font().Style};
-}
 
 // ---- the text area ----
 
