@@ -37,6 +37,8 @@ protected:
         E->Lines().Assign(lines);
         E->CaretPos.SetPoint({0, 0});
         E->SelEndPos.SetPoint({0, 0});
+        // Assigning lines directly draws nothing; start from a picture of the new text.
+        E->Repaint();
     }
     std::vector<std::string> Lines() const { return E->Lines().ToVector(); }
     void Caret(int x, int y)

@@ -1,0 +1,370 @@
+// Typing and the editing keys on the real editor: entities, closing partners, overwrite,
+// Enter with indentation, Tab, Backspace and Delete in all their forms, read-only, and
+// characters from outside Windows-1252.
+#include "EditorInputFixture.h"
+
+namespace {
+
+class EditorTyping : public EditorInput {
+protected:
+    // What the incremental redraws left must be what a full repaint draws.
+    void ExpectPixelsMatchFullRepaint(int line = __builtin_LINE())
+    {
+        const QImage drawn = E->BackingImage().copy();
+        E->Repaint();
+        const QImage full = E->BackingImage();
+        int firstX = -1, firstY = -1, count = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                if (drawn.pixel(x, y) != full.pixel(x, y)) {
+                    if (count++ == 0) firstX = x, firstY = y;
+                }
+        EXPECT_EQ(count, 0) << "incremental redraw differs from a full repaint (checked at line " << line
+                            << "), first at " << firstX << "," << firstY;
+        if (count) drawn.save("/tmp/editor2_drawn.png"), full.save("/tmp/editor2_full.png");
+    }
+};
+
+using L = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(EditorTyping, PlainCharactersInsertAtTheCaret)
+{
+    SetLines({"ac"});
+    Caret(1, 0);
+    Type("b");
+    EXPECT_EQ(Lines(), (L{"abc"}));
+    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    Key(Qt::Key_End);
+    Type("d");
+    EXPECT_EQ(Lines(), (L{"abcd"}));
+    ExpectPixelsMatchFullRepaint();
+}
+
+TEST_F(EditorTyping, AutoEncodeReplacesLettersAndSymbolsByEntities)
+{
+    SetLines({""});
+    TypeChar(U'ä');
+    EXPECT_EQ(Lines(), (L{"&auml;"}));
+    TypeChar(U'Ä');
+    TypeChar(U'©');
+    TypeChar(U'ð');
+    TypeChar(U'Ð');
+    EXPECT_EQ(Lines(), (L{"&auml;&Auml;&copy;&eth;&ETH;"}));
+    EXPECT_EQ(CaretAt(), (TPoint{28, 0}));
+    // A letter in neither table is typed as itself (ž is 0x9E).
+    TypeChar(U'ž');
+    EXPECT_EQ(Lines(), (L{"&auml;&Auml;&copy;&eth;&ETH;\x9E"}));
+    // With the option off, the letter itself.
+    E->Settings().SetAutoEncode(false);
+    TypeChar(U'ä');
+    EXPECT_EQ(Lines()[0].back(), '\xE4');
+}
+
+TEST_F(EditorTyping, AutoEncodeReplacesTheSelectionByTheEntity)
+{
+    SetLines({"one two three"});
+    Select({4, 0}, {7, 0});
+    TypeChar(U'é');
+    EXPECT_EQ(Lines(), (L{"one &eacute; three"}));
+    EXPECT_EQ(CaretAt(), (TPoint{12, 0}));
+    EXPECT_FALSE(E->HasSelection());
+}
+
+TEST_F(EditorTyping, AutoCloseQuotesAndBrackets)
+{
+    SetLines({"abcd"});
+    Caret(2, 0);
+    Type("(");
+    EXPECT_EQ(Lines(), (L{"ab()cd"}));
+    EXPECT_EQ(CaretAt(), (TPoint{3, 0}));
+    Type("[");
+    Type("{");
+    Type("\"");
+    Type("'");
+    EXPECT_EQ(Lines(), (L{"ab([{\"''\"}])cd"}));
+    Type("<");
+    EXPECT_EQ(Lines(), (L{"ab([{\"'<'\"}])cd"}));
+    ExpectPixelsMatchFullRepaint();
+}
+
+TEST_F(EditorTyping, OverwriteModeReplacesButAppendsAtTheLineEnd)
+{
+    SetLines({"abc"});
+    E->Settings().SetAutoCloseQts(false);
+    int modeChanges = 0;
+    E->OnCaretModeChange = [&](QObject* sender) {
+        EXPECT_EQ(sender, E);
+        ++modeChanges;
+    };
+    Key(Qt::Key_Insert);
+    EXPECT_TRUE(E->Settings().OverwriteMode());
+    EXPECT_EQ(modeChanges, 1);
+    Caret(1, 0);
+    Type("X");
+    EXPECT_EQ(Lines(), (L{"aXc"}));
+    Key(Qt::Key_End);
+    Type("d");
+    EXPECT_EQ(Lines(), (L{"aXcd"}));
+    Key(Qt::Key_Insert);
+    EXPECT_FALSE(E->Settings().OverwriteMode());
+    EXPECT_EQ(modeChanges, 2);
+    // Assigning the property raises no event.
+    E->Settings().SetOverwriteMode(true);
+    EXPECT_EQ(modeChanges, 2);
+}
+
+TEST_F(EditorTyping, EnterWithAutoIndentCopiesLeadingSpaces)
+{
+    SetLines({"    foo", "next"});
+    Caret(6, 0);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Lines(), (L{"    fo", "    o", "next"}));
+    EXPECT_EQ(CaretAt(), (TPoint{4, 1}));
+    ExpectPixelsMatchFullRepaint();
+    // At the end of a line: a new line with the indentation only.
+    Key(Qt::Key_End);
+    Key(Qt::Key_Enter);
+    EXPECT_EQ(Lines(), (L{"    fo", "    o", "    ", "next"}));
+    EXPECT_EQ(CaretAt(), (TPoint{4, 2}));
+    ExpectPixelsMatchFullRepaint();
+    // Tabs are not indentation; without AutoIndent nothing is copied.
+    SetLines({"\tx"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Lines(), (L{"\tx", ""}));
+    E->Settings().SetAutoIndent(false);
+    SetLines({"  ab"});
+    Caret(3, 0);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Lines(), (L{"  a", "b"}));
+    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+}
+
+TEST_F(EditorTyping, EnterReplacesTheSelection)
+{
+    SetLines({"abcdef"});
+    Select({1, 0}, {4, 0});
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Lines(), (L{"a", "ef"}));
+    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+}
+
+TEST_F(EditorTyping, TabTypesSpacesSeenByTheHost)
+{
+    SetLines({"x"});
+    std::string seen;
+    E->OnKeyPress = [&](QObject*, char& c) { seen += c; };
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Lines(), (L{"    x"}));
+    EXPECT_EQ(CaretAt(), (TPoint{4, 0}));
+    EXPECT_EQ(seen, std::string("    \t"));
+    E->Settings().SetTabLength(0);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Lines(), (L{"    x"}));
+}
+
+TEST_F(EditorTyping, BackspaceUnindentsByTabLength)
+{
+    SetLines({"        x"});
+    Caret(8, 0);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"    x"}));
+    EXPECT_EQ(CaretAt(), (TPoint{4, 0}));
+    SetLines({"        x"});
+    Caret(7, 0);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"       x"}));
+    EXPECT_EQ(CaretAt(), (TPoint{6, 0}));
+    ExpectPixelsMatchFullRepaint();
+    // Not all spaces before the caret: one character.
+    SetLines({"   a    "});
+    Caret(8, 0);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"   a   "}));
+}
+
+TEST_F(EditorTyping, BackspaceRemovesAWholeEntity)
+{
+    SetLines({"a &amp;"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"a "}));
+    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    SetLines({"x & y;"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"x "}));
+    // Ctrl+Backspace takes the entity first too.
+    SetLines({"word &lt;"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{"word "}));
+    ExpectPixelsMatchFullRepaint();
+}
+
+TEST_F(EditorTyping, BackspaceAtTheLineEndAndAcrossLines)
+{
+    SetLines({"ab", "cd"});
+    Caret(2, 0);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"a", "cd"}));
+    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectPixelsMatchFullRepaint();
+    Caret(0, 1);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"acd"}));
+    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectPixelsMatchFullRepaint();
+    Caret(0, 0);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"acd"}));
+    // With a selection, Backspace deletes it and nothing else.
+    SetLines({"hello world"});
+    Select({2, 0}, {8, 0});
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (L{"herld"}));
+    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+}
+
+TEST_F(EditorTyping, DeleteRemovesAtTheCaretAndJoinsLines)
+{
+    SetLines({"abc", "def"});
+    Caret(1, 0);
+    int selChanges = 0;
+    E->OnSelChange = [&](QObject*) { ++selChanges; };
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Lines(), (L{"ac", "def"}));
+    EXPECT_EQ(selChanges, 0);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Lines(), (L{"acdef"}));
+    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectPixelsMatchFullRepaint();
+    Key(Qt::Key_End);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Lines(), (L{"acdef"}));
+    // A selection across lines goes in one stroke.
+    SetLines({"one", "two", "three"});
+    Select({1, 0}, {2, 2});
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Lines(), (L{"oree"}));
+    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    EXPECT_FALSE(E->HasSelection());
+    ExpectPixelsMatchFullRepaint();
+}
+
+TEST_F(EditorTyping, WordWiseDeletion)
+{
+    SetLines({"foo bar baz"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{"foo bar "}));
+    EXPECT_EQ(CaretAt(), (TPoint{8, 0}));
+    Caret(0, 0);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{" bar "}));
+    EXPECT_EQ(CaretAt(), (TPoint{0, 0}));
+    // At column 0 Ctrl+Backspace leaves the line above alone.
+    SetLines({"above", "below"});
+    Caret(0, 1);
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{"above", "below"}));
+    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+    // At a line's end Ctrl+Delete finds its word on the next line and does nothing.
+    Caret(5, 0);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{"above", "below"}));
+}
+
+TEST_F(EditorTyping, CtrlTypesNothingWhileAltGrTypes)
+{
+    SetLines({""});
+    E->Settings().SetAutoCloseQts(false);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    TypeChar(U'q', Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (L{""}));
+    TypeChar(U'@', Qt::ControlModifier | Qt::AltModifier);
+    TypeChar(U'{', Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(Lines(), (L{"@{"}));
+    // Alt alone types too.
+    TypeChar(U'x', Qt::AltModifier);
+    EXPECT_EQ(Lines(), (L{"@{x"}));
+}
+
+TEST_F(EditorTyping, CharactersWithoutAWindows1252ByteInsertNothing)
+{
+    SetLines({"ab"});
+    Caret(1, 0);
+    E->Settings().SetAutoEncode(false);
+    std::string seen;
+    E->OnKeyPress = [&](QObject*, char& c) { seen += c; };
+    TypeChar(U'ł');        // Polish l with stroke: no byte, and never a plain "l"
+    TypeChar(U'→');
+    TypeChar(U'\U0001F600'); // outside the basic plane
+    EXPECT_EQ(Lines(), (L{"ab"}));
+    EXPECT_EQ(seen, "");
+    // The ones Windows-1252 has arrive as their bytes.
+    TypeChar(U'€');
+    TypeChar(U'Ÿ');
+    EXPECT_EQ(Lines(), (L{"a\x80\x9F" "b"}));
+}
+
+TEST_F(EditorTyping, ReadOnlyChangesNothing)
+{
+    SetLines({"    text", "more"});
+    E->Settings().SetReadOnly(true);
+    Caret(4, 0);
+    Type("x");
+    TypeChar(U'ä');
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    Select({0, 0}, {2, 1});
+    EXPECT_FALSE(E->DeleteSelection());
+    EXPECT_EQ(Lines(), (L{"    text", "more"}));
+    // Moving and selecting still work.
+    Caret(4, 0);
+    Key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(E->GetSelText(), "t");
+}
+
+TEST_F(EditorTyping, ShiftedCharacterDoesNotExtendASelection)
+{
+    SetLines({"abcdef"});
+    Select({1, 0}, {3, 0});
+    KeyState::Override(Qt::ShiftModifier);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier, "X");
+    QApplication::sendEvent(E, &press);
+    KeyState::Override(std::nullopt);
+    EXPECT_EQ(Lines(), (L{"aXdef"}));
+    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    EXPECT_FALSE(E->HasSelection());
+}
+
+TEST_F(EditorTyping, DeleteSelectionAnswersWhetherItDeleted)
+{
+    SetLines({"one", "two"});
+    EXPECT_FALSE(E->DeleteSelection());
+    Select({2, 1}, {1, 0}); // the selection end before the caret
+    EXPECT_TRUE(E->DeleteSelection());
+    EXPECT_EQ(Lines(), (L{"oo"}));
+    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    EXPECT_EQ(SelEndAt(), (TPoint{1, 0}));
+}
+
+TEST_F(EditorTyping, DeletingWithShiftHeldLeavesNoSelectionPastTheText)
+{
+    SetLines({"one", "two", "three"});
+    Select({1, 0}, {5, 2});
+    KeyState::Override(Qt::ShiftModifier);
+    EXPECT_TRUE(E->DeleteSelection());
+    KeyState::Override(std::nullopt);
+    EXPECT_EQ(Lines(), (L{"o"}));
+    EXPECT_EQ(SelEndAt(), (TPoint{1, 0}));
+    EXPECT_EQ(E->GetSelText(), "");
+}
