@@ -309,7 +309,12 @@ void TTextEditorEx::RestoreUndoSnapshot(const TUndoSnapshot& s)
             explicit TRestoring(bool& f) : Flag(f) { Flag = true; }
             ~TRestoring() { Flag = false; }
         } restoring(RestoringUndo);
-        FLines->Restore(s.Text);
+        try {
+            FLines->Restore(s.Text);
+        } catch (const ESilentCancel&) {
+            // A host that asks for a snapshot from its change handler is stopped there; the
+            // restore itself goes on, or the history would no longer match the text.
+        }
     }
     // Until the selection is set from the snapshot, keep both ends inside the restored text.
     CaretPos.SetPointQuiet(ClampToText(*FLines, CaretPos.GetPoint()));
