@@ -127,6 +127,9 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     answer->setObjectName("answer");
     answer->setFont(Tahoma(24));
     answer->setMaxLength(INT_MAX); // answer lines have no length limit, nor may the box
+    // The themed edit border, which the style would otherwise draw black on black.
+    answer->setStyleSheet("QLineEdit { background: black; color: white; border: 1px solid #ABADB3; padding: 0 2px; }"
+                          "QLineEdit:focus { border: 1px solid #3399FF; }");
     Place(answer, 248, 232, 337, 37);
     answer->installEventFilter(this);
 
@@ -370,7 +373,9 @@ void TrepetitionsFrm::closeEvent(QCloseEvent* e)
 
 void TrepetitionsFrm::FormClose()
 {
-    if (mainFrm) mainFrm->show();
+    if (!mainFrm) return;
+    mainFrm->show();
+    mainFrm->activateWindow();
 }
 
 bool TrepetitionsFrm::eventFilter(QObject* watched, QEvent* e)

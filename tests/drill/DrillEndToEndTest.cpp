@@ -1,0 +1,168 @@
+// A whole drill with the keyboard only: a project chosen in the main window, Execute, every
+// answer typed, the end message closed with Enter, and back to the main window.
+#include "drill/repetitions.h"
+
+#include "ModalHelper.h"
+#include "SoundLog.h"
+#include "TempFolder.h"
+#include "app/DataStore.h"
+#include "app/SelectorBox.h"
+#include "app/main.h"
+#include "controls/FlatButton.h"
+#include "controls/RightWrongDoneIndicator.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+QWidget* Focus() { return QApplication::focusWidget(); }
+
+void Keys(const QString& text)
+{
+    QTest::keyClicks(Focus(), text);
+}
+void Key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(Focus(), k, m); }
+
+// The offscreen platform does not always activate a window shown again; a window system
+// would, as the drill asks for it.
+bool Active(QWidget* w)
+{
+    if (!QTest::qWaitForWindowActive(w, 500)) QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    TempFolder Base;
+    std::unique_ptr<TmainFrm> Main;
+    std::unique_ptr<TrepetitionsFrm> Frm;
+    SoundLog Sounds;
+
+    void SetUp() override
+    {
+        Base.MakeDir("Lists");
+        Base.MakeDir("Projects");
+        Base.Write("Lists/countries.txt", "France\r\nSweden\r\nJapan\r\n");
+        Base.Write("Lists/capitals.txt", "Paris\r\nStockholm\r\nTokyo\r\n");
+        Base.Write("Lists/short.txt", "one\r\n");
+        Base.Write("Projects/Geography.rep", "countries\r\ncapitals\r\n");
+        SetBaseFolder(Base.Path());
+        Main = std::make_unique<TmainFrm>();
+        mainFrm = Main.get();
+        Frm = std::make_unique<TrepetitionsFrm>();
+        Main->SetDrillWindow(Frm.get());
+        Main->show();
+        QApplication::setActiveWindow(Main.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+    }
+    void TearDown() override
+    {
+        Frm.reset();
+        Main.reset();
+    }
+    int Hands() const { return int(std::count(Sounds.Played.begin(), Sounds.Played.end(), "SystemHand")); }
+};
+} // namespace
+
+TEST_F(EndToEnd, AProjectDrilledWithTheKeyboardOnly)
+{
+    ASSERT_TRUE(Focus() == Main->projectSelector || Focus() == Main->projectSelector->lineEdit());
+    Keys("Geo"); // completed to the project, which fills both list selectors
+    ASSERT_EQ(Main->list1selector->Text(), "countries");
+    ASSERT_EQ(Main->list2selector->Text(), "capitals");
+
+    Key(Qt::Key_End);    // keep the completed name
+    Key(Qt::Key_Return); // Execute, the default button
+    ASSERT_TRUE(Frm->isVisible());
+    ASSERT_FALSE(Main->isVisible());
+    ASSERT_TRUE(Active(Frm.get()));
+    EXPECT_EQ(Frm->lblProject->text(), "Geography");
+    EXPECT_EQ(Frm->lblList1->text(), "countries");
+    EXPECT_EQ(Frm->lblList2->text(), "capitals");
+    EXPECT_EQ(Frm->lblQ->text(), "France");
+    ASSERT_EQ(Focus(), Frm->answer);
+
+    Keys("Paris");
+    Key(Qt::Key_Return);
+    Keys("Stokholm");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Hands(), 1);
+    EXPECT_EQ(Frm->lblE->text(), "1");
+    Key(Qt::Key_Escape);
+    Keys("Stockholm");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Frm->lblQ->text(), "Japan");
+
+    std::string message;
+    bool answerShownBehind = false;
+    WhenModal([&](QWidget* box) {
+        if (auto* info = box->findChild<QLabel*>("info")) message = info->text().toStdString();
+        answerShownBehind = Frm->answer->isVisible();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    Key(Qt::Key_F1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(message, "You answered correctly on 3 questions of 3 possible.");
+    EXPECT_TRUE(answerShownBehind);
+    EXPECT_FALSE(Frm->answer->isVisible());
+    EXPECT_TRUE(Frm->isVisible());
+
+    // Start Over is a Tab away, and Space presses it.
+    ASSERT_TRUE(Active(Frm.get()));
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(Focus(), Frm->btnRestart);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Frm->lblQ->text(), "France");
+    EXPECT_EQ(Focus(), Frm->answer);
+
+    Key(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(Frm->isVisible());
+    EXPECT_TRUE(Main->isVisible());
+    // The selectors keep their texts for the next Execute.
+    EXPECT_EQ(Main->projectSelector->Text(), "Geography");
+    EXPECT_EQ(Main->list1selector->Text(), "countries");
+}
+
+TEST_F(EndToEnd, ListsOfDifferentLengthStartNoDrill)
+{
+    Main->list1selector->SetText("short");
+    Main->list2selector->SetText("capitals");
+    std::string message;
+    WhenModal([&](QWidget* box) {
+        if (auto* info = box->findChild<QLabel*>("info")) message = info->text().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::mouseClick(Main->btnExecute, Qt::LeftButton);
+    EXPECT_EQ(message, "The number of items in the list files differ.");
+    EXPECT_FALSE(Frm->isVisible());
+    EXPECT_TRUE(Main->isVisible());
+}
+
+TEST_F(EndToEnd, ContinueOnErrorStaysOnForTheNextExecute)
+{
+    Keys("Geo");
+    Key(Qt::Key_End);
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Active(Frm.get()));
+    Key(Qt::Key_F7);
+    EXPECT_TRUE(Frm->btnToggleAcceptErrors->Down());
+    Key(Qt::Key_F4, Qt::ControlModifier);
+    ASSERT_TRUE(Main->isVisible());
+    ASSERT_TRUE(Active(Main.get()));
+
+    QTest::mouseClick(Main->btnExecute, Qt::LeftButton);
+    ASSERT_TRUE(Frm->isVisible());
+    ASSERT_TRUE(Active(Frm.get()));
+    EXPECT_TRUE(Frm->GetAcceptErrors());
+    EXPECT_EQ(Frm->btnToggleAcceptErrors->Canvas().GetPixel(2, 2), TFlatButton::DownColor);
+    Keys("Lyon");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Frm->lblQ->text(), "Sweden");
+    EXPECT_EQ(Frm->lblE->text(), "1");
+    EXPECT_EQ(Hands(), 0);
+}
