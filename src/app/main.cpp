@@ -39,7 +39,9 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     projectSelector->setObjectName("projectSelector");
     Place(projectSelector, 104, 44, 169, 21);
     Label3 = MakeAutoLabel(CaptionGroup1, "Label3", 16, 48, "&Project:");
+    // With a buddy the ampersand marks the accelerator and takes no room of its own.
     Label3->setBuddy(projectSelector);
+    Label3->adjustSize();
 
     GroupBox1 = new QGroupBox("Lists", CaptionGroup1);
     GroupBox1->setObjectName("GroupBox1");
@@ -49,11 +51,13 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     Place(list1selector, 72, 36, 169, 21);
     Label1 = MakeAutoLabel(GroupBox1, "Label1", 16, 40, "&Questions:");
     Label1->setBuddy(list1selector);
+    Label1->adjustSize();
     list2selector = new TSelectorBox(GroupBox1);
     list2selector->setObjectName("list2selector");
     Place(list2selector, 72, 72, 169, 21);
     Label2 = MakeAutoLabel(GroupBox1, "Label2", 16, 76, "&Answers:");
     Label2->setBuddy(list2selector);
+    Label2->adjustSize();
 
     auto button = [this](const char* name, const char* text, int top) {
         auto* b = new QPushButton(text, this);

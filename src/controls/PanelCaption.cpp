@@ -2,6 +2,7 @@
 
 #include "controls/GradientControl.h"
 
+#include <QEvent>
 #include <QPainter>
 
 TPanelCaption::TPanelCaption(QWidget* parent) : QWidget(parent)
@@ -23,6 +24,8 @@ TPanelCaption::TPanelCaption(QWidget* parent) : QWidget(parent)
     Gradient->SetGradientDirection(gdVertical);
     Gradient->setGeometry(rect());
     Gradient->SetCaption(FCaptionText);
+    // The gradient covers the panel, so the panel itself is rarely painted: its paints count.
+    Gradient->installEventFilter(this);
 }
 
 TPanelCaption::~TPanelCaption()
@@ -48,6 +51,17 @@ void TPanelCaption::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), ToQColor(ColorToRGB(FColor)));
+    FlattenAfterPaint();
+}
+
+bool TPanelCaption::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Gradient && e->type() == QEvent::Paint) FlattenAfterPaint();
+    return QWidget::eventFilter(watched, e);
+}
+
+void TPanelCaption::FlattenAfterPaint()
+{
     // The caption is meant flat: bevels and borders never outlive a paint.
     FBevelInner = bvNone;
     FBevelOuter = bvNone;

@@ -34,8 +34,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void FlattenAfterPaint();
+
     std::string FCaptionText;
     TColor FColor = clBtnShadow;
     TBevelCut FBevelInner = bvNone;

@@ -1,0 +1,179 @@
+// The store on real files in a temporary base folder.
+#include "app/DataStore.h"
+#include "platform/Files.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
+namespace {
+struct Store : testing::Test {
+    TempFolder Base;
+    void SetUp() override
+    {
+        Base.MakeDir("Lists");
+        Base.MakeDir("Projects");
+        SetBaseFolder(Base.Path());
+    }
+    Lines Sorted(Lines v)
+    {
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+};
+} // namespace
+
+TEST_F(Store, PathsAreRebuiltFromBaseFolderFolderNameAndExtension)
+{
+    EXPECT_EQ(BaseFolder(), Base.Path());
+    EXPECT_EQ(ListFilePath("German verbs"), Base / "Lists/German verbs.txt");
+    EXPECT_EQ(ProjectFilePath("Capitals"), Base / "Projects/Capitals.rep");
+    // Spaces belong to the name: nothing is trimmed.
+    EXPECT_EQ(ListFilePath(" x "), Base / "Lists/ x .txt");
+}
+
+TEST_F(Store, DisplayNamesDropOnlyTheFinalExtensionAndSkipFoldersAndHiddenFiles)
+{
+    Base.Write("Lists/Notes.TXT", "a\r\n");
+    Base.Write("Lists/a.txt.txt", "b\r\n");
+    Base.Write("Lists/a.txt", "other\r\n");
+    Base.Write("Lists/readme.md", "x");
+    Base.Write("Lists/.hidden.txt", "x");
+    Base.MakeDir("Lists/old.txt");
+    Base.Write("Projects/Capitals.rep", "Q\r\nA\r\n");
+    Base.Write("Projects/Capitals.txt", "not a project");
+
+    EXPECT_EQ(Sorted(GetDisplayNames(TFolderKind::Lists)), (Lines{"Notes", "a", "a.txt"}));
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Projects), (Lines{"Capitals"}));
+
+    // Each name leads back to its own file.
+    EXPECT_EQ(LoadLines(ListFilePath("Notes")), (Lines{"a"}));
+    EXPECT_EQ(LoadLines(ListFilePath("a.txt")), (Lines{"b"}));
+    EXPECT_EQ(LoadLines(ListFilePath("a")), (Lines{"other"}));
+    SaveLines(ListFilePath("a.txt"), {"changed"});
+    EXPECT_EQ(Base.Read("Lists/a.txt.txt"), "changed\r\n");
+    EXPECT_EQ(Base.Read("Lists/a.txt"), "other\r\n");
+}
+
+TEST_F(Store, NamesThatDifferOnlyInLetterCaseEachFindTheirOwnFile)
+{
+    Base.Write("Lists/Words.txt", "upper\r\n");
+    Base.Write("Lists/words.txt", "lower\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("Words")), (Lines{"upper"}));
+    EXPECT_EQ(LoadLines(ListFilePath("words")), (Lines{"lower"}));
+    // A name that matches neither exactly still finds a file that differs only in case.
+    EXPECT_EQ(LoadLines(ListFilePath("WORDS")).size(), 1u);
+}
+
+TEST_F(Store, AccentedAndNonUtf8FileNamesRoundTrip)
+{
+    // "Svenska ord" with å, ä, ö stored as UTF-8 on disk; the display name is Windows-1252.
+    Base.Write("Lists/\xc3\xa5\xc3\xa4\xc3\xb6.txt", "ja\r\n");
+    // A name whose bytes are not valid UTF-8 is taken byte for byte.
+    Base.Write("Lists/bad\xff.txt", "nej\r\n");
+    const Lines names = Sorted(GetDisplayNames(TFolderKind::Lists));
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "\xe5\xe4\xf6"), names.end());
+    EXPECT_EQ(LoadLines(ListFilePath("\xe5\xe4\xf6")), (Lines{"ja"}));
+    EXPECT_EQ(LoadLines(ListFilePath("bad\xff")), (Lines{"nej"}));
+    SaveLines(ListFilePath("\xe5\xe4\xf6"), {"\xe5"});
+    EXPECT_EQ(Base.Read("Lists/\xc3\xa5\xc3\xa4\xc3\xb6.txt"), "\xe5\r\n");
+}
+
+TEST_F(Store, LineRulesOfReading)
+{
+    struct Case {
+        std::string Bytes;
+        Lines Expected;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"a\r\nb\r\nc", {"a", "b", "c"}},
+        {"a\r\nb\r\nc\r\n", {"a", "b", "c"}},
+        {"a\r\nb\r\nc\r\n\r\n", {"a", "b", "c", ""}},
+        {"a\nb\nc\n", {"a", "b", "c"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"one\r\ntw\0o\r\nthree\r\n"s, {"one", "tw"}},
+        {"\xef\xbb\xbfx", {"\xef\xbb\xbfx"}},
+        {" \tpadded\t \r\n", {" \tpadded\t "}},
+    };
+    for (const Case& c : cases) {
+        Base.Write("Lists/case.txt", c.Bytes);
+        EXPECT_EQ(LoadLines(ListFilePath("case")), c.Expected) << testing::PrintToString(c.Bytes);
+    }
+}
+
+TEST_F(Store, SavingWritesCrLfAfterEveryLineAndReadsBackTheSameItems)
+{
+    const std::string path = ListFilePath("saved");
+    SaveLines(path, {"Questions", "", "Answers"});
+    EXPECT_EQ(Base.Read("Lists/saved.txt"), "Questions\r\n\r\nAnswers\r\n");
+    EXPECT_EQ(LoadLines(path), (Lines{"Questions", "", "Answers"}));
+    SaveLines(path, {});
+    EXPECT_TRUE(Base.Exists("Lists/saved.txt"));
+    EXPECT_EQ(Base.Read("Lists/saved.txt"), "");
+
+    Base.Write("Lists/unix.txt", "x\ny\n");
+    SaveLines(ListFilePath("unix"), LoadLines(ListFilePath("unix")));
+    EXPECT_EQ(Base.Read("Lists/unix.txt"), "x\r\ny\r\n");
+}
+
+TEST_F(Store, AWriteThatFailsPartWayLeavesTheOldFileWhole)
+{
+    const std::string path = ListFilePath("precious");
+    SaveLines(path, {"old line 1", "old line 2"});
+    SetWriteFailureAfterBytes(5);
+    EXPECT_THROW(SaveLines(path, {"a much longer new first line", "and a second"}), EFCreateError);
+    SetWriteFailureAfterBytes(-1);
+    EXPECT_EQ(Base.Read("Lists/precious.txt"), "old line 1\r\nold line 2\r\n");
+    // No temporary file is left behind to show up anywhere.
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), (Lines{"precious"}));
+}
+
+TEST_F(Store, MissingFoldersListNothingAndCannotTakeNewFiles)
+{
+    TempFolder empty;
+    SetBaseFolder(empty.Path());
+    EXPECT_TRUE(GetDisplayNames(TFolderKind::Lists).empty());
+    EXPECT_TRUE(GetDisplayNames(TFolderKind::Projects).empty());
+    EXPECT_THROW(SaveLines(ProjectFilePath("P"), {"Q", "A"}), EFCreateError);
+    EXPECT_THROW(LoadLines(ListFilePath("L")), EFOpenError);
+    EXPECT_FALSE(empty.Exists("Projects"));
+}
+
+TEST_F(Store, AFolderWhereAFileShouldBeFailsBothWays)
+{
+    Base.MakeDir("Lists/folder.txt");
+    EXPECT_THROW(LoadLines(ListFilePath("folder")), EFOpenError);
+    EXPECT_THROW(SaveLines(ListFilePath("folder"), {"x"}), EFCreateError);
+    EXPECT_TRUE(Base.Exists("Lists/folder.txt"));
+}
+
+TEST_F(Store, NamesWithSeparatorsOrNulNameNoFileAnywhere)
+{
+    Base.Write("outside.txt", "secret\r\n");
+    Base.Write("Lists/sub.txt", "x\r\n");
+    for (const std::string name : {std::string("../outside"), std::string("..\\outside"),
+                                   std::string("sub\0x", 5), std::string("/tmp/x")}) {
+        EXPECT_THROW(LoadLines(ListFilePath(name)), EFOpenError) << name;
+        EXPECT_THROW(SaveLines(ListFilePath(name), {"overwritten"}), EFCreateError) << name;
+        EXPECT_THROW(SaveLines(ProjectFilePath(name), {"Q", "A"}), EFCreateError) << name;
+    }
+    EXPECT_EQ(Base.Read("outside.txt"), "secret\r\n");
+    EXPECT_EQ(Base.Read("Lists/sub.txt"), "x\r\n");
+}
+
+TEST_F(Store, BinaryFileReadsUpToItsFirstNul)
+{
+    std::string bytes = "head\r\nnext";
+    bytes += '\0';
+    bytes += "\x01\x02\r\nmore\r\n";
+    Base.Write("Lists/bin.txt", bytes);
+    EXPECT_EQ(LoadLines(ListFilePath("bin")), (Lines{"head", "next"}));
+}

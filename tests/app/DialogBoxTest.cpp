@@ -1,0 +1,225 @@
+// The message box, question box and input dialog as the main window's helpers show them.
+#include "app/DataStore.h"
+#include "app/InternalFunctionInputWin.h"
+#include "app/main.h"
+#include "app/msgbox.h"
+#include "app/qbox.h"
+
+#include "ModalHelper.h"
+#include "SoundLog.h"
+#include "TempFolder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct Dialogs : testing::Test {
+    TempFolder Base;
+    std::unique_ptr<TmainFrm> Main;
+    SoundLog Sounds;
+    void SetUp() override
+    {
+        SetBaseFolder(Base.Path());
+        Main = std::make_unique<TmainFrm>();
+        Main->show();
+    }
+    int ScreenWidth() const { return QGuiApplication::primaryScreen()->geometry().width(); }
+};
+
+struct Seen {
+    int Width = 0, Height = 0, Left = 0, ClientWidth = 0, ButtonLeft = 0;
+    QString Focus, Info, Question;
+    int InfoWidth = 0;
+};
+} // namespace
+
+TEST_F(Dialogs, MessageBoxWidensToItsTextCentresItselfAndItsButton)
+{
+    const std::string text = "A rather long message that should widen the box well beyond its designed width.";
+    Seen s;
+    WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<TMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        s = {box->width(), box->height(), box->x(), box->ClientWidth(), box->Button1->x(),
+             QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+             box->info->text(), {}, box->info->width()};
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(Main->ldMessageBox(text));
+    const int textWidth = QFontMetrics(Main->font()).horizontalAdvance(QString::fromStdString(text));
+    EXPECT_EQ(s.Info.toStdString(), text);
+    EXPECT_EQ(s.InfoWidth, textWidth);
+    EXPECT_EQ(s.ClientWidth, 58 + textWidth + 30);
+    EXPECT_EQ(s.Width, s.ClientWidth + 2 * TMessageBox::BorderWidth);
+    EXPECT_GT(s.Width, 251);
+    EXPECT_EQ(s.Height, 86 + 2 * TMessageBox::BorderWidth);
+    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.Width / 2);
+    EXPECT_EQ(s.ButtonLeft, s.ClientWidth / 2 - 89 / 2);
+    EXPECT_EQ(s.Focus, "Button1");
+    EXPECT_EQ(Sounds.Played, std::vector<std::string>{"SystemExclamation"});
+}
+
+TEST_F(Dialogs, MessageBoxShowsAmpersandsAndAnswersEnterEscAndTheCloseBox)
+{
+    Seen s;
+    WhenModal([&](QWidget* w) {
+        auto* box = static_cast<TMessageBox*>(w);
+        s.Info = box->info->text();
+        s.InfoWidth = box->info->width();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_TRUE(Main->ldMessageBox("Fish & Chips"));
+    // Drawn as an ampersand, not taken as an accelerator mark.
+    EXPECT_EQ(s.Info, "Fish & Chips");
+    EXPECT_EQ(s.InfoWidth, QFontMetrics(Main->font()).horizontalAdvance("Fish & Chips"));
+
+    WhenModal([](QWidget* w) { w->close(); });
+    EXPECT_FALSE(Main->ldMessageBox("closed with the close box"));
+    EXPECT_EQ(Sounds.Played.size(), 2u);
+}
+
+TEST_F(Dialogs, MessageBoxShowsWindows1252Text)
+{
+    QString info;
+    WhenModal([&](QWidget* w) {
+        info = static_cast<TMessageBox*>(w)->info->text();
+        w->close();
+    });
+    Main->ldMessageBox("List file \"\xe5\xe4\xf6 \x80\" already exists.");
+    EXPECT_EQ(info, QString::fromUtf8("List file \"åäö €\" already exists."));
+}
+
+TEST_F(Dialogs, QuestionBoxIsNeverNarrowerThan313AndCentresItsButtons)
+{
+    Seen s;
+    WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<TQuestionBox*>(w);
+        ASSERT_NE(box, nullptr);
+        s = {box->width(), box->height(), box->x(), box->ClientWidth(), box->btnPanel->x(),
+             QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+             box->info->text(), box->question->text(), 0};
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(Main->ldQuestionBox("Short.", "Sure?"), mrCancel);
+    EXPECT_EQ(s.Width, TQuestionBox::MinWindowWidth);
+    EXPECT_EQ(s.ClientWidth, 313 - 2 * TQuestionBox::BorderWidth);
+    EXPECT_EQ(s.Height, 88 + 2 * TQuestionBox::BorderWidth);
+    EXPECT_EQ(s.ButtonLeft, s.ClientWidth / 2 - 281 / 2);
+    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.Width / 2);
+    EXPECT_EQ(s.Focus, "Button1");
+    EXPECT_EQ(s.Info, "Short.");
+    EXPECT_EQ(s.Question, "Sure?");
+    EXPECT_EQ(Sounds.Played, std::vector<std::string>{"SystemExclamation"});
+}
+
+TEST_F(Dialogs, QuestionBoxTakesItsWidthFromTheWiderLine)
+{
+    const QFontMetrics fm(Main->font());
+    const std::string statement = "The list file \"Capitals & countries of the world\" has been changed.";
+    const std::string question = "Save?";
+    Seen s;
+    WhenModal([&](QWidget* w) {
+        auto* box = static_cast<TQuestionBox*>(w);
+        s.ClientWidth = box->ClientWidth();
+        s.ButtonLeft = box->btnPanel->x();
+        s.Info = box->info->text();
+        s.InfoWidth = box->info->width();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(Main->ldQuestionBox(statement, question), mrYes);
+    const int wide = s.InfoWidth;
+    EXPECT_NEAR(wide, fm.horizontalAdvance(QString::fromStdString(statement)), 1);
+    EXPECT_EQ(s.ClientWidth, wide + 53 + 55);
+    EXPECT_EQ(s.ButtonLeft, s.ClientWidth / 2 - 281 / 2);
+    EXPECT_EQ(s.Info.toStdString(), statement);
+
+    // The question line counts too.
+    WhenModal([&](QWidget* w) {
+        s.ClientWidth = static_cast<TQuestionBox*>(w)->ClientWidth();
+        ClickButton(w, "Button2");
+    });
+    EXPECT_EQ(Main->ldQuestionBox("S.", statement), mrNo);
+    EXPECT_EQ(s.ClientWidth, wide + 53 + 55);
+}
+
+TEST_F(Dialogs, QuestionBoxButtonsAndCloseBoxGiveTheirResults)
+{
+    WhenModal([](QWidget* w) { ClickButton(w, "Button1"); });
+    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrYes);
+    WhenModal([](QWidget* w) { ClickButton(w, "Button3"); });
+    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrCancel);
+    WhenModal([](QWidget* w) { w->close(); });
+    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrCancel);
+    // Alt+N presses No through its accelerator.
+    WhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_N, Qt::AltModifier); });
+    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrNo);
+    EXPECT_EQ(Sounds.Played.size(), 4u);
+}
+
+TEST_F(Dialogs, InputDialogGivesBackTheEditedTextEvenOnCancelAndPlaysNoSound)
+{
+    QString focus, prompt;
+    QSize size;
+    WhenModal([&](QWidget* w) {
+        auto* dlg = qobject_cast<TInternalFunctionInput*>(w);
+        ASSERT_NE(dlg, nullptr);
+        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        prompt = dlg->Q->text();
+        size = dlg->size();
+        EXPECT_EQ(dlg->A->text(), "start");
+        // The whole default is selected, so typing replaces it.
+        QTest::keyClicks(dlg->A, "new name");
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    std::string value = "untouched";
+    EXPECT_FALSE(Main->ldInputQuery("&Name:", "start", value));
+    EXPECT_EQ(value, "new name");
+    EXPECT_EQ(focus, "A");
+    EXPECT_EQ(prompt, "&Name:");
+    EXPECT_EQ(size, QSize(358, 137));
+    EXPECT_TRUE(Sounds.Played.empty());
+
+    WhenModal([](QWidget* w) {
+        auto* dlg = static_cast<TInternalFunctionInput*>(w);
+        dlg->A->setText(QString::fromUtf8("Glögg"));
+        QTest::keyClick(dlg->A, Qt::Key_Return);
+    });
+    EXPECT_TRUE(Main->ldInputQuery("Name:", "", value));
+    EXPECT_EQ(value, "Gl\xf6gg");
+}
+
+TEST_F(Dialogs, InputDialogRefusesCharactersWithoutAWindows1252Byte)
+{
+    WhenModal([](QWidget* w) {
+        auto* dlg = static_cast<TInternalFunctionInput*>(w);
+        dlg->A->clear();
+        QTest::keyClicks(dlg->A, "a");
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u0142"));
+        QApplication::sendEvent(dlg->A, &press); // ł has no byte
+        QTest::keyClicks(dlg->A, "b");
+        ClickButton(w, "btnOk");
+    });
+    std::string value;
+    EXPECT_TRUE(Main->ldInputQuery("Name:", "", value));
+    EXPECT_EQ(value, "ab");
+}
+
+TEST_F(Dialogs, InputDialogAcceleratorFocusesTheEditBox)
+{
+    QString focus;
+    WhenModal([&](QWidget* w) {
+        auto* dlg = static_cast<TInternalFunctionInput*>(w);
+        dlg->btnCancel->setFocus();
+        QTest::keyClick(dlg, Qt::Key_N, Qt::AltModifier);
+        focus = QApplication::focusWidget()->objectName();
+        ClickButton(w, "btnOk");
+    });
+    std::string value;
+    Main->ldInputQuery("&Name:", "", value);
+    EXPECT_EQ(focus, "A");
+}
