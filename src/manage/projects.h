@@ -1,0 +1,30 @@
+#pragma once
+// The projects window: lists the project files and removes the selected ones after asking.
+#include "platform/Forms.h"
+
+class QListWidget;
+class QPushButton;
+class TPanelCaption;
+
+class TprojectsFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TprojectsFrm(QWidget* owner = nullptr);
+
+    TPanelCaption* PanelCaption1;
+    QListWidget* ProjectList;
+    QPushButton* btnProjectDoDel;
+    QPushButton* btnProjectDoClose;
+
+    void FormShow();
+    void DoProjectDel();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Delete in the list removes, like the Remove button.
+    bool ProjectListKeyDown(int key);
+};
+
+extern TprojectsFrm* projectsFrm;

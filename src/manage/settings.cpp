@@ -1,0 +1,281 @@
+#include "manage/settings.h"
+
+#include "app/DataStore.h"
+#include "app/main.h"
+#include "editor/Ruler.h"
+#include "editor/TextEditorEx.h"
+#include "manage/CaptionText.h"
+#include "manage/ListBox.h"
+#include "manage/projects.h"
+#include "platform/Application.h"
+#include "platform/Commands.h"
+#include "platform/Files.h"
+#include "platform/Win1252.h"
+
+#include <QFrame>
+#include <QMenu>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+TSettingsFrm* SettingsFrm = nullptr;
+
+namespace {
+TListBox* Box(QListWidget* w) { return static_cast<TListBox*>(w); }
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+                        int height)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    Place(b, left, top, width, height);
+    return b;
+}
+} // namespace
+
+TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("SettingsFrm");
+    setWindowTitle("Settings");
+    SetClientSize(766, 534);
+    BuildControls();
+    BuildCommands();
+    BuildMenus();
+
+    AUU = new QTimer(this);
+    AUU->setObjectName("AUU");
+    AUU->setSingleShot(true);
+    AUU->setInterval(1000);
+    connect(AUU, &QTimer::timeout, this, [this] { RunGuarded([this] { AUUTimer(); }); });
+
+    CenterOnScreen();
+}
+
+TSettingsFrm::~TSettingsFrm()
+{
+    if (SettingsFrm == this) SettingsFrm = nullptr;
+}
+
+void TSettingsFrm::BuildControls()
+{
+    PanelCaption1 = NewPanelCaption(this, "PanelCaption1", 8, 8, 185, 23, "Lists");
+
+    auto* list = new TListBox(this);
+    ListList = list;
+    ListList->setObjectName("ListList");
+    Place(ListList, 8, 32, 185, 431);
+    list->OnClick = [this] { RunGuarded([this] { ListListClick(); }); };
+    list->OnKeyDown = [this](int key) {
+        bool taken = false;
+        RunGuarded([&] { taken = ListListKeyDown(key); });
+        return taken;
+    };
+
+    PanelCaption2 = NewPanelCaption(this, "PanelCaption2", 200, 8, 557, 23, "Edit List");
+
+    Ruler1 = new TRuler(this);
+    Ruler1->setObjectName("Ruler1");
+    Place(Ruler1, 200, 32, 33, 431);
+    TFont rulerFont = Ruler1->Font();
+    rulerFont.Name = "Arial Narrow";
+    rulerFont.Height = 13;
+    rulerFont.Style = fsBold;
+    rulerFont.Color = clBlack;
+    Ruler1->SetFont(rulerFont);
+
+    editor = new TTextEditorEx(this);
+    editor->setObjectName("editor");
+    Place(editor, 233, 32, 524, 431);
+    TTextEditorExSettings& s = editor->Settings();
+    s.SetTabLength(0);
+    s.SetAutoIndent(false);
+    s.SetAutoEncode(false);
+    s.SetHiddenCharsColor(clBlack);
+    s.SetSpeedJump(100);
+    s.SetHideHelperOnClick(false);
+    TFont editorFont = editor->Font();
+    editorFont.Name = "Courier New";
+    editorFont.Height = 16;
+    editorFont.FixedPitch = true;
+    editorFont.Style = 0;
+    editor->SetFont(editorFont);
+    editor->SetTextXSpace(1);
+    editor->SetTextYSpace(0);
+    Ruler1->SetTextEditorEx(editor);
+    editor->SetRuler(Ruler1);
+    editor->OnChange = [this](QObject*) { editorChange(); };
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Place(Bevel1, 8, 478, 749, 2);
+
+    btnNew = MakeButton(this, "btnNew", "Create &new file...", 8, 494, 105, 25);
+    btnDel = MakeButton(this, "btnDel", "&Remove selected", 128, 494, 105, 25);
+    btnSave = MakeButton(this, "btnSave", "&Save file", 248, 494, 105, 25);
+    btnHandleProjects = MakeButton(this, "btnHandleProjects", "&Projects...", 384, 494, 105, 25);
+    btnClose = MakeButton(this, "btnClose", "Close", 684, 494, 75, 25);
+    SetDefaultButton(btnClose);
+    SetCancelButton(btnClose);
+    SetButtonResult(btnClose, mrCancel);
+    connect(btnHandleProjects, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { HandleProjects(btnHandleProjects); }); });
+
+    SetAnchors(PanelCaptionWidget(PanelCaption1), akLeft | akTop);
+    SetAnchors(ListList, akLeft | akTop | akBottom);
+    SetAnchors(PanelCaptionWidget(PanelCaption2), akLeft | akTop | akRight);
+    SetAnchors(Ruler1, akLeft | akTop | akBottom);
+    SetAnchors(editor, akLeft | akTop | akRight | akBottom);
+    SetAnchors(Bevel1, akLeft | akRight | akBottom);
+    for (QWidget* b : {static_cast<QWidget*>(btnNew), static_cast<QWidget*>(btnDel),
+                       static_cast<QWidget*>(btnSave), static_cast<QWidget*>(btnHandleProjects)})
+        SetAnchors(b, akLeft | akBottom);
+    SetAnchors(btnClose, akRight | akBottom);
+
+    setTabOrder(ListList, editor);
+    setTabOrder(editor, btnClose);
+    setTabOrder(btnClose, btnNew);
+    setTabOrder(btnNew, btnDel);
+    setTabOrder(btnDel, btnSave);
+    setTabOrder(btnSave, btnHandleProjects);
+}
+
+void TSettingsFrm::showEvent(QShowEvent* e)
+{
+    TForm::showEvent(e);
+    if (e->spontaneous()) return;
+    FClosing = false;
+    RunGuarded([this] { FormShow(); });
+    RunGuarded([this] { FormActivate(); });
+}
+
+void TSettingsFrm::done(int r)
+{
+    if (!FClosing && isVisible()) {
+        FClosing = true;
+        AUU->stop();
+        RunGuarded([this] { FormClose(); });
+    }
+    TForm::done(r);
+}
+
+void TSettingsFrm::FillListList()
+{
+    ListList->clear();
+    for (const std::string& name : GetDisplayNames(TFolderKind::Lists)) Box(ListList)->AddName(name);
+}
+
+void TSettingsFrm::FormShow()
+{
+    editor->AddUndoPoint();
+    FillListList();
+}
+
+void TSettingsFrm::SetListOpen(bool open)
+{
+    editor->setEnabled(open);
+    btnSave->setEnabled(open);
+    ASaveFile->setEnabled(open);
+}
+
+void TSettingsFrm::FormActivate()
+{
+    // No focused item, as when the window was first opened: the arrow keys start again at the
+    // top and nothing is open.
+    ListList->clearSelection();
+    ListList->setCurrentItem(nullptr);
+    SetPanelCaptionText(PanelCaption2, "No list file selected.");
+    editor->Clear();
+    SetListOpen(false);
+}
+
+void TSettingsFrm::FormClose() { mainFrm->LoadListsFromFile(); }
+
+bool TSettingsFrm::FocusedName(std::string& name) const
+{
+    const int row = ListList->currentRow();
+    if (row < 0) return false;
+    name = Box(ListList)->NameAt(row);
+    return true;
+}
+
+void TSettingsFrm::ListListClick()
+{
+    SetPanelCaptionText(PanelCaption2, "Edit List");
+    SetListOpen(true);
+    editor->Clear();
+    try {
+        std::string name;
+        if (!FocusedName(name)) throw EFOpenError("No list file is focused.");
+        editor->LoadFromFile(ListFilePath(name));
+        editor->ClearUndo();
+        editor->AddUndoPoint();
+    } catch (const std::exception&) {
+        mainFrm->ldMessageBox("Unable to open list file.");
+    }
+    editor->setFocus();
+    editor->SelectAll();
+}
+
+bool TSettingsFrm::ListListKeyDown(int key)
+{
+    if (key != Qt::Key_Delete) return false;
+    if (btnDel->isEnabled()) btnDel->click();
+    return true;
+}
+
+void TSettingsFrm::SaveFile()
+{
+    std::string name;
+    if (!FocusedName(name)) return;
+    // A failure goes to the general error report; the list stays open with its text.
+    editor->SaveToFile(ListFilePath(name));
+    FormActivate();
+}
+
+void TSettingsFrm::NewFile()
+{
+    std::string name;
+    if (!mainFrm->ldInputQuery("Enter file name of new list:", "New list", name)) return;
+    if (name.empty()) return;
+    if (FileExists(ListFilePath(name))) {
+        mainFrm->ldMessageBox("List file \"" + name + "\" already exists.");
+        return;
+    }
+    try {
+        SaveLines(ListFilePath(name), {});
+        Box(ListList)->AddName(name);
+        for (int i = 0; i < ListList->count(); ++i) {
+            if (AnsiSameText(Box(ListList)->NameAt(i), name)) {
+                ListList->setCurrentRow(i, QItemSelectionModel::Select);
+                break;
+            }
+        }
+        SetPanelCaptionText(PanelCaption2, "Selected list:");
+        SetListOpen(true);
+        editor->Clear();
+        editor->setFocus();
+        editor->InsertText("Enter the contents of the file \"" + name + "\" here.\r\n"
+                           "Then choose \"Save list\" to save the text.");
+        editor->SelectAll();
+    } catch (const std::exception&) {
+        mainFrm->ldMessageBox("Unable to create new list file.");
+    }
+}
+
+void TSettingsFrm::DelSelection()
+{
+    try {
+        const std::vector<int> rows = Box(ListList)->SelectedRows();
+        const std::string statement = rows.size() == 1
+            ? "List file \"" + Box(ListList)->NameAt(rows.front()) + "\" is selected."
+            : std::to_string(rows.size()) + " list files are selected.";
+        if (mainFrm->ldQuestionBox(statement, "Remove?") != mrYes) return;
+        for (int row : rows) DeleteFileAt(ListFilePath(Box(ListList)->NameAt(row)));
+        // Listed again from the folder, so a file that would not go is still shown.
+        FillListList();
+    } catch (const std::exception&) {
+    }
+    FormActivate();
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The settings window: the list files of the Lists folder, one of them open in the editor
+// with its line-number ruler, Save, New, Remove, and the project functions.
+#include "platform/Forms.h"
+
+#include <string>
+
+class QFrame;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+class TAction;
+class TActionList;
+class TPanelCaption;
+class TRuler;
+class TTextEditorEx;
+class TListListBox;
+
+class TSettingsFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TSettingsFrm(QWidget* owner = nullptr);
+    ~TSettingsFrm() override;
+
+    TPanelCaption* PanelCaption1;
+    QListWidget* ListList;
+    TPanelCaption* PanelCaption2;
+    TRuler* Ruler1;
+    TTextEditorEx* editor;
+    QFrame* Bevel1;
+    QPushButton* btnNew;
+    QPushButton* btnDel;
+    QPushButton* btnSave;
+    QPushButton* btnHandleProjects;
+    QPushButton* btnClose;
+
+    TActionList* CentralActionList;
+    TAction* RUndo;
+    TAction* RRedo;
+    TAction* RCut;
+    TAction* RCopy;
+    TAction* RPaste;
+    TAction* RDel;
+    TAction* RSelAll;
+    TAction* ASaveFile;
+    TAction* ANewFile;
+    TAction* ADelSelection;
+
+    QMenu* editorPopup;
+    QMenu* handleProjectsDropdown;
+    QTimer* AUU;
+
+    // Window events.
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void ListListClick();
+    // True when the key was taken (Delete runs the remove command).
+    bool ListListKeyDown(int key);
+
+    // Commands.
+    void SaveFile();
+    void NewFile();
+    void DelSelection();
+    void Undo();
+    void Redo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void DelSel();
+    void SelAll();
+
+    // Enabling rules, evaluated at idle time.
+    void RUndoUpdate(TAction& a);
+    void RRedoUpdate(TAction& a);
+    void RCutUpdate(TAction& a);
+    void RCopyUpdate(TAction& a);
+    void RPasteUpdate(TAction& a);
+    void RDelUpdate(TAction& a);
+    void RSelAllUpdate(TAction& a);
+
+    void editorChange();
+    void AUUTimer();
+
+    // Project functions.
+    void HandleProjects(QObject* sender);
+    void Skapanyttprojekt1Click();
+    void ProjectDel();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void done(int r) override;
+
+private:
+    void BuildControls();
+    void BuildCommands();
+    void BuildMenus();
+    // Enables or disables the editor and Save together, as an open list needs both.
+    void SetListOpen(bool open);
+    // Fills ListList with the display names of the Lists folder.
+    void FillListList();
+    // The display name of the focused item; false when there is none.
+    bool FocusedName(std::string& name) const;
+
+    bool FClosing = false;
+};
+
+extern TSettingsFrm* SettingsFrm;

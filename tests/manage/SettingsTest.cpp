@@ -1,0 +1,597 @@
+// The settings window on the real windows: opening, loading, undo timing, saving, creating
+// and removing list files, the commands and their states, and what the main window sees.
+#include "ManageFixture.h"
+
+#include "app/SelectorBox.h"
+#include "editor/Ruler.h"
+#include "manage/CaptionText.h"
+#include "platform/Clipboard.h"
+#include "platform/Files.h"
+
+#include <QClipboard>
+#include <QMenu>
+
+namespace {
+class SettingsWindow : public ManageWindows {
+protected:
+    void SetUp() override
+    {
+        ManageWindows::SetUp();
+        Base.Write("Lists/alpha.txt", "one\r\ntwo\r\nthree\r\n");
+        Base.Write("Lists/beta.txt", "uno\r\ndos\r\n");
+        Base.Write("Lists/gamma.txt", "ett\r\n");
+        Base.Write("Lists/delta.txt", "");
+        CreateWindows();
+    }
+    int Row(const std::string& name) const
+    {
+        for (int i = 0; i < Settings->ListList->count(); ++i)
+            if (Settings->ListList->item(i)->text().toStdString() == name) return i;
+        return -1;
+    }
+    void Click(const std::string& name, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        const int row = Row(name);
+        ASSERT_GE(row, 0) << name;
+        QTest::mouseClick(Settings->ListList->viewport(), Qt::LeftButton, mods, RowCentre(Settings->ListList, row));
+    }
+    std::string Caption() const { return PanelCaptionText(Settings->PanelCaption2); }
+    TTextEditorEx* Ed() const { return Settings->editor; }
+    bool IsClosed() const
+    {
+        return !Ed()->isEnabled() && !Settings->btnSave->isEnabled() && Caption() == "No list file selected." &&
+               Ed()->Lines().Count() == 1 && Ed()->Lines()[0].empty() && Settings->ListList->currentRow() == -1 &&
+               Settings->ListList->selectedItems().isEmpty();
+    }
+};
+} // namespace
+
+TEST_F(SettingsWindow, OpensWithEveryListNoneSelectedAndTheEditorDisabled)
+{
+    OpenSettings();
+    std::vector<std::string> expected;
+    for (const std::string& n : GetDisplayNames(TFolderKind::Lists)) expected.push_back(n);
+    EXPECT_EQ(ItemNames(Settings->ListList), expected);
+    EXPECT_EQ(expected.size(), 4u);
+    EXPECT_TRUE(IsClosed());
+    EXPECT_EQ(Settings->windowTitle(), "Settings");
+
+    // Ctrl+S with nothing open writes nothing.
+    Settings->ListList->setFocus();
+    QTest::keyClick(Settings->ListList, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(Base.Read("Lists/delta.txt"), "");
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, AClickLoadsTheListWithItsWholeTextSelectedAndTheFocusInTheEditor)
+{
+    OpenSettings();
+    Click("alpha");
+    EXPECT_EQ(Caption(), "Edit List");
+    EXPECT_TRUE(Ed()->isEnabled());
+    EXPECT_TRUE(Settings->btnSave->isEnabled());
+    EXPECT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(Ed()->GetSelText(), "one\r\ntwo\r\nthree");
+    EXPECT_EQ(QApplication::focusWidget(), Ed());
+
+    // An empty file is one empty line.
+    Click("delta");
+    EXPECT_EQ(Ed()->Lines().Count(), 1);
+    EXPECT_EQ(Ed()->Lines()[0], "");
+    EXPECT_EQ(Caption(), "Edit List");
+}
+
+TEST_F(SettingsWindow, TypingThenPausingASecondMakesOneUndoStepBackToTheLoadedText)
+{
+    OpenSettings();
+    Click("beta");
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    QTest::keyClicks(Ed(), "hello");
+    EXPECT_EQ(EditorText(Ed()), "hello\r\n");
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    QTest::qWait(600);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "the second after the last key has not passed yet";
+    QTest::keyClicks(Ed(), "!");
+    QTest::qWait(700);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "each key starts the second again";
+    QTest::qWait(500);
+    Idle();
+    EXPECT_TRUE(Settings->RUndo->isEnabled());
+
+    // One step for the whole burst: the loaded text comes back, and there is no more to undo.
+    QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    EXPECT_TRUE(Settings->RRedo->isEnabled());
+    EXPECT_FALSE(Settings->AUU->isActive());
+    QTest::keyClick(Ed(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(EditorText(Ed()), "hello!\r\n");
+    EXPECT_FALSE(Settings->AUU->isActive());
+}
+
+TEST_F(SettingsWindow, SaveWritesTheListAndClosesIt)
+{
+    OpenSettings();
+    Click("gamma");
+    QTest::keyClicks(Ed(), "fyra");
+    QTest::keyClick(Ed(), Qt::Key_Return);
+    QTest::keyClicks(Ed(), "fem");
+    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Base.Read("Lists/gamma.txt"), "fyra\r\nfem\r\n");
+    EXPECT_TRUE(IsClosed());
+
+    // The button does the same.
+    Click("gamma");
+    QTest::keyClicks(Ed(), "sex");
+    QTest::mouseClick(Settings->btnSave, Qt::LeftButton);
+    EXPECT_EQ(Base.Read("Lists/gamma.txt"), "sex\r\n");
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, ASaveThatFailsShowsTheSystemsErrorAndKeepsTheListOpen)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "kept");
+    // A folder now stands where the file should be written.
+    ASSERT_TRUE(DeleteFileAt(Base / "Lists/alpha.txt"));
+    Base.MakeDir("Lists/alpha.txt");
+    DialogScript script;
+    script.Ok();
+    Run(script, [&] { QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Kind, "MessageBox");
+    EXPECT_NE(script.Seen[0].Text.find("alpha.txt"), std::string::npos) << script.Seen[0].Text;
+    EXPECT_NE(script.Seen[0].Text.find("directory"), std::string::npos) << script.Seen[0].Text;
+    EXPECT_TRUE(Ed()->isEnabled());
+    EXPECT_TRUE(Settings->btnSave->isEnabled());
+    EXPECT_EQ(Caption(), "Edit List");
+    EXPECT_EQ(EditorText(Ed()), "kept\r\n");
+    EXPECT_TRUE(DirectoryExists(Base / "Lists/alpha.txt"));
+}
+
+TEST_F(SettingsWindow, AListThatCannotBeReadLeavesAnEmptyEditorThatCanStillSave)
+{
+    OpenSettings();
+    ASSERT_TRUE(DeleteFileAt(Base / "Lists/beta.txt"));
+    DialogScript script;
+    script.Ok();
+    Run(script, [&] { Click("beta"); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Text, "Unable to open list file.");
+    EXPECT_TRUE(Ed()->isEnabled());
+    EXPECT_TRUE(Settings->btnSave->isEnabled());
+    EXPECT_EQ(EditorText(Ed()), "\r\n");
+    QTest::keyClicks(Ed(), "again");
+    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Base.Read("Lists/beta.txt"), "again\r\n");
+}
+
+TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClicked)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "scratch");
+    Click("beta");
+    EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
+    Click("alpha");
+    EXPECT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
+}
+
+TEST_F(SettingsWindow, AnArrowKeyInTheListLoadsTheNextListAndFocusesTheEditor)
+{
+    OpenSettings();
+    const int first = 0;
+    const std::string firstName = Settings->ListList->item(0)->text().toStdString();
+    Click(firstName);
+    Settings->ListList->setFocus();
+    QTest::keyClick(Settings->ListList, Qt::Key_Down);
+    ASSERT_EQ(Settings->ListList->currentRow(), first + 1);
+    const std::string next = Settings->ListList->item(first + 1)->text().toStdString();
+    EXPECT_EQ(EditorText(Ed()), Base.Read("Lists/" + next + ".txt").empty() ? "\r\n"
+                                                                           : Base.Read("Lists/" + next + ".txt"));
+    EXPECT_EQ(QApplication::focusWidget(), Ed());
+    EXPECT_EQ(Caption(), "Edit List");
+
+    // From a fresh window, the first arrow key starts at the top.
+    Settings->close();
+    OpenSettings();
+    Settings->ListList->setFocus();
+    QTest::keyClick(Settings->ListList, Qt::Key_Down);
+    EXPECT_EQ(Settings->ListList->currentRow(), 0);
+    EXPECT_TRUE(Ed()->isEnabled());
+}
+
+TEST_F(SettingsWindow, NewWithTheNameOfAnExistingListInAnyCaseChangesNothing)
+{
+    OpenSettings();
+    DialogScript script;
+    script.Input("ALPHA");
+    script.Ok();
+    Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    ASSERT_EQ(script.Seen.size(), 2u);
+    EXPECT_EQ(script.Seen[0].Text, "Enter file name of new list:");
+    EXPECT_EQ(script.Seen[0].Question, "New list");
+    EXPECT_EQ(script.Seen[1].Text, "List file \"ALPHA\" already exists.");
+    EXPECT_EQ(Settings->ListList->count(), 4);
+    EXPECT_TRUE(IsClosed());
+    EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
+}
+
+TEST_F(SettingsWindow, NewWithAnEmptyNameOrCancelledDoesNothing)
+{
+    OpenSettings();
+    DialogScript script;
+    script.Input("");
+    Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    script.Input("ignored", false);
+    Run(script, [&] {
+        Settings->ListList->setFocus();
+        QTest::keyClick(Settings->ListList, Qt::Key_N, Qt::ControlModifier);
+    });
+    EXPECT_EQ(script.Seen.size(), 2u);
+    EXPECT_EQ(Settings->ListList->count(), 4);
+    EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, NewWithTheDefaultCreatesAnEmptyFileAndShowsTheGuideLinesSelected)
+{
+    OpenSettings();
+    Click("beta");
+    Click("gamma", Qt::ControlModifier);
+    DialogScript script;
+    script.AcceptDefault();
+    Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    ASSERT_TRUE(Base.Exists("Lists/New list.txt"));
+    EXPECT_EQ(Base.Read("Lists/New list.txt"), "");
+    const int row = Row("New list");
+    ASSERT_EQ(row, 4);
+    EXPECT_EQ(Settings->ListList->currentRow(), row);
+    EXPECT_TRUE(Settings->ListList->item(row)->isSelected());
+    // What was selected before stays selected.
+    EXPECT_TRUE(Settings->ListList->item(Row("beta"))->isSelected());
+    EXPECT_TRUE(Settings->ListList->item(Row("gamma"))->isSelected());
+    EXPECT_EQ(Caption(), "Selected list:");
+    ASSERT_EQ(Ed()->Lines().Count(), 2);
+    EXPECT_EQ(Ed()->Lines()[0], "Enter the contents of the file \"New list\" here.");
+    EXPECT_EQ(Ed()->Lines()[1], "Then choose \"Save list\" to save the text.");
+    EXPECT_EQ(Ed()->GetSelText(), Ed()->Lines()[0] + "\r\n" + Ed()->Lines()[1]);
+    EXPECT_EQ(QApplication::focusWidget(), Ed());
+
+    // The first key replaces the guide; closing without saving leaves the file empty.
+    QTest::keyClicks(Ed(), "x");
+    EXPECT_EQ(EditorText(Ed()), "x\r\n");
+    QTest::mouseClick(Settings->btnClose, Qt::LeftButton);
+    EXPECT_FALSE(Settings->isVisible());
+    EXPECT_EQ(Base.Read("Lists/New list.txt"), "");
+}
+
+TEST_F(SettingsWindow, ANewListIsSavedUnderItsOwnName)
+{
+    OpenSettings();
+    DialogScript script;
+    script.Input("words");
+    Run(script, [&] { QTest::keyClick(Settings->ListList, Qt::Key_N, Qt::ControlModifier); });
+    QTest::keyClicks(Ed(), "ord");
+    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Base.Read("Lists/words.txt"), "ord\r\n");
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, ANewNameThatIsNoFileNameIsRefused)
+{
+    OpenSettings();
+    for (const char* bad : {"a/b", "a\\b"}) {
+        DialogScript script;
+        script.Input(bad);
+        script.Ok();
+        Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+        ASSERT_EQ(script.Seen.size(), 2u) << bad;
+        EXPECT_EQ(script.Seen[1].Text, "Unable to create new list file.") << bad;
+        EXPECT_EQ(Settings->ListList->count(), 4) << bad;
+        EXPECT_TRUE(IsClosed()) << bad;
+    }
+    EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
+    EXPECT_FALSE(DirectoryExists(Base / "Lists/a"));
+}
+
+TEST_F(SettingsWindow, RemovingNothingStatesZeroAndOnYesStillResets)
+{
+    OpenSettings();
+    Click("alpha");
+    // Ctrl+click takes the only selected item out of the selection; it stays focused.
+    Click("alpha", Qt::ControlModifier);
+    ASSERT_TRUE(Settings->ListList->selectedItems().isEmpty());
+    DialogScript script;
+    script.Yes();
+    Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Text, "0 list files are selected.");
+    EXPECT_EQ(script.Seen[0].Question, "Remove?");
+    EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
+    EXPECT_EQ(Settings->ListList->count(), 4);
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, RemovingOneListNamesItAndDeletesItsFile)
+{
+    OpenSettings();
+    Click("beta");
+    DialogScript script;
+    script.Yes();
+    Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Text, "List file \"beta\" is selected.");
+    EXPECT_FALSE(Base.Exists("Lists/beta.txt"));
+    EXPECT_EQ(Row("beta"), -1);
+    EXPECT_EQ(Settings->ListList->count(), 3);
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, RemovingThreeStatesTheirNumberAndNoOrCancelKeepsEverything)
+{
+    OpenSettings();
+    Click("alpha");
+    Click("beta", Qt::ControlModifier);
+    Click("gamma", Qt::ControlModifier);
+    {
+        DialogScript script;
+        script.No();
+        script.Cancel();
+        Run(script, [&] {
+            QTest::mouseClick(Settings->btnDel, Qt::LeftButton);
+            QTest::mouseClick(Settings->btnDel, Qt::LeftButton);
+        });
+        ASSERT_EQ(script.Seen.size(), 2u);
+        EXPECT_EQ(script.Seen[0].Text, "3 list files are selected.");
+        EXPECT_EQ(script.Seen[1].Text, "3 list files are selected.");
+        EXPECT_EQ(Settings->ListList->selectedItems().size(), 3);
+        EXPECT_EQ(Caption(), "Edit List");
+        EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
+    }
+    DialogScript script;
+    script.Yes();
+    Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+    EXPECT_EQ(ItemNames(Settings->ListList), std::vector<std::string>{"delta"});
+    EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 1u);
+    EXPECT_TRUE(IsClosed());
+}
+
+TEST_F(SettingsWindow, TheDeleteKeyInTheListAsksTheSameQuestion)
+{
+    OpenSettings();
+    Click("gamma");
+    Settings->ListList->setFocus();
+    DialogScript script;
+    script.Yes();
+    Run(script, [&] { QTest::keyClick(Settings->ListList, Qt::Key_Delete); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Kind, "QuestionBox");
+    EXPECT_EQ(script.Seen[0].Text, "List file \"gamma\" is selected.");
+    EXPECT_EQ(script.Seen[0].Question, "Remove?");
+    EXPECT_FALSE(Base.Exists("Lists/gamma.txt"));
+}
+
+TEST_F(SettingsWindow, AfterRemovalTheListShowsWhatIsStillInTheFolder)
+{
+    OpenSettings();
+    Click("alpha");
+    DialogScript script;
+    // While the question is up, another program adds a list: the refilled list shows it.
+    script.Then([&](QWidget* box) {
+        Base.Write("Lists/late.txt", "x\r\n");
+        ClickButton(box, "Button1");
+    });
+    Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+    EXPECT_EQ(Row("alpha"), -1);
+    EXPECT_GE(Row("late"), 0);
+    EXPECT_EQ(Settings->ListList->count(), 4);
+}
+
+TEST_F(SettingsWindow, ClosingRefillsTheMainWindowsSelectorsAndEmptiesTheirTexts)
+{
+    Main->list1selector->SetText("alpha");
+    Main->list2selector->SetText("beta");
+    OpenSettings();
+    {
+        DialogScript script;
+        script.Input("fresh");
+        Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    }
+    Click("gamma");
+    {
+        DialogScript script;
+        script.Yes();
+        Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+    }
+    Settings->ListList->setFocus();
+    QTest::keyClick(Settings->ListList, Qt::Key_Escape);
+    EXPECT_FALSE(Settings->isVisible());
+    EXPECT_EQ(Main->list1selector->Text(), "");
+    EXPECT_EQ(Main->list2selector->Text(), "");
+    EXPECT_EQ(Main->projectSelector->Text(), "");
+    const QStringList items = [&] {
+        QStringList l;
+        for (int i = 0; i < Main->list1selector->count(); ++i) l << Main->list1selector->itemText(i);
+        return l;
+    }();
+    EXPECT_TRUE(items.contains("fresh"));
+    EXPECT_FALSE(items.contains("gamma"));
+    EXPECT_EQ(items.size(), 4);
+}
+
+TEST_F(SettingsWindow, EnterAndEscCloseTheWindowButInTheEditorTheyAreTheEditors)
+{
+    OpenSettings();
+    Click("alpha");
+    ASSERT_EQ(QApplication::focusWidget(), Ed());
+    QTest::keyClick(Ed(), Qt::Key_Return);
+    EXPECT_TRUE(Settings->isVisible());
+    EXPECT_EQ(Ed()->Lines().Count(), 2);
+    QTest::keyClick(Ed(), Qt::Key_Escape);
+    EXPECT_TRUE(Settings->isVisible());
+    Settings->ListList->setFocus();
+    QTest::keyClick(Settings->ListList, Qt::Key_Return);
+    EXPECT_FALSE(Settings->isVisible());
+}
+
+TEST_F(SettingsWindow, ButtonsKeepTheirCaptionsAndShowTheCommandsHints)
+{
+    EXPECT_EQ(Settings->btnNew->text(), "Create &new file...");
+    EXPECT_EQ(Settings->btnDel->text(), "&Remove selected");
+    EXPECT_EQ(Settings->btnSave->text(), "&Save file");
+    EXPECT_EQ(Settings->btnHandleProjects->text(), "&Projects...");
+    EXPECT_EQ(Settings->btnClose->text(), "Close");
+    EXPECT_EQ(Settings->btnSave->toolTip().toStdString(), "Sparar aktuell listfil. (Ctrl+S)");
+    EXPECT_EQ(Settings->btnNew->toolTip().toStdString(), "Skapar en ny listfil. (Ctrl+N)");
+    EXPECT_EQ(Settings->btnDel->toolTip().toStdString(), "Tar bort de markerade listfilerna.");
+    // The Swedish captions belong to the commands and stay there.
+    EXPECT_EQ(Settings->ASaveFile->text().toStdString(), "&Spara fil");
+    EXPECT_EQ(Settings->RUndo->text(), QString::fromUtf8("Ångra"));
+    EXPECT_EQ(Settings->RRedo->shortcut(), QKeySequence("Ctrl+Y"));
+    EXPECT_TRUE(Settings->RDel->shortcut().isEmpty());
+    EXPECT_EQ(Settings->RSelAll->shortcut(), QKeySequence("Ctrl+A"));
+    // Enabling the editor's commands does not change the buttons' captions either.
+    OpenSettings();
+    Click("alpha");
+    Idle();
+    EXPECT_EQ(Settings->btnSave->text(), "&Save file");
+}
+
+TEST_F(SettingsWindow, EditingCommandsFollowTheSelectionTheClipboardAndTheText)
+{
+    OpenSettings();
+    Idle();
+    EXPECT_FALSE(Settings->RSelAll->isEnabled()) << "a single empty line";
+    EXPECT_FALSE(Settings->RCut->isEnabled());
+    Click("alpha");
+    Idle();
+    EXPECT_TRUE(Settings->RCut->isEnabled());
+    EXPECT_TRUE(Settings->RCopy->isEnabled());
+    EXPECT_TRUE(Settings->RDel->isEnabled());
+    EXPECT_TRUE(Settings->RSelAll->isEnabled());
+
+    QTest::keyClick(Ed(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardGetText(), "one\r\ntwo\r\nthree");
+    Idle();
+    EXPECT_TRUE(Settings->RPaste->isEnabled());
+    QApplication::clipboard()->clear();
+    Idle();
+    EXPECT_FALSE(Settings->RPaste->isEnabled());
+
+    // Right arrow collapses the selection.
+    QTest::keyClick(Ed(), Qt::Key_Right);
+    Idle();
+    EXPECT_FALSE(Settings->RCut->isEnabled());
+    EXPECT_FALSE(Settings->RDel->isEnabled());
+    QTest::keyClick(Ed(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(Ed()->HasSelection());
+    // One character is more than an empty line.
+    Settings->DelSel();
+    QTest::keyClicks(Ed(), "q");
+    Idle();
+    EXPECT_TRUE(Settings->RSelAll->isEnabled());
+    QTest::keyClick(Ed(), Qt::Key_Backspace);
+    Idle();
+    EXPECT_FALSE(Settings->RSelAll->isEnabled());
+}
+
+TEST_F(SettingsWindow, TheEditorsMenuShowsShortcutsAndGreysDisabledCommands)
+{
+    OpenSettings();
+    QMenu* menu = Settings->editorPopup;
+    std::vector<std::string> texts;
+    for (QAction* a : menu->actions())
+        texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    const std::vector<std::string> expected{"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Cut\tCtrl+X", "Copy\tCtrl+C",
+                                            "Paste\tCtrl+V", "Delete", "-", "Select all\tCtrl+A"};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(Ed()->PopupMenu(), menu);
+    EXPECT_EQ(menu->actions()[0]->objectName(), "ngra1");
+    EXPECT_EQ(menu->actions()[8]->objectName(), "Markeraallt1");
+
+    Click("alpha");
+    QTest::keyClick(Ed(), Qt::Key_Right);
+    Idle();
+    QAction* cut = menu->findChild<QAction*>("Klipput1");
+    QAction* selAll = menu->findChild<QAction*>("Markeraallt1");
+    ASSERT_TRUE(cut && selAll);
+    EXPECT_FALSE(cut->isEnabled());
+    EXPECT_TRUE(selAll->isEnabled());
+    selAll->trigger();
+    EXPECT_EQ(Ed()->GetSelText(), "one\r\ntwo\r\nthree");
+    Idle();
+    EXPECT_TRUE(cut->isEnabled());
+    menu->findChild<QAction*>("abort1")->trigger();
+    EXPECT_EQ(EditorText(Ed()), "\r\n");
+}
+
+TEST_F(SettingsWindow, LaidOutAsDesignedAndStretchedWithTheWindow)
+{
+    OpenSettings();
+    EXPECT_EQ(Settings->size(), QSize(766, 534));
+    EXPECT_EQ(Settings->ListList->geometry(), QRect(8, 32, 185, 431));
+    EXPECT_EQ(Settings->editor->geometry(), QRect(233, 32, 524, 431));
+    EXPECT_EQ(Settings->Ruler1->geometry(), QRect(200, 32, 33, 431));
+    EXPECT_EQ(Settings->btnClose->geometry(), QRect(684, 494, 75, 25));
+    EXPECT_EQ(Settings->btnHandleProjects->geometry(), QRect(384, 494, 105, 25));
+    EXPECT_TRUE(Settings->btnClose->isDefault());
+
+    Settings->resize(966, 634);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Settings->ListList->geometry(), QRect(8, 32, 185, 531));
+    EXPECT_EQ(Settings->editor->geometry(), QRect(233, 32, 724, 531));
+    EXPECT_EQ(Settings->Ruler1->geometry(), QRect(200, 32, 33, 531));
+    EXPECT_EQ(Settings->btnClose->geometry(), QRect(884, 594, 75, 25));
+    EXPECT_EQ(Settings->btnNew->geometry(), QRect(8, 594, 105, 25));
+    EXPECT_EQ(Settings->Bevel1->geometry().width(), 949);
+    EXPECT_EQ(PanelCaptionWidget(Settings->PanelCaption2)->geometry(), QRect(200, 8, 757, 23));
+}
+
+TEST_F(SettingsWindow, TheEditorAndItsRulerAreConfiguredForListFiles)
+{
+    const TTextEditorExSettings& s = Ed()->Settings();
+    EXPECT_EQ(s.TabLength(), 0);
+    EXPECT_FALSE(s.AutoIndent());
+    EXPECT_FALSE(s.AutoEncode());
+    EXPECT_EQ(s.SpeedJump(), 100);
+    EXPECT_FALSE(s.HideHelperOnClick());
+    EXPECT_EQ(s.ObjStopChars(), TTextEditorExSettings::DefaultObjStopChars);
+    EXPECT_EQ(Ed()->Font().Name, "Courier New");
+    EXPECT_EQ(Ed()->Font().Height, 16);
+    EXPECT_EQ(Ed()->Font().Style, 0u);
+    EXPECT_EQ(Ed()->TextXSpace(), 1);
+    EXPECT_EQ(Ed()->TextYSpace(), 0);
+    EXPECT_EQ(Ed()->Ruler(), Settings->Ruler1);
+    EXPECT_EQ(Settings->Ruler1->TextEditorEx(), Ed());
+    EXPECT_EQ(Settings->Ruler1->Font().Name, "Arial Narrow");
+    EXPECT_EQ(Settings->Ruler1->Font().Height, 13);
+    EXPECT_EQ(Settings->Ruler1->Font().Style, TFontStyles(fsBold));
+    EXPECT_EQ(Settings->AUU->interval(), 1000);
+    EXPECT_TRUE(Settings->AUU->isSingleShot());
+    EXPECT_FALSE(Settings->AUU->isActive());
+
+    // Tab order: the list, the editor, Close, New, Remove, Save, Projects.
+    OpenSettings();
+    Click("alpha");
+    Settings->ListList->setFocus();
+    std::vector<QWidget*> order{Settings->ListList, Ed(), Settings->btnClose, Settings->btnNew, Settings->btnDel,
+                                Settings->btnSave, Settings->btnHandleProjects};
+    std::vector<QWidget*> seen;
+    QWidget* w = Settings->ListList;
+    do {
+        if (std::find(order.begin(), order.end(), w) != order.end() &&
+            std::find(seen.begin(), seen.end(), w) == seen.end())
+            seen.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != Settings->ListList);
+    EXPECT_EQ(seen, order);
+}
