@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 QRgb ToQRgb(TColor c)
@@ -233,6 +234,30 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& src)
 {
     if (!Image || !source.Image || dest.IsEmpty() || src.IsEmpty()) return;
+    // An unscaled copy from inside the source moves rows directly: scrolling moves nearly
+    // the whole picture, and a copy through a temporary image doubles that work.
+    const TRect sourceAll{0, 0, source.Width(), source.Height()};
+    if (dest.Width() == src.Width() && dest.Height() == src.Height() && Intersect(src, sourceAll) == src &&
+        Image->format() == QImage::Format_RGB32 && source.Image->format() == QImage::Format_RGB32) {
+        const TRect d = Intersect(dest, Clip());
+        if (d.IsEmpty()) return;
+        const int sx = src.Left + (d.Left - dest.Left), sy = src.Top + (d.Top - dest.Top);
+        const size_t bytes = size_t(d.Width()) * 4;
+        uchar* to = Image->bits(); // detaches first, so `from` below reads the same buffer
+        const qsizetype toStride = Image->bytesPerLine();
+        const uchar* from = source.Image->constBits();
+        const qsizetype fromStride = source.Image->bytesPerLine();
+        auto row = [&](int i) {
+            std::memmove(to + (d.Top + i) * toStride + d.Left * 4, from + (sy + i) * fromStride + sx * 4, bytes);
+        };
+        // Within one image, rows moving down are copied bottom first so none is overwritten
+        // before it has been read.
+        if (source.Image == Image && d.Top > sy)
+            for (int i = d.Height() - 1; i >= 0; --i) row(i);
+        else
+            for (int i = 0; i < d.Height(); ++i) row(i);
+        return;
+    }
     const QImage part = source.Image->copy(ToQRect(src));
     QPainter p(Image);
     p.setClipRect(ToQRect(Clip()));

@@ -1,0 +1,256 @@
+// Editor speed beside QPlainTextEdit on the same text, in the same run: loading a list of a
+// million lines, a full repaint of a 1920 x 1080 client, and scrolling by a line and a page.
+//
+// Run: build-*/bench/EditorBench (it sets up an offscreen screen large enough that the
+// editor is fully visible, so scrolling moves pixels as it does on a desktop).
+#include "editor/TextEditorEx.h"
+#include "platform/Application.h"
+#include "platform/Files.h"
+#include "platform/TextLines.h"
+#include "platform/Win1252.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+
+namespace {
+constexpr int ClientW = 1920, ClientH = 1080;
+
+std::string gListPath;
+
+void WaitExposed(QWidget* w)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// A list of 1,000,000 items of about 20 bytes each, words with a few accented letters.
+std::string MakeList()
+{
+    std::mt19937 rng(42);
+    const char* words[] = {"hus", "b\xE5t", "tr\xE4""d", "\xF6ga", "sommar", "vinter", "bok", "penna", "fönster", "dörr"};
+    std::string out;
+    out.reserve(21'000'000);
+    for (int i = 0; i < 1'000'000; ++i) {
+        out += words[rng() % 10];
+        out += ' ';
+        out += words[rng() % 10];
+        out += " = ";
+        out += std::to_string(i);
+        while (out.size() % 20 != 18) out += (rng() % 3 ? 'x' : ' ');
+        out += "\r\n";
+    }
+    return out;
+}
+
+// A screen full of text: lines long enough to fill 1920 pixels.
+std::string WideText(int lines)
+{
+    std::string out;
+    for (int i = 0; i < lines; ++i) {
+        std::string line = "Line " + std::to_string(i) + ": ";
+        while (line.size() < 220) line += "the quick brown fox jumps over the lazy dog; ";
+        out += line.substr(0, 220) + "\r\n";
+    }
+    return out;
+}
+
+struct EditorHost {
+    EditorHost()
+    {
+        Window = std::make_unique<QWidget>();
+        Window->setWindowFlags(Qt::FramelessWindowHint);
+        Window->setGeometry(0, 0, ClientW + 80, ClientH + 80);
+        Editor = new TTextEditorEx(Window.get());
+        Window->show();
+        WaitExposed(Window.get());
+    }
+    // Makes the client area exactly w x h pixels, whatever scroll bars show.
+    void SizeClient(int w, int h)
+    {
+        Editor->setGeometry(0, 0, w + 4, h + 4);
+        for (int i = 0; i < 3; ++i)
+            Editor->resize(Editor->width() + w - Editor->ClientWidth(), Editor->height() + h - Editor->ClientHeight());
+    }
+    std::unique_ptr<QWidget> Window;
+    TTextEditorEx* Editor;
+};
+
+struct PlainHost {
+    PlainHost()
+    {
+        Edit = std::make_unique<QPlainTextEdit>();
+        Edit->setWindowFlags(Qt::FramelessWindowHint);
+        QFont f("Courier New");
+        f.setPixelSize(16);
+        f.setStyleHint(QFont::TypeWriter);
+        Edit->setFont(f);
+        Edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        Edit->setGeometry(0, 0, ClientW + 20, ClientH + 20);
+        Edit->show();
+        WaitExposed(Edit.get());
+    }
+    std::unique_ptr<QPlainTextEdit> Edit;
+};
+
+// ---- loading ----
+
+void BM_ReadAndSplitOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::vector<std::string> lines = SplitLines(ReadWholeFile(gListPath));
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(BM_ReadAndSplitOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_EditorLoadFromFile(benchmark::State& state)
+{
+    EditorHost h;
+    h.SizeClient(800, 600);
+    for (auto _ : state) {
+        h.Editor->Clear();
+        h.Editor->LoadFromFile(gListPath);
+        benchmark::DoNotOptimize(h.Editor->Lines().Count());
+    }
+    if (h.Editor->Lines().Count() != 1'000'000) state.SkipWithError("wrong line count");
+}
+BENCHMARK(BM_EditorLoadFromFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_QPlainTextEditLoad(benchmark::State& state)
+{
+    PlainHost h;
+    h.Edit->resize(800, 600);
+    for (auto _ : state) {
+        h.Edit->clear();
+        h.Edit->setPlainText(ToQString(ReadWholeFile(gListPath)));
+        h.Edit->viewport()->repaint();
+    }
+    if (h.Edit->blockCount() < 1'000'000) state.SkipWithError("wrong line count");
+}
+BENCHMARK(BM_QPlainTextEditLoad)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// ---- painting ----
+
+void BM_EditorFullRepaint1920x1080(benchmark::State& state)
+{
+    EditorHost h;
+    h.Editor->Lines().SetText(WideText(200));
+    h.SizeClient(ClientW, ClientH);
+    h.Editor->Repaint();
+    for (auto _ : state) h.Editor->Repaint();
+    state.counters["cells"] = double(h.Editor->ClientWidth() / h.Editor->CharWidth() *
+                                     (h.Editor->ClientHeight() / h.Editor->LineHeight()));
+}
+BENCHMARK(BM_EditorFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
+
+void BM_QPlainTextEditFullRepaint1920x1080(benchmark::State& state)
+{
+    PlainHost h;
+    h.Edit->setPlainText(ToQString(WideText(200)));
+    h.Edit->viewport()->resize(ClientW, ClientH);
+    h.Edit->viewport()->repaint();
+    for (auto _ : state) h.Edit->viewport()->repaint();
+}
+BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
+
+// ---- scrolling ----
+
+void EditorScroll(benchmark::State& state, int lines)
+{
+    EditorHost h;
+    h.Editor->Lines().SetText(WideText(5000));
+    h.SizeClient(ClientW, ClientH);
+    h.Editor->Repaint();
+    if (h.Editor->VisibilityProbe()) {
+        state.SkipWithError("the editor is not fully visible: scrolling would repaint");
+        return;
+    }
+    int dir = 1;
+    for (auto _ : state) {
+        h.Editor->ScrollBy(0, dir * lines);
+        if (h.Editor->ScrollPos.Y() >= 4000) dir = -1;
+        if (h.Editor->ScrollPos.Y() <= 0) dir = 1;
+    }
+    if (h.Editor->NeedsFullRepaint) state.SkipWithError("scrolling repainted in full");
+}
+
+void BM_EditorScrollOneLine(benchmark::State& state) { EditorScroll(state, 1); }
+BENCHMARK(BM_EditorScrollOneLine)->Unit(benchmark::kMicrosecond);
+
+void BM_EditorScrollOnePage(benchmark::State& state) { EditorScroll(state, ClientH / 16); }
+BENCHMARK(BM_EditorScrollOnePage)->Unit(benchmark::kMicrosecond);
+
+// The parts of a one-line scroll: the probe and the pixel move.
+void BM_EditorVisibilityProbe(benchmark::State& state)
+{
+    EditorHost h;
+    h.SizeClient(ClientW, ClientH);
+    for (auto _ : state) benchmark::DoNotOptimize(h.Editor->VisibilityProbe());
+}
+BENCHMARK(BM_EditorVisibilityProbe)->Unit(benchmark::kMicrosecond);
+
+void BM_CanvasCopyRectOneLineUp(benchmark::State& state)
+{
+    QImage img(ClientW, ClientH, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    TCanvas c(&img);
+    for (auto _ : state) c.CopyRect({0, 0, ClientW, ClientH - 16}, c, {0, 16, ClientW, ClientH});
+}
+BENCHMARK(BM_CanvasCopyRectOneLineUp)->Unit(benchmark::kMicrosecond);
+
+void BM_QPlainTextEditScrollOneLine(benchmark::State& state)
+{
+    PlainHost h;
+    h.Edit->setPlainText(ToQString(WideText(5000)));
+    h.Edit->viewport()->resize(ClientW, ClientH);
+    h.Edit->viewport()->repaint();
+    QScrollBar* bar = h.Edit->verticalScrollBar();
+    int dir = 1;
+    for (auto _ : state) {
+        bar->setValue(bar->value() + dir);
+        // Qt moves the pixels and paints the uncovered band at the next screen update.
+        QCoreApplication::processEvents();
+        if (bar->value() >= 4000) dir = -1;
+        if (bar->value() <= 0) dir = 1;
+    }
+}
+BENCHMARK(BM_QPlainTextEditScrollOneLine)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A screen large enough to show the whole 1920 x 1080 client area.
+    const std::string screens = "/tmp/lexidrill-bench-screens.json";
+    {
+        std::ofstream f(screens);
+        f << R"({"screens":[{"name":"bench","x":0,"y":0,"width":2560,"height":1600,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";
+    }
+    const std::string platform = "offscreen:configfile=" + screens;
+    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    setenv("LEXIDRILL_SILENT", "1", 0);
+    TApplication app(argc, argv);
+    InstallProgramFonts();
+
+    gListPath = "/tmp/lexidrill-bench-list.txt";
+    {
+        const std::string text = MakeList();
+        WriteFileAtomic(gListPath, text);
+        std::printf("list: %d lines, %zu bytes\n", 1'000'000, text.size());
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::remove(gListPath.c_str());
+    return 0;
+}
