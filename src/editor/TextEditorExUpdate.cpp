@@ -39,8 +39,9 @@ void TTextEditorEx::CaretChanged(TPoint p)
     if (!NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
     const TPoint px = CellPoint(CaretPos.GetPoint());
     if (ListMenuVisible()) {
-        const QRect r(ListMenu->mapTo(window(), QPoint(0, 0)), ListMenu->size());
-        const QPoint at = FView->mapTo(window(), QPoint(px.X, px.Y));
+        // In screen coordinates: the list may be a child of the form or a window of its own.
+        const QRect r(ListMenu->mapToGlobal(QPoint(0, 0)), ListMenu->size());
+        const QPoint at = FView->mapToGlobal(QPoint(px.X, px.Y));
         if (at.x() >= r.left() && at.x() <= r.left() + r.width() && at.y() >= r.top() &&
             at.y() <= r.top() + r.height())
             HideListMenu();
@@ -296,14 +297,15 @@ bool TTextEditorEx::ListMenuVisible() const { return ListMenu && ListMenu->isVis
 void TTextEditorEx::HideListMenu()
 {
     if (!ListMenuVisible()) return;
-    const QRect r(FView->mapFrom(ListMenu->parentWidget() ? ListMenu->parentWidget() : ListMenu.data(),
-                                 ListMenu->parentWidget() ? ListMenu->pos() : QPoint(0, 0)),
-                  ListMenu->size());
+    const QRect r(FView->mapFromGlobal(ListMenu->mapToGlobal(QPoint(0, 0))), ListMenu->size());
     ListMenu->hide();
-    // Draw again the lines the list covered.
-    if (FLineHeight > 0)
-        RedrawLines(ScrollPos.Y() + std::max(r.top(), 0) / FLineHeight,
-                    ScrollPos.Y() + std::max(r.top() + r.height(), 0) / FLineHeight);
+    // Draw again the lines the list covered, with a line to spare on either side.
+    if (FLineHeight > 0) {
+        const int top = r.top(), bottom = r.top() + r.height();
+        const int firstRow = top >= 0 ? top / FLineHeight : -((-top + FLineHeight - 1) / FLineHeight);
+        const int lastRow = bottom >= 0 ? (bottom + FLineHeight - 1) / FLineHeight : -(-bottom / FLineHeight);
+        RedrawLines(std::max(firstRow + ScrollPos.Y() - 1, 0), std::min(lastRow + ScrollPos.Y() + 1, FLines->Count()));
+    }
     FView->Flush();
 }
 

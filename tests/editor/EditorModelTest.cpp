@@ -367,3 +367,27 @@ TEST(EditorModel, ContextMenuStaysShutWhileTheCompletionListShows)
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
 }
+
+TEST(EditorModel, HidingTheCompletionListRedrawsTheLinesItCovered)
+{
+    EditorWindow w;
+    std::string text;
+    for (int i = 0; i < 30; ++i) text += "line " + std::to_string(i) + "\r\n";
+    w->Lines().SetText(text);
+    w->Repaint();
+    const int lh = w->LineHeight();
+    // The list is the editor's child, over rows 3 to 5 of the client area.
+    QWidget list(w.Editor);
+    list.setGeometry(w->View()->x() + 40, w->View()->y() + 3 * lh + 2, 60, 2 * lh);
+    list.show();
+    w->ListMenu = &list;
+    const QImage full = w->BackingImage().copy();
+    // Rows 2 to 7 are redrawn (a line to spare on each side); row 9 is left alone.
+    for (int row : {2, 4, 7, 9}) w->Canvas().SetPixel(w->ClientWidth() - 2, row * lh + 1, 0x010203);
+    w->HideListMenu();
+    EXPECT_FALSE(list.isVisible());
+    for (int row : {2, 4, 7}) EXPECT_EQ(w->Canvas().GetPixel(w->ClientWidth() - 2, row * lh + 1), ColorToRGB(clWindow)) << row;
+    EXPECT_EQ(w->Canvas().GetPixel(w->ClientWidth() - 2, 9 * lh + 1), TColor(0x010203));
+    w->Canvas().SetPixel(w->ClientWidth() - 2, 9 * lh + 1, ColorToRGB(clWindow));
+    EXPECT_EQ(DifferentPixels(w->BackingImage(), full), 0);
+}
