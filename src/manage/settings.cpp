@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -150,14 +151,14 @@ void TSettingsFrm::showEvent(QShowEvent* e)
     RunGuarded([this] { FormActivate(); });
 }
 
-void TSettingsFrm::done(int r)
+void TSettingsFrm::hideEvent(QHideEvent* e)
 {
-    if (!FClosing && isVisible()) {
-        FClosing = true;
-        AUU->stop();
-        RunGuarded([this] { FormClose(); });
-    }
-    TForm::done(r);
+    TForm::hideEvent(e);
+    // Closing by Close, Esc or the close box all end here, modal or not; minimising does not.
+    if (e->spontaneous() || FClosing) return;
+    FClosing = true;
+    AUU->stop();
+    RunGuarded([this] { FormClose(); });
 }
 
 void TSettingsFrm::FillListList()
@@ -190,7 +191,10 @@ void TSettingsFrm::FormActivate()
     SetListOpen(false);
 }
 
-void TSettingsFrm::FormClose() { mainFrm->LoadListsFromFile(); }
+void TSettingsFrm::FormClose()
+{
+    if (mainFrm) mainFrm->LoadListsFromFile();
+}
 
 bool TSettingsFrm::FocusedName(std::string& name) const
 {

@@ -90,7 +90,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void done(int r) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void BuildControls();
