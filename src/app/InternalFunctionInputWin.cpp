@@ -47,12 +47,14 @@ TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TForm(owner)
 
     SetFixedFrame(true);
     SetClientSize(358, 137);
+    CenterOnScreen();
 }
 
 void TInternalFunctionInput::showEvent(QShowEvent* e)
 {
     TForm::showEvent(e);
     Q->adjustSize();
+    CenterOnScreen();
     FormActivate();
 }
 

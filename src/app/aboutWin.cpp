@@ -98,6 +98,7 @@ Tabout::Tabout(QWidget* owner) : TForm(owner)
 void Tabout::showEvent(QShowEvent* e)
 {
     TForm::showEvent(e);
+    CenterOnScreen(); // now that the frame is known
     FormActivate();
 }
 

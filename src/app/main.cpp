@@ -105,6 +105,14 @@ TmainFrm::~TmainFrm()
     if (mainFrm == this) mainFrm = nullptr;
 }
 
+void TmainFrm::showEvent(QShowEvent* e)
+{
+    TForm::showEvent(e);
+    // Centred once, frame included; after a drill it comes back where the user left it.
+    if (!Placed) CenterOnScreen();
+    Placed = true;
+}
+
 void TmainFrm::SetDrillWindow(IDrillWindow* drill) { Drill = drill; }
 
 void TmainFrm::SetSettingsWindow(TForm* settings) { Settings = settings; }

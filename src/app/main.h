@@ -50,8 +50,12 @@ public:
     QPushButton* btnAbout;
     QPushButton* btnExit;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     IDrillWindow* Drill = nullptr;
+    bool Placed = false;
     TForm* Settings = nullptr;
 };
 

@@ -74,8 +74,10 @@ void TQuestionBox::FormShow()
     clientWidth = std::max(clientWidth, MinWindowWidth - 2 * BorderWidth);
     Client->resize(clientWidth, Client->height());
     SetClientSize(clientWidth + 2 * BorderWidth, height());
+    // Centred as a whole window, frame included.
     const QRect screen = ScreenRect();
-    move(screen.x() + screen.width() / 2 - width() / 2, y());
+    const QSize outer = frameGeometry().size();
+    move(screen.x() + screen.width() / 2 - outer.width() / 2, screen.y() + screen.height() / 2 - outer.height() / 2);
     btnPanel->move(clientWidth / 2 - btnPanel->width() / 2, btnPanel->y());
     Button1->setFocus();
     PlaySystemSound("SystemExclamation");

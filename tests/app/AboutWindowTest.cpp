@@ -14,6 +14,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace {
+QString FocusIn(QWidget* dialog)
+{
+    QTest::qWaitForWindowActive(dialog);
+    QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName() : QString();
+}
+} // namespace
+
 TEST(AboutWindow, LayoutVersionAndFocus)
 {
     Tabout about;
@@ -47,7 +56,7 @@ TEST(AboutWindow, LayoutVersionAndFocus)
 
     QString focus;
     WhenModal([&](QWidget* w) {
-        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        focus = FocusIn(w);
         QTest::keyClick(w, Qt::Key_Return);
     });
     EXPECT_EQ(about.ShowModal(), mrCancel);

@@ -18,6 +18,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The focused control once the dialog has become the active window.
+QString FocusIn(QWidget* dialog)
+{
+    QTest::qWaitForWindowActive(dialog);
+    QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName() : QString();
+}
+
 struct Dialogs : testing::Test {
     TempFolder Base;
     std::unique_ptr<TmainFrm> Main;
@@ -32,7 +40,7 @@ struct Dialogs : testing::Test {
 };
 
 struct Seen {
-    int Width = 0, Height = 0, Left = 0, ClientWidth = 0, ButtonLeft = 0;
+    int FrameWidth = 0, Width = 0, Height = 0, Left = 0, ClientWidth = 0, ButtonLeft = 0;
     QString Focus, Info, Question;
     int InfoWidth = 0;
 };
@@ -45,8 +53,8 @@ TEST_F(Dialogs, MessageBoxWidensToItsTextCentresItselfAndItsButton)
     WhenModal([&](QWidget* w) {
         auto* box = qobject_cast<TMessageBox*>(w);
         ASSERT_NE(box, nullptr);
-        s = {box->width(), box->height(), box->x(), box->ClientWidth(), box->Button1->x(),
-             QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+        s = {box->frameGeometry().width(), box->width(), box->height(), box->frameGeometry().x(), box->ClientWidth(), box->Button1->x(),
+             FocusIn(w),
              box->info->text(), {}, box->info->width()};
         QTest::keyClick(box, Qt::Key_Escape);
     });
@@ -58,7 +66,7 @@ TEST_F(Dialogs, MessageBoxWidensToItsTextCentresItselfAndItsButton)
     EXPECT_EQ(s.Width, s.ClientWidth + 2 * TMessageBox::BorderWidth);
     EXPECT_GT(s.Width, 251);
     EXPECT_EQ(s.Height, 86 + 2 * TMessageBox::BorderWidth);
-    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.Width / 2);
+    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.FrameWidth / 2);
     EXPECT_EQ(s.ButtonLeft, s.ClientWidth / 2 - 89 / 2);
     EXPECT_EQ(s.Focus, "Button1");
     EXPECT_EQ(Sounds.Played, std::vector<std::string>{"SystemExclamation"});
@@ -100,8 +108,8 @@ TEST_F(Dialogs, QuestionBoxIsNeverNarrowerThan313AndCentresItsButtons)
     WhenModal([&](QWidget* w) {
         auto* box = qobject_cast<TQuestionBox*>(w);
         ASSERT_NE(box, nullptr);
-        s = {box->width(), box->height(), box->x(), box->ClientWidth(), box->btnPanel->x(),
-             QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+        s = {box->frameGeometry().width(), box->width(), box->height(), box->frameGeometry().x(), box->ClientWidth(), box->btnPanel->x(),
+             FocusIn(w),
              box->info->text(), box->question->text(), 0};
         QTest::keyClick(box, Qt::Key_Escape);
     });
@@ -110,7 +118,7 @@ TEST_F(Dialogs, QuestionBoxIsNeverNarrowerThan313AndCentresItsButtons)
     EXPECT_EQ(s.ClientWidth, 313 - 2 * TQuestionBox::BorderWidth);
     EXPECT_EQ(s.Height, 88 + 2 * TQuestionBox::BorderWidth);
     EXPECT_EQ(s.ButtonLeft, s.ClientWidth / 2 - 281 / 2);
-    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.Width / 2);
+    EXPECT_EQ(s.Left, ScreenWidth() / 2 - s.FrameWidth / 2);
     EXPECT_EQ(s.Focus, "Button1");
     EXPECT_EQ(s.Info, "Short.");
     EXPECT_EQ(s.Question, "Sure?");
@@ -168,7 +176,7 @@ TEST_F(Dialogs, InputDialogGivesBackTheEditedTextEvenOnCancelAndPlaysNoSound)
     WhenModal([&](QWidget* w) {
         auto* dlg = qobject_cast<TInternalFunctionInput*>(w);
         ASSERT_NE(dlg, nullptr);
-        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        focus = FocusIn(w);
         prompt = dlg->Q->text();
         size = dlg->size();
         EXPECT_EQ(dlg->A->text(), "start");
@@ -222,4 +230,29 @@ TEST_F(Dialogs, InputDialogAcceleratorFocusesTheEditBox)
     std::string value;
     Main->ldInputQuery("&Name:", "", value);
     EXPECT_EQ(focus, "A");
+}
+
+TEST_F(Dialogs, BoxesAreCentredOnTheScreenAndShowWhileTheMainWindowIsHidden)
+{
+    // During a drill the main window is hidden; the drill's messages still come up.
+    Main->hide();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    std::vector<QRect> seen;
+    auto record = [&](QWidget* w) {
+        seen.push_back(w->frameGeometry());
+        EXPECT_TRUE(w->isVisible());
+        w->close();
+    };
+    WhenModal(record);
+    Main->ldMessageBox("You answered 3 of 3 questions correctly.");
+    WhenModal(record);
+    Main->ldQuestionBox("Statement.", "Question?");
+    WhenModal(record);
+    std::string value;
+    Main->ldInputQuery("Name:", "", value);
+    ASSERT_EQ(seen.size(), 3u);
+    for (const QRect& r : seen) {
+        EXPECT_EQ(r.x(), screen.width() / 2 - r.width() / 2);
+        EXPECT_EQ(r.y(), screen.height() / 2 - r.height() / 2);
+    }
 }

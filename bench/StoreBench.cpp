@@ -1,0 +1,146 @@
+// How long the store takes with a 50 MB list: reading it into lines (against Qt's own file
+// read and split of the same bytes), writing it, and Execute on the main window with two such
+// lists, which is what the user waits for. Also listing a folder of 2,000 list files.
+#include "app/DataStore.h"
+#include "app/DrillLink.h"
+#include "app/SelectorBox.h"
+#include "app/main.h"
+#include "platform/Application.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+namespace {
+constexpr size_t TargetBytes = 50u * 1024u * 1024u;
+
+struct NullDrill : IDrillWindow {
+    std::vector<std::string> Q, A;
+    int Sessions = 0;
+    std::vector<std::string>& QuestionItems() override { return Q; }
+    std::vector<std::string>& AnswerItems() override { return A; }
+    void ShowDrill() override {}
+    void SetCounters(const std::string&) override {}
+    void ResetIndicator() override {}
+    void DoNewSession() override { ++Sessions; }
+};
+
+struct Data {
+    QTemporaryDir Base;
+    size_t Lines = 0;
+    size_t Bytes = 0;
+    Data()
+    {
+        QDir(Base.path()).mkpath("Lists");
+        QDir(Base.path()).mkpath("Projects");
+        SetBaseFolder(Base.path().toStdString());
+        std::string text;
+        text.reserve(TargetBytes + 64);
+        while (text.size() < TargetBytes) {
+            text += "Fr\xe5ga nummer " + std::to_string(Lines) + " i den stora listan med \xe4 och \xf6\r\n";
+            ++Lines;
+        }
+        Bytes = text.size();
+        for (const char* name : {"Big questions.txt", "Big answers.txt"}) {
+            std::ofstream out(Base.path().toStdString() + "/Lists/" + name, std::ios::binary);
+            out.write(text.data(), std::streamsize(text.size()));
+        }
+        QDir(Base.path()).mkpath("Many/Lists");
+        for (int i = 0; i < 2000; ++i)
+            std::ofstream(Base.path().toStdString() + "/Many/Lists/List " + std::to_string(i) + ".txt");
+    }
+};
+
+Data& TheData()
+{
+    static Data d;
+    return d;
+}
+
+void LoadLines50MB(benchmark::State& state)
+{
+    Data& d = TheData();
+    SetBaseFolder(d.Base.path().toStdString());
+    const std::string path = ListFilePath("Big questions");
+    for (auto _ : state) {
+        auto lines = LoadLines(path);
+        if (lines.size() != d.Lines) state.SkipWithError("wrong line count");
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.Bytes));
+}
+BENCHMARK(LoadLines50MB)->Unit(benchmark::kMillisecond);
+
+// Reference: Qt reading the same file and splitting it at LF.
+void QtReadAndSplit50MB(benchmark::State& state)
+{
+    Data& d = TheData();
+    const QString path = d.Base.path() + "/Lists/Big questions.txt";
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.Bytes));
+}
+BENCHMARK(QtReadAndSplit50MB)->Unit(benchmark::kMillisecond);
+
+void SaveLines50MB(benchmark::State& state)
+{
+    Data& d = TheData();
+    SetBaseFolder(d.Base.path().toStdString());
+    const auto lines = LoadLines(ListFilePath("Big questions"));
+    const std::string path = ListFilePath("Saved copy");
+    for (auto _ : state) SaveLines(path, lines);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.Bytes));
+}
+BENCHMARK(SaveLines50MB)->Unit(benchmark::kMillisecond);
+
+// Execute pressed with two 50 MB lists chosen: both loaded and compared, the drill started.
+void ExecuteWithTwo50MBLists(benchmark::State& state)
+{
+    Data& d = TheData();
+    SetBaseFolder(d.Base.path().toStdString());
+    NullDrill drill;
+    TmainFrm main;
+    main.SetDrillWindow(&drill);
+    for (auto _ : state) {
+        main.list1selector->SetText("Big questions");
+        main.list2selector->SetText("Big answers");
+        main.btnExecute->click();
+    }
+    if (drill.Sessions != int(state.iterations())) state.SkipWithError("no drill started");
+}
+BENCHMARK(ExecuteWithTwo50MBLists)->Unit(benchmark::kMillisecond);
+
+void DisplayNamesOf2000Lists(benchmark::State& state)
+{
+    Data& d = TheData();
+    SetBaseFolder(d.Base.path().toStdString() + "/Many");
+    for (auto _ : state) {
+        auto names = GetDisplayNames(TFolderKind::Lists);
+        if (names.size() != 2000) state.SkipWithError("wrong count");
+        benchmark::DoNotOptimize(names);
+    }
+}
+BENCHMARK(DisplayNamesOf2000Lists)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("LEXIDRILL_SILENT", "1", 0);
+    TApplication app(argc, argv);
+    InstallProgramFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
