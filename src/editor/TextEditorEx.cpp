@@ -20,6 +20,12 @@ TTextEditorExView::TTextEditorExView(TTextEditorEx* editor) : TCanvasControl(edi
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TTextEditorExView::paintEvent(QPaintEvent* e)
+{
+    UpdatePending = false;
+    TCanvasControl::paintEvent(e);
+}
+
 void TTextEditorExView::Paint()
 {
     if (Editor->Constructing) {

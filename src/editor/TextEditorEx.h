@@ -61,12 +61,22 @@ class TTextEditorExView : public TCanvasControl {
     Q_OBJECT
 public:
     explicit TTextEditorExView(TTextEditorEx* editor);
+    // Asks once for a screen update after drawing into the backing image; further drawing
+    // before that update costs nothing more.
+    void MarkDirty()
+    {
+        if (UpdatePending) return;
+        UpdatePending = true;
+        update();
+    }
 
 protected:
     void Paint() override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     TTextEditorEx* Editor;
+    bool UpdatePending = false;
 };
 
 class TTextEditorEx : public QWidget {

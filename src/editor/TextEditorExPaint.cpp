@@ -46,6 +46,7 @@ void TTextEditorEx::EraseCell(int line, int column)
     TCanvas& c = Canvas();
     c.FillRect({p.X, p.Y, p.X + FCharWidth, p.Y + FLineHeight});
     FCells->TextOut(c, p.X, p.Y, ' ');
+    FView->MarkDirty();
 }
 
 void TTextEditorEx::PaintChar(int line, int column)
@@ -89,6 +90,7 @@ void TTextEditorEx::PaintChar(int line, int column)
         shown = ' ';
     }
     FCells->TextOut(c, p.X, p.Y, shown);
+    FView->MarkDirty();
     if (selected) {
         c.Brush.Color = savedBrush;
         c.Font.Color = savedFont;
@@ -99,6 +101,7 @@ void TTextEditorEx::RedrawLine(int line)
 {
     const int y = (line - ScrollPos.Y()) * FLineHeight;
     Canvas().FillRect({0, y, ClientWidth(), y + FLineHeight});
+    FView->MarkDirty();
     PaintLine(line);
 }
 
@@ -112,6 +115,7 @@ void TTextEditorEx::ClearLineBand(int line)
 {
     const int y = (line - ScrollPos.Y()) * FLineHeight;
     Canvas().FillRect({0, y, ClientWidth(), y + FLineHeight});
+    FView->MarkDirty();
 }
 
 void TTextEditorEx::PaintColumn(int column)
@@ -126,6 +130,7 @@ void TTextEditorEx::RedrawColumn(int column)
 {
     const int x = (column - ScrollPos.X()) * FCharWidth;
     Canvas().FillRect({x, 0, x + FCharWidth, ClientHeight()});
+    FView->MarkDirty();
     PaintColumn(column);
 }
 

@@ -30,7 +30,7 @@ void TTextEditorEx::CaretChanged(TPoint p)
         // from here, so its highlight has to follow, and the selection-end handler's record
         // of what is drawn with it.
         PaintVisibleLines();
-        FView->Flush();
+        FView->MarkDirty();
         HadSelection = HasSelection();
         PrevCaret = CaretPos.GetPoint();
         PrevSelEnd = SelEndPos.GetPoint();
@@ -66,7 +66,7 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     } else {
         PaintVisibleLines();
     }
-    FView->Flush();
+    FView->MarkDirty();
     if (!NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
     PrevSelEnd = n;
     PrevCaret = CaretPos.GetPoint();
@@ -117,7 +117,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
         if (dx < 0)
             for (int col = n.X; col <= v.X - 1; ++col) RedrawColumn(col);
         for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(l);
-        FView->Flush();
+        FView->MarkDirty();
     }
     FVertScrollBar->setValue(n.Y);
     FHorzScrollBar->setValue(n.X);
@@ -306,7 +306,7 @@ void TTextEditorEx::HideListMenu()
         const int lastRow = bottom >= 0 ? (bottom + FLineHeight - 1) / FLineHeight : -(-bottom / FLineHeight);
         RedrawLines(std::max(firstRow + ScrollPos.Y() - 1, 0), std::min(lastRow + ScrollPos.Y() + 1, FLines->Count()));
     }
-    FView->Flush();
+    FView->MarkDirty();
 }
 
 void TTextEditorEx::contextMenuEvent(QContextMenuEvent* e)
