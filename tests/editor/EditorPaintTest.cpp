@@ -240,6 +240,38 @@ TEST(EditorPaint, CellPainterDrawsExactlyWhatTextOutDraws)
             EXPECT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
 }
 
+namespace {
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+    int Paints = 0;
+};
+} // namespace
+
+TEST(EditorPaint, PartialRedrawsReachTheScreen)
+{
+    EditorWindow w;
+    w->Lines().SetText("abc\r\ndef");
+    w->Repaint();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    w->View()->installEventFilter(&counter);
+    const std::function<void()> draws[] = {[&] { w->PaintChar(0, 1); }, [&] { w->EraseCell(1, 5); },
+                                           [&] { w->RedrawLine(1); },   [&] { w->ClearLineBand(3); },
+                                           [&] { w->RedrawColumn(2); }, [&] { w->PaintLine(0); }};
+    for (const auto& draw : draws) {
+        const int before = counter.Paints;
+        draw();
+        QCoreApplication::processEvents();
+        EXPECT_GT(counter.Paints, before);
+    }
+    w->View()->removeEventFilter(&counter);
+}
+
 // Run with --gtest_also_run_disabled_tests to look at the editor.
 TEST(EditorPaint, DISABLED_Screenshot)
 {
