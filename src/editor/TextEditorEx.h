@@ -12,8 +12,11 @@
 //   TextEditorEx.cpp        construction, properties, metrics, zoom
 //   TextEditorExPaint.cpp   painting: full repaint, lines, cells, columns, the border
 //   TextEditorExUpdate.cpp  caret, selection and scroll handlers, probe, scroll bars, focus
-//   TextEditorExKeys.cpp, TextEditorExMouse.cpp, TextEditorExEdit.cpp, TextEditorExUndo.cpp
-//                           movement, mouse, typing and editing, undo and clipboard
+//   TextEditorExKeys.cpp    movement keys, key and character dispatch
+//   TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
+//   TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
+//   TextEditorExCommands.cpp ranges, load and save, selection as text and offsets,
+//                           clipboard, undo history
 #include "editor/CaretPos.h"
 #include "editor/FormattingProcessor.h"
 #include "editor/LineStore.h"

@@ -121,6 +121,8 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e)
         OnKeyDown(this, key, mods);
         if (key == 0) return;
     }
+    // Shift+Tab arrives as its own key; it is Tab all the same.
+    if (key == Qt::Key_Backtab) key = Qt::Key_Tab;
     const bool ctrl = mods & Qt::ControlModifier;
     const bool shift = mods & Qt::ShiftModifier;
     if (MoveByKey(key, shift, ctrl)) return;
@@ -135,7 +137,7 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e)
     }
     // The characters of the key: Backspace, Enter, Tab and Esc reach the host's OnKeyPress
     // too, and typing passes over them.
-    TypeText(e->text(), mods);
+    TypeText(e->key() == Qt::Key_Backtab ? QStringLiteral("\t") : e->text(), mods);
 }
 
 void TTextEditorEx::keyReleaseEvent(QKeyEvent* e)

@@ -268,6 +268,18 @@ TEST_F(EditorMouse, WheelScrollsByTheSystemLinesAndAltMovesTheCaret)
     EXPECT_EQ(SelEndAt(), (TPoint{2, 5}));
 }
 
+TEST_F(EditorMouse, WheelScrollingStopsWithTheLastPageFull)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) lines.push_back("line " + std::to_string(i));
+    SetLines(lines);
+    const int rows = E->ClientHeight() / E->LineHeight();
+    for (int i = 0; i < 20; ++i) Wheel(-120);
+    EXPECT_EQ(E->GetScrollPoint(), (TPoint{0, 40 - rows}));
+    for (int i = 0; i < 20; ++i) Wheel(120);
+    EXPECT_EQ(E->GetScrollPoint(), (TPoint{0, 0}));
+}
+
 TEST_F(EditorMouse, SelectLineSelectsToTheLineEnd)
 {
     SetLines({"one", "two", "three"});

@@ -160,9 +160,14 @@ TEST_F(EditorTyping, TabTypesSpacesSeenByTheHost)
     EXPECT_EQ(Lines(), (L{"    x"}));
     EXPECT_EQ(CaretAt(), (TPoint{4, 0}));
     EXPECT_EQ(seen, std::string("    \t"));
+    // Shift+Tab is Tab too, and a Tab does not move the focus away.
+    E->Settings().SetTabLength(2);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Lines(), (L{"      x"}));
+    EXPECT_TRUE(E->hasFocus());
     E->Settings().SetTabLength(0);
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Lines(), (L{"    x"}));
+    EXPECT_EQ(Lines(), (L{"      x"}));
 }
 
 TEST_F(EditorTyping, BackspaceUnindentsByTabLength)
