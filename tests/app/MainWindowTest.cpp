@@ -433,3 +433,26 @@ TEST_F(MainWindow, MissingDataFoldersGiveEmptySelectors)
     Execute();
     EXPECT_EQ(Messages, Lines{"The two list files could not be opened."});
 }
+
+TEST_F(MainWindow, AcceleratorsReachTheSelectorsAndButtons)
+{
+    Key(Main->btnExit, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_TRUE(Main->list1selector->hasFocus());
+    Key(Main->list1selector, Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(Main->list2selector->hasFocus());
+    Key(Main->list2selector, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(Main->projectSelector->hasFocus());
+
+    // Completion in a list selector is a change by the user, too.
+    Type(Main->projectSelector, "Swedish");
+    ASSERT_EQ(Text(Main->projectSelector), "Swedish");
+    Main->list1selector->lineEdit()->clear();
+    Type(Main->list1selector, "te");
+    EXPECT_EQ(Text(Main->list1selector), "Ten");
+    EXPECT_EQ(Text(Main->projectSelector), "");
+
+    Main->list2selector->SetText("Nine");
+    Key(Main->list1selector, Qt::Key_E, Qt::AltModifier);
+    QTest::qWaitFor([&] { return !Messages.empty(); }, 1000); // the button is pressed visibly first
+    EXPECT_EQ(Messages, Lines{"The number of items in the list files differ."});
+}
