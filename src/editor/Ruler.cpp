@@ -181,16 +181,18 @@ void TRuler::PaintBackgroundGradient(int w, int h)
     TCanvas& c = Canvas();
     const TColor from = ColorToRGB(FColor);
     const TColor to = ColorToRGB(FGradientColor);
-    const TColor pen = c.Pen.Color;
+    const TBrush brush = c.Brush;
     c.Pen.Style = psSolid;
     c.Pen.Mode = pmCopy;
-    // One vertical line per column; the last step, x = w, falls just outside and is clipped.
+    c.Brush.Style = bsSolid;
+    // One column per step, each the pixels a pen line from (x, 0) to (x, h) leaves (its end
+    // point undrawn), filled at once rather than plotted pixel by pixel. The last step,
+    // x = w, falls just outside and is clipped.
     for (int x = 0; x <= w; ++x) {
-        c.Pen.Color = RulerLayout::GradientColumn(from, to, x, w);
-        c.MoveTo(x, 0);
-        c.LineTo(x, h);
+        c.Brush.Color = RulerLayout::GradientColumn(from, to, x, w);
+        c.FillRect(Rect(x, 0, x + 1, h));
     }
-    c.Pen.Color = pen;
+    c.Brush = brush;
 }
 
 void TRuler::Paint()
