@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 TprojectsFrm* projectsFrm = nullptr;
 
@@ -60,6 +61,8 @@ TprojectsFrm::TprojectsFrm(QWidget* owner) : TForm(owner)
 void TprojectsFrm::showEvent(QShowEvent* e)
 {
     TForm::showEvent(e);
+    // Each showing lists the folder afresh; coming back from being minimised is no showing.
+    if (e->spontaneous()) return;
     RunGuarded([this] { FormShow(); });
 }
 

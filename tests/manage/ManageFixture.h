@@ -63,7 +63,7 @@ public:
     {
         Steps.push_back([this, text, ok](QWidget* d) {
             Record(d);
-            d->findChild<QLineEdit*>("A")->setText(QString::fromLatin1(text.c_str()));
+            d->findChild<QLineEdit*>("A")->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
             ClickButton(d, ok ? "btnOk" : "btnCancel");
         });
     }

@@ -244,7 +244,7 @@ TEST_F(CreateProject, AnExistingProjectOfTheSameNameIsReplaced)
 
 TEST_F(CreateProject, AProjectThatCannotBeWrittenIsReported)
 {
-    for (const char* bad : {"a/b", "a\\b"}) {
+    for (const std::string bad : {std::string("a/b"), std::string("a\\b"), std::string("a\0b", 3)}) {
         DialogScript script;
         script.Input("q");
         script.Input("a");

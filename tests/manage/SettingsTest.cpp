@@ -289,7 +289,7 @@ TEST_F(SettingsWindow, ANewListIsSavedUnderItsOwnName)
 TEST_F(SettingsWindow, ANewNameThatIsNoFileNameIsRefused)
 {
     OpenSettings();
-    for (const char* bad : {"a/b", "a\\b"}) {
+    for (const std::string bad : {std::string("a/b"), std::string("a\\b"), std::string("a\0b", 3)}) {
         DialogScript script;
         script.Input(bad);
         script.Ok();
@@ -301,6 +301,7 @@ TEST_F(SettingsWindow, ANewNameThatIsNoFileNameIsRefused)
     }
     EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
     EXPECT_FALSE(DirectoryExists(Base / "Lists/a"));
+    EXPECT_FALSE(Base.Exists("Lists/a.txt"));
 }
 
 TEST_F(SettingsWindow, RemovingNothingStatesZeroAndOnYesStillResets)
