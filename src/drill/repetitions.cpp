@@ -314,7 +314,7 @@ int32_t TrepetitionsFrm::GetNumCorrectAnswer(bool value) const
 {
     if (CurrentIndex < 0 || Results.empty()) return 0;
     const size_t last = std::min<size_t>(size_t(CurrentIndex), Results.size() - 1);
-    return static_cast<int32_t>(std::count(Results.begin(), Results.begin() + last + 1, value));
+    return static_cast<int32_t>(std::count(Results.begin(), Results.begin() + last + 1, uint8_t(value ? 1 : 0)));
 }
 
 bool TrepetitionsFrm::IsCorrect() const
@@ -331,7 +331,7 @@ void TrepetitionsFrm::CorrectAndNextQuestion()
     // Only while a question is asked; a late Enter after the end has nothing to answer.
     if (CurrentIndex < 0 || CurrentIndex >= Count() || size_t(CurrentIndex) >= Results.size()) return;
     const bool r = IsCorrect();
-    Results[CurrentIndex] = r;
+    Results[CurrentIndex] = r ? 1 : 0;
     UpdateStatistics();
     if (r || AcceptErrors) {
         NextQuestion();
