@@ -20,6 +20,16 @@ int TLineChunk::LongestLine() const
     return MaxLength;
 }
 
+int64_t TLineChunk::JoinedBytes() const
+{
+    if (Bytes < 0) {
+        int64_t b = 0;
+        for (const std::string& l : Lines) b += int64_t(l.size()) + 2;
+        Bytes = b;
+    }
+    return Bytes;
+}
+
 // ---- snapshot ----
 
 const std::string& TLineSnapshot::operator[](int index) const
@@ -78,6 +88,7 @@ TLineChunk& TLineStore::Writable(int chunk)
     std::shared_ptr<TLineChunk>& c = Chunks[chunk];
     if (c.use_count() > 1) c = std::make_shared<TLineChunk>(*c);
     c->MaxLength = -1;
+    c->Bytes = -1;
     return *c;
 }
 
@@ -101,6 +112,7 @@ void TLineStore::SplitIfLarge(int chunk)
     tail->Lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.Lines.end()));
     c.Lines.erase(mid, c.Lines.end());
     c.MaxLength = -1;
+    c.Bytes = -1;
     Chunks.insert(Chunks.begin() + chunk + 1, std::move(tail));
 }
 
@@ -318,6 +330,48 @@ int TLineStore::MaxLineLength() const
     int m = 0;
     for (const auto& c : Chunks) m = std::max(m, c->LongestLine());
     return m;
+}
+
+int64_t TLineStore::TextLength() const
+{
+    int64_t n = 0;
+    for (const auto& c : Chunks) n += c->JoinedBytes();
+    return n;
+}
+
+int64_t TLineStore::OffsetOf(int line) const
+{
+    if (line < 0 || line > FCount) IndexError(line);
+    if (line == FCount) return TextLength();
+    const TLocation at = Locate(line);
+    int64_t n = 0;
+    for (int k = 0; k < at.Chunk; ++k) n += Chunks[size_t(k)]->JoinedBytes();
+    const auto& lines = Chunks[size_t(at.Chunk)]->Lines;
+    for (int i = 0; i < at.Offset; ++i) n += int64_t(lines[size_t(i)].size()) + 2;
+    return n;
+}
+
+int TLineStore::LineAtOffset(int64_t offset, int64_t& lineStart) const
+{
+    if (offset < 0) return -1;
+    int64_t start = 0;
+    for (size_t k = 0; k < Chunks.size(); ++k) {
+        const int64_t bytes = Chunks[k]->JoinedBytes();
+        if (offset >= start + bytes) {
+            start += bytes;
+            continue;
+        }
+        const auto& lines = Chunks[k]->Lines;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int64_t len = int64_t(lines[i].size()) + 2;
+            if (offset < start + len) {
+                lineStart = start;
+                return Starts[k] + int(i);
+            }
+            start += len;
+        }
+    }
+    return -1;
 }
 
 TLineSnapshot TLineStore::Snapshot() const

@@ -7,6 +7,7 @@
 // holds it (copy-on-write). Loading builds the chunks directly from the bytes.
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,9 +16,12 @@
 
 struct TLineChunk {
     std::vector<std::string> Lines;
-    // Length of the longest line, or -1 until asked for; reset by every modification.
+    // Length of the longest line and the bytes of the lines with their CR LF, or -1 until
+    // asked for; reset by every modification.
     mutable int MaxLength = -1;
+    mutable int64_t Bytes = -1;
     int LongestLine() const;
+    int64_t JoinedBytes() const;
 };
 
 // An immutable picture of a line store at one moment. Copying it is cheap.
@@ -72,6 +76,14 @@ public:
 
     // Length of the longest line, 0 for a text of one empty line.
     int MaxLineLength() const;
+    // Length of Text() without building it.
+    int64_t TextLength() const;
+    // Offset of the start of `line` in Text(): the sum of (length + 2) over the lines before
+    // it. `line` may be Count().
+    int64_t OffsetOf(int line) const;
+    // The line whose text or line break holds `offset` (0 <= offset < TextLength()), with the
+    // offset of its start; -1 outside the text.
+    int LineAtOffset(int64_t offset, int64_t& lineStart) const;
 
     TLineSnapshot Snapshot() const;
     // Makes this store equal to `snapshot`, one notification.

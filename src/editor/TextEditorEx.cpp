@@ -178,10 +178,8 @@ void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
 
 int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const
 {
-    int64_t offset = 0;
-    const int n = std::min(p.Y, FLines->Count());
-    for (int i = 0; i < n; ++i) offset += FLines->Length(i) + 2;
-    return int32_t(offset + p.X);
+    const int n = std::min(std::max(p.Y, 0), FLines->Count());
+    return int32_t(FLines->OffsetOf(n) + p.X);
 }
 
 TPoint TTextEditorEx::CellPoint(TPoint p) const

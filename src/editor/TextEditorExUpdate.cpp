@@ -169,8 +169,9 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
     case QAbstractSlider::SliderPageStepAdd: by(page); break;
     case QAbstractSlider::SliderPageStepSub: by(-page); break;
     case QAbstractSlider::SliderMove: {
-        // The 16-bit thumb position the request carries.
-        const int thumb = int(int16_t(bar->sliderPosition()));
+        // The whole thumb position: a 16-bit one would send the view back to the top of a
+        // list longer than 32767 lines.
+        const int thumb = bar->sliderPosition();
         by(thumb - (vertical ? ScrollPos.Y() : ScrollPos.X()));
         break;
     }

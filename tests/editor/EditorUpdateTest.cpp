@@ -289,3 +289,14 @@ TEST_F(UpdateTest, FocusCreatesTheCaretAndOverwriteModeWidensIt)
     QCoreApplication::processEvents();
     EXPECT_EQ(SystemCaret::Owner(), nullptr);
 }
+
+TEST_F(UpdateTest, ThumbTrackingReachesLinesBeyondSixteenBits)
+{
+    E().Lines().Assign(std::vector<std::string>(100000, "x"));
+    QScrollBar* v = E().VertScrollBar();
+    v->setSliderPosition(70000);
+    E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderMove);
+    EXPECT_EQ(E().ScrollPos.Y(), 70000);
+    EXPECT_EQ(v->value(), 70000);
+    EXPECT_MATCHES_FULL_REPAINT(E(), "after tracking the thumb");
+}

@@ -163,3 +163,34 @@ TEST(LineStore, LongestLineFollowsEdits)
     s.Restore(snap);
     EXPECT_EQ(s.MaxLineLength(), 40);
 }
+
+TEST(LineStore, OffsetsAgreeWithTheJoinedText)
+{
+    TLineStore s;
+    s.Assign(Numbered(3000));
+    s.Set(700, "");
+    s.Insert(1200, std::string(90, 'q'));
+    s.DeleteRange(2000, 300);
+    const TLineSnapshot snap = s.Snapshot();
+    s.Set(5, "after the snapshot");
+    for (int round = 0; round < 2; ++round) {
+        const std::string text = s.Text();
+        EXPECT_EQ(s.TextLength(), int64_t(text.size()));
+        int64_t start = 0;
+        for (int i = 0; i <= s.Count(); ++i) {
+            if (i % 37 == 0 || i == s.Count()) EXPECT_EQ(s.OffsetOf(i), start) << i;
+            if (i == s.Count()) break;
+            int64_t at = -1;
+            // The line's first character and the second byte of its break both belong to it.
+            EXPECT_EQ(s.LineAtOffset(start, at), i);
+            EXPECT_EQ(at, start);
+            const int64_t len = s.Length(i);
+            EXPECT_EQ(s.LineAtOffset(start + len + 1, at), i);
+            start += len + 2;
+        }
+        int64_t unused = 0;
+        EXPECT_EQ(s.LineAtOffset(s.TextLength(), unused), -1);
+        EXPECT_EQ(s.LineAtOffset(-1, unused), -1);
+        s.Restore(snap);
+    }
+}
