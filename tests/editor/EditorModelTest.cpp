@@ -391,3 +391,26 @@ TEST(EditorModel, HidingTheCompletionListRedrawsTheLinesItCovered)
     w->Canvas().SetPixel(w->ClientWidth() - 2, 9 * lh + 1, ColorToRGB(clWindow));
     EXPECT_EQ(DifferentPixels(w->BackingImage(), full), 0);
 }
+
+TEST(EditorModel, BorderStylesFrameTheClientArea)
+{
+    EditorWindow w;
+    const QRect outer = w->rect();
+    EXPECT_EQ(w->View()->geometry().topLeft(), QPoint(2, 2));
+    EXPECT_EQ(w->ClientWidth(), outer.width() - 4);
+    QImage img = w->grab().toImage();
+    // A sunken edge: shadow outside at the top left, highlight outside at the bottom right.
+    EXPECT_EQ(FromQColor(img.pixelColor(5, 0)), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(FromQColor(img.pixelColor(0, 5)), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(FromQColor(img.pixelColor(5, outer.height() - 1)), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(FromQColor(img.pixelColor(outer.width() - 1, 5)), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(FromQColor(img.pixelColor(5, outer.height() - 2)), ColorToRGB(clBtnFace));
+
+    w->SetCtl3D(false);
+    EXPECT_EQ(w->View()->geometry().topLeft(), QPoint(1, 1));
+    img = w->grab().toImage();
+    EXPECT_EQ(FromQColor(img.pixelColor(5, 0)), ColorToRGB(clWindowText));
+    w->SetBorderStyle(bsNone);
+    EXPECT_EQ(w->View()->geometry(), outer);
+    EXPECT_EQ(w->ClientWidth(), outer.width());
+}
