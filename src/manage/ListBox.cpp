@@ -48,6 +48,12 @@ void TListBox::keyPressEvent(QKeyEvent* e)
 
 void TListBox::mousePressEvent(QMouseEvent* e)
 {
+    // Only the left button selects, as in the system's list boxes. Any other button moving
+    // the focused item would, unseen, change the file that Save writes to.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     QListWidget::mousePressEvent(e);
     if (OnClick && e->button() == Qt::LeftButton && itemAt(e->position().toPoint())) OnClick();
 }

@@ -185,6 +185,20 @@ TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClicked)
     EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
 }
 
+TEST_F(SettingsWindow, TheRightButtonInTheListLeavesTheOpenListAndItsFileAlone)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "edited");
+    QTest::mouseClick(Settings->ListList->viewport(), Qt::RightButton, {}, RowCentre(Settings->ListList, Row("beta")));
+    EXPECT_EQ(Settings->ListList->currentRow(), Row("alpha"));
+    EXPECT_FALSE(Settings->ListList->item(Row("beta"))->isSelected());
+    EXPECT_EQ(EditorText(Ed()), "edited\r\n");
+    QTest::mouseClick(Settings->btnSave, Qt::LeftButton);
+    EXPECT_EQ(Base.Read("Lists/alpha.txt"), "edited\r\n");
+    EXPECT_EQ(Base.Read("Lists/beta.txt"), "uno\r\ndos\r\n");
+}
+
 TEST_F(SettingsWindow, AnArrowKeyInTheListLoadsTheNextListAndFocusesTheEditor)
 {
     OpenSettings();
