@@ -51,6 +51,7 @@ void TTextEditorEx::EraseCell(int line, int column)
 
 void TTextEditorEx::PaintChar(int line, int column)
 {
+    if (line < 0 || line >= FLines->Count()) return;
     const std::string& text = (*FLines)[line];
     if (column < 0 || column >= int(text.size())) return;
     const TPoint p = CellPoint({column, line});
