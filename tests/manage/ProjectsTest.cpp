@@ -21,7 +21,7 @@ protected:
     void WithProjectsWindow(const std::function<void()>& inside)
     {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, Projects.get(), [&] {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(Projects.get()));
             QApplication::setActiveWindow(Projects.get());
             QTest::qWaitForWindowActive(Projects.get());

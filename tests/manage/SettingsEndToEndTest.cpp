@@ -38,7 +38,7 @@ protected:
 TEST_F(EndToEnd, ListsTypedInTheSettingsBecomeAProjectThatIsDrilledToTheEnd)
 {
     bool settingsDone = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, Settings.get(), [&] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Settings.get()));
         QApplication::setActiveWindow(Settings.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(Settings.get()));
