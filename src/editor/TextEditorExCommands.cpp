@@ -211,18 +211,14 @@ bool TTextEditorEx::PositionFromOffset(int64_t offset, TPoint& p) const
 {
     if (offset < 0) return false;
     int64_t lineStart = 0;
-    const int count = FLines->Count();
-    for (int y = 0; y < count; ++y) {
-        const int length = FLines->Length(y);
-        const bool last = y == count - 1;
-        // Inside the line, or between the two characters of its break: the line's end.
-        if (offset <= lineStart + length + (last ? 0 : 1)) {
-            p = {int(std::min<int64_t>(offset - lineStart, length)), y};
-            return true;
-        }
-        lineStart += length + 2;
-    }
-    return false;
+    const int y = FLines->LineAtOffset(offset, lineStart);
+    if (y < 0) return false;
+    const int length = FLines->Length(y);
+    // The last line's break is past the end of the text.
+    if (y == FLines->Count() - 1 && offset > lineStart + length) return false;
+    // Inside the line, or between the two characters of its break: the line's end.
+    p = {int(std::min<int64_t>(offset - lineStart, length)), y};
+    return true;
 }
 
 int32_t TTextEditorEx::SelStart() const
@@ -249,16 +245,48 @@ int32_t TTextEditorEx::SelLength() const
     GetSelection(start, end);
     if (start == end) return 0;
     if (start.Y == end.Y) return end.X - start.X;
-    int64_t n = FLines->Length(start.Y) - start.X + 2;
-    for (int y = start.Y + 1; y < end.Y; ++y) n += FLines->Length(y) + 2;
-    return int32_t(n + end.X);
+    // (length of the start line - start.X + 2) + the lines between + end.X.
+    return int32_t(FLines->OffsetOf(end.Y) + end.X - FLines->OffsetOf(start.Y) - start.X);
 }
 
 void TTextEditorEx::SetSelLength(int32_t v)
 {
-    TPoint p;
-    if (!PositionFromOffset(int64_t(AbsoluteOffset(CaretPos.GetPoint())) + v, p)) return;
-    SelEndPos.SetPoint(p);
+    // The position at the caret's offset + v, found by walking from the caret rather than
+    // from the start of the text: selecting a few lines deep in a long text stays cheap.
+    const TPoint c = ClampToText(*FLines, CaretPos.GetPoint());
+    int64_t remaining = v < 0 ? -int64_t(v) : int64_t(v);
+    int x = c.X, y = c.Y;
+    const int last = FLines->Count() - 1;
+    for (;;) {
+        if (v >= 0) {
+            const int length = FLines->Length(y);
+            if (remaining <= length - x) {
+                x += int(remaining);
+                break;
+            }
+            remaining -= length - x;
+            if (y == last) return; // past the end of the text
+            if (remaining == 1) {  // between the two characters of the break
+                x = length;
+                break;
+            }
+            remaining -= 2;
+            ++y;
+            x = 0;
+        } else {
+            if (remaining <= x) {
+                x -= int(remaining);
+                break;
+            }
+            remaining -= x;
+            if (y == 0) return; // before the start of the text
+            --y;
+            x = FLines->Length(y);
+            if (remaining == 1) break; // inside the break: the end of the line above
+            remaining -= 2;
+        }
+    }
+    SelEndPos.SetPoint({x, y});
 }
 
 // ---- clipboard ----

@@ -257,3 +257,46 @@ TEST_F(EditorText, ClearLeavesOneEmptyLineAndTheCaretAtTheStart)
     EXPECT_EQ(SelEndAt(), (TPoint{0, 0}));
     EXPECT_GT(selChanges, 0);
 }
+
+TEST_F(EditorText, SelLengthAgreesWithAbsoluteOffsetsEverywhere)
+{
+    const L lines{"ab", "", "cde", "f"};
+    SetLines(lines);
+    // Every offset of the text and the position it stands for.
+    std::vector<TPoint> at;
+    for (int y = 0; y < int(lines.size()); ++y) {
+        for (int x = 0; x <= int(lines[size_t(y)].size()); ++x) at.push_back({x, y});
+        if (y + 1 < int(lines.size())) at.push_back({int(lines[size_t(y)].size()), y}); // inside the break
+    }
+    ASSERT_EQ(int(at.size()), 13); // "ab\r\n\r\ncde\r\nf": offsets 0 to 12
+    for (int from = 0; from < int(at.size()); ++from) {
+        // A caret inside a break cannot exist; start only from real positions.
+        if (from > 0 && at[size_t(from)] == at[size_t(from - 1)]) continue;
+        for (int n = -20; n <= 20; ++n) {
+            Caret(at[size_t(from)].X, at[size_t(from)].Y);
+            E->SelEndPos.SetPoint({1, 0});
+            E->SelEndPos.SetPoint({0, 0});
+            const TPoint before = SelEndAt();
+            E->SetSelLength(n);
+            const int target = from + n;
+            const TPoint expected = target >= 0 && target < int(at.size()) ? at[size_t(target)] : before;
+            EXPECT_EQ(SelEndAt(), expected) << "from offset " << from << " by " << n;
+        }
+    }
+}
+
+TEST_F(EditorText, SelStartAgreesWithAbsoluteOffsetsEverywhere)
+{
+    SetLines({"ab", "", "cde", "f"});
+    const std::vector<TPoint> at{{0, 0}, {1, 0}, {2, 0}, {2, 0}, {0, 1}, {0, 1}, {0, 2},
+                                 {1, 2}, {2, 2}, {3, 2}, {3, 2}, {0, 3}, {1, 3}};
+    for (int n = -3; n <= 16; ++n) {
+        Caret(1, 2);
+        E->SetSelStart(n);
+        const TPoint expected = n >= 0 && n < int(at.size()) ? at[size_t(n)] : TPoint{1, 2};
+        EXPECT_EQ(CaretAt(), expected) << "offset " << n;
+        EXPECT_FALSE(E->HasSelection());
+        if (n >= 0 && n < int(at.size()) && at[size_t(n)] != (n > 0 ? at[size_t(n - 1)] : TPoint{-1, -1}))
+            EXPECT_EQ(E->SelStart(), n);
+    }
+}
