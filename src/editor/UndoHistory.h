@@ -7,6 +7,7 @@
 // The history works on storage its owner keeps (the editor publishes the list, the offset
 // and the two flags as its own state), so it is a view over references.
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     // Drops the redo steps, appends `snapshot` and makes it the current one.
     void Add(TSnapshot snapshot)
     {
-        if (UndoOffset < 0) Snapshots.resize(Snapshots.size() - size_t(-UndoOffset));
+        if (UndoOffset < 0) Snapshots.resize(Snapshots.size() - std::size_t(-UndoOffset));
         Snapshots.push_back(std::move(snapshot));
         CanUndo = Snapshots.size() > 1;
         CanRedo = false;
@@ -63,7 +64,7 @@ private:
     const TSnapshot& At(int index) const
     {
         assert(index >= 0 && index < Count());
-        return Snapshots[size_t(index)];
+        return Snapshots[std::size_t(index)];
     }
 
     std::vector<TSnapshot>& Snapshots;
