@@ -215,6 +215,9 @@ void TSettingsFrm::ListListClick()
         editor->LoadFromFile(ListFilePath(name));
         editor->ClearUndo();
         editor->AddUndoPoint();
+        // The load's own change already has its snapshot; a second one a second later would
+        // offer an undo that changes nothing.
+        AUU->stop();
     } catch (const std::exception&) {
         mainFrm->ldMessageBox("Unable to open list file.");
     }

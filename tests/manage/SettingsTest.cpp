@@ -115,6 +115,16 @@ TEST_F(SettingsWindow, TypingThenPausingASecondMakesOneUndoStepBackToTheLoadedTe
     EXPECT_FALSE(Settings->AUU->isActive());
 }
 
+TEST_F(SettingsWindow, ALoadedListOffersNoUndoUntilItIsEdited)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::qWait(1200);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    EXPECT_FALSE(Ed()->CanUndo());
+}
+
 TEST_F(SettingsWindow, SaveWritesTheListAndClosesIt)
 {
     OpenSettings();
