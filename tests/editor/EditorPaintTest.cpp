@@ -1,6 +1,7 @@
 // Painting of the editor, checked on the pixels of its client area.
 #include "EditorFixture.h"
 #include "editor/CellPainter.h"
+#include "editor/Ruler.h"
 
 #include <QDir>
 
@@ -276,6 +277,11 @@ TEST(EditorPaint, PartialRedrawsReachTheScreen)
 TEST(EditorPaint, DISABLED_Screenshot)
 {
     EditorWindow w(400, 200);
+    w->move(50, 10);
+    TRuler ruler(w.Window.get());
+    ruler.SetTextEditorEx(w.Editor);
+    w->SetRuler(&ruler);
+    ruler.show();
     std::string text;
     for (int i = 0; i < 60; ++i) text += "Item " + std::to_string(i) + "\tsvar f\xF6r rad " + std::to_string(i) + " med text\r\n";
     w->Lines().SetText(text);
@@ -285,5 +291,6 @@ TEST(EditorPaint, DISABLED_Screenshot)
     KeyState::Override(Qt::ShiftModifier);
     w->SelEndPos.SetPoint({12, 9});
     KeyState::Override(std::nullopt);
+    w->ScrollSettled();
     w.Window->grab().save(QDir::tempPath() + "/editor-shot.png");
 }
