@@ -47,6 +47,8 @@ TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
     AUU->setObjectName("AUU");
     AUU->setSingleShot(true);
     AUU->setInterval(1000);
+    // A coarse timer may fire a little early; the step must not come before the second is up.
+    AUU->setTimerType(Qt::PreciseTimer);
     connect(AUU, &QTimer::timeout, this, [this] { RunGuarded([this] { AUUTimer(); }); });
 
     CenterOnScreen();

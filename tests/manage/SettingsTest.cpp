@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QMenu>
 
 namespace {
@@ -88,20 +89,30 @@ TEST_F(SettingsWindow, TypingThenPausingASecondMakesOneUndoStepBackToTheLoadedTe
     Click("beta");
     Idle();
     EXPECT_FALSE(Settings->RUndo->isEnabled());
+    QElapsedTimer sinceKey; // started just before the keys, so it never reads short
+    sinceKey.start();
     QTest::keyClicks(Ed(), "hello");
     EXPECT_EQ(EditorText(Ed()), "hello\r\n");
-    Idle();
-    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    // The timer can only have fired once a second has passed since the last key, whatever the
+    // machine's load makes of the waits.
+    auto undoEarly = [&] {
+        Idle();
+        const bool enabled = Settings->RUndo->isEnabled();
+        return sinceKey.elapsed() < 1000 && enabled;
+    };
+    EXPECT_FALSE(undoEarly());
     QTest::qWait(600);
-    Idle();
-    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "the second after the last key has not passed yet";
+    EXPECT_FALSE(undoEarly()) << "the second after the last key has not passed yet";
+    sinceKey.restart();
     QTest::keyClicks(Ed(), "!");
     QTest::qWait(700);
-    Idle();
-    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "each key starts the second again";
-    QTest::qWait(500);
-    Idle();
+    EXPECT_FALSE(undoEarly()) << "each key starts the second again";
+    for (int i = 0; i < 40 && !Settings->RUndo->isEnabled(); ++i) {
+        QTest::qWait(50);
+        Idle();
+    }
     EXPECT_TRUE(Settings->RUndo->isEnabled());
+    EXPECT_GE(sinceKey.elapsed(), 1000);
 
     // One step for the whole burst: the loaded text comes back, and there is no more to undo.
     QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
