@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
 
@@ -557,6 +558,13 @@ TEST_F(SettingsWindow, TheEditorsMenuShowsShortcutsAndGreysDisabledCommands)
     Click("alpha");
     QTest::keyClick(Ed(), Qt::Key_Right);
     Idle();
+    // The right button in the editor opens it where the pointer is.
+    const QPoint at(40, 30);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, Ed()->mapToGlobal(at));
+    QApplication::sendEvent(Ed(), &request);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), Ed()->mapToGlobal(at));
+    menu->hide();
     QAction* cut = menu->findChild<QAction*>("Klipput1");
     QAction* selAll = menu->findChild<QAction*>("Markeraallt1");
     ASSERT_TRUE(cut && selAll);
