@@ -21,6 +21,8 @@ class TRightWrongDoneIndicator;
 class TrepetitionsFrm : public TForm, public IDrillWindow {
     Q_OBJECT
 public:
+    // Best created without an owner: it is shown while the main window is hidden, and a
+    // window owned by a hidden one would be hidden with it.
     explicit TrepetitionsFrm(QWidget* owner = nullptr);
     ~TrepetitionsFrm() override;
 
