@@ -1,5 +1,10 @@
-// Lexidrill start-up.
+// Lexidrill start-up: the application object, its title and hints, then the four windows
+// that live for the whole run, in their fixed order. Only the main window is shown; closing
+// it ends the program, and the windows are destroyed in the reverse order.
 #include "app/main.h"
+#include "drill/repetitions.h"
+#include "manage/projects.h"
+#include "manage/settings.h"
 #include "platform/Application.h"
 
 #include <memory>
@@ -11,12 +16,33 @@ int main(int argc, char** argv)
     app.setApplicationName("Lexidrill");
     app.setApplicationDisplayName("Lexidrill");
     app.setWindowIcon(ApplicationIcon());
+    // Hints show their command's shortcut (TAction::HintWithShortcut) from here on.
 
-    // The first window created is the main window: closing it ends the program.
     auto main = std::make_unique<TmainFrm>();
     mainFrm = main.get();
+    auto drill = std::make_unique<TrepetitionsFrm>();
+    repetitionsFrm = drill.get();
+    main->SetDrillWindow(drill.get());
+    auto settings = std::make_unique<TSettingsFrm>();
+    SettingsFrm = settings.get();
+    main->SetSettingsWindow(settings.get());
+    auto projects = std::make_unique<TprojectsFrm>();
+    projectsFrm = projects.get();
+
+    // The drill window is the only one shown while a drill runs; the program ends with the
+    // main window alone.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(main.get(), &QDialog::finished, &app, &QApplication::quit);
     main->show();
     const int rc = app.exec();
+
+    projects.reset();
+    projectsFrm = nullptr;
+    settings.reset();
+    SettingsFrm = nullptr;
+    drill.reset();
+    repetitionsFrm = nullptr;
+    main.reset();
     mainFrm = nullptr;
     return rc;
 }
