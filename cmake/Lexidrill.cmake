@@ -15,7 +15,7 @@ function(lexidrill_tests folder)
     get_filename_component(base ${test} NAME_WE)
     set(target ${folder}_${base})
     add_executable(${target} ${test})
-    target_link_libraries(${target} PRIVATE testsupport ${ARGN})
+    target_link_libraries(${target} PRIVATE testsupport resources ${ARGN})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEXIDRILL_SILENT=1" TIMEOUT 600)
