@@ -1,6 +1,7 @@
 // Operations on the text as a whole and on the selection as a string: ranges, loading and
 // saving, inserting text, the selection as offsets, the clipboard and the undo history.
 #include "editor/TextEditorEx.h"
+#include "editor/CaretHidden.h"
 
 #include "editor/UndoHistory.h"
 #include "editor/WordJump.h"
@@ -12,18 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-// Hides the system caret for the duration of a command, also when it ends with an error.
-class TCaretHidden {
-public:
-    explicit TCaretHidden(TTextEditorEx& e) : E(e) { E.HideCaret(); }
-    ~TCaretHidden() { E.ShowCaret(); }
-    TCaretHidden(const TCaretHidden&) = delete;
-    TCaretHidden& operator=(const TCaretHidden&) = delete;
-
-private:
-    TTextEditorEx& E;
-};
 
 // A position moved to the nearest one inside the text.
 TPoint ClampToText(const TLineStore& lines, TPoint p)

@@ -1,6 +1,7 @@
 // The keyboard: the movement keys with their extend flag, the editing keys, and characters
 // turned into Windows-1252 for typing.
 #include "editor/TextEditorEx.h"
+#include "editor/CaretHidden.h"
 
 #include "platform/KeyState.h"
 #include "platform/Win1252.h"
@@ -8,21 +9,6 @@
 #include <QKeyEvent>
 
 #include <algorithm>
-
-namespace {
-
-class TCaretHidden {
-public:
-    explicit TCaretHidden(TTextEditorEx& e) : E(e) { E.HideCaret(); }
-    ~TCaretHidden() { E.ShowCaret(); }
-    TCaretHidden(const TCaretHidden&) = delete;
-    TCaretHidden& operator=(const TCaretHidden&) = delete;
-
-private:
-    TTextEditorEx& E;
-};
-
-} // namespace
 
 bool TTextEditorEx::MoveByKey(int key, bool extend, bool ctrl)
 {

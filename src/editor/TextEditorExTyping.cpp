@@ -2,6 +2,7 @@
 // entities and closing partners, Enter with indentation, Tab, Backspace and Delete with their
 // word-wise forms, the Insert key, and deleting the selection.
 #include "editor/TextEditorEx.h"
+#include "editor/CaretHidden.h"
 
 #include "editor/EntityTables.h"
 #include "platform/KeyState.h"
@@ -9,17 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-class TCaretHidden {
-public:
-    explicit TCaretHidden(TTextEditorEx& e) : E(e) { E.HideCaret(); }
-    ~TCaretHidden() { E.ShowCaret(); }
-    TCaretHidden(const TCaretHidden&) = delete;
-    TCaretHidden& operator=(const TCaretHidden&) = delete;
-
-private:
-    TTextEditorEx& E;
-};
 
 // The closing partner a typed character gets, or 0.
 char ClosingPartner(char c)
