@@ -71,7 +71,7 @@ def drag_box(px, plus=False):
             px[24][i] = K; px[i][24] = K
 
 here = os.path.dirname(os.path.abspath(__file__))
-for n in (16, 32, 48):
+for n in (16, 32, 48, 256):
     png(os.path.join(here, 'icons', 'lexidrill-%d.png' % n), n, n, icon(n))
 png(os.path.join(here, 'cursors', 'drag.png'), 32, 32, arrow(extra=lambda p: drag_box(p)))
 png(os.path.join(here, 'cursors', 'copydrag.png'), 32, 32, arrow(extra=lambda p: drag_box(p, True)))
