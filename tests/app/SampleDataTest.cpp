@@ -9,11 +9,9 @@
 #include <string>
 
 namespace {
-std::string SourceData()
-{
-    std::string here = __FILE__;
-    return here.substr(0, here.rfind("/tests/")) + "/data/";
-}
+// The build names the source folder: __FILE__ may be relative to wherever the compiler ran
+// (a compiler cache rewrites paths), and the test runs in the build folder.
+std::string SourceData() { return std::string(LEXIDRILL_SOURCE_DIR) + "/data/"; }
 
 std::string Bytes(const std::string& path)
 {
