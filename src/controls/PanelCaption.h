@@ -2,6 +2,7 @@
 // A 23-pixel title bar: a panel filled by a black-to-grey vertical gradient with a black
 // outline and the title in white Tahoma 10 pt.
 #include "platform/Color.h"
+#include "platform/ControlFrame.h"
 
 #include <QWidget>
 #include <string>
@@ -9,7 +10,6 @@
 class TGradientControl;
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-enum TBorderStyle { bsNone, bsSingle };
 
 class TPanelCaption : public QWidget {
     Q_OBJECT

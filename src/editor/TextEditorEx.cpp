@@ -279,11 +279,7 @@ QPoint TTextEditorEx::ClientToGlobal(TPoint p) const { return FView->mapToGlobal
 
 void TTextEditorEx::Repaint() { FView->Repaint(); }
 
-int TTextEditorEx::BorderWidth() const
-{
-    if (FBorderStyle == bsNone) return 0;
-    return FCtl3D ? 2 : 1;
-}
+int TTextEditorEx::BorderWidth() const { return ClientEdgeWidth(FBorderStyle, FCtl3D); }
 
 void TTextEditorEx::LayoutChildren()
 {

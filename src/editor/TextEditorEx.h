@@ -23,6 +23,8 @@
 #include "editor/RulerLink.h"
 #include "editor/TextEditorExSettings.h"
 #include "platform/Canvas.h"
+#include "platform/ControlEvents.h"
+#include "platform/ControlFrame.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -39,19 +41,9 @@ class QTimer;
 class TTextEditorEx;
 class TCellPainter;
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
 using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFontSize)>;
 using TAlgorithmProgressEvent =
     std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
-// Key events: a handler that sets the key to 0 stops the editor's own handling.
-using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)>;
-using TKeyPressEvent = std::function<void(QObject* sender, char& key)>;
-// Mouse events carry client pixel coordinates.
-using TMouseEvent =
-    std::function<void(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
-using TMouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
-
-enum TBorderStyle { bsNone, bsSingle };
 
 struct TUndoSnapshot {
     TLineSnapshot Text;
@@ -303,7 +295,6 @@ private:
     void SelEndChanged(TPoint p);
     void ScrollChanged(TPoint p);
     void LinesChanged();
-    void SetScrollInfo(QScrollBar* bar, int min, int max, int page);
     void FillEntityTables();
 
     // ---- Input and editing helpers (Keys, Mouse, Typing, Commands files) ----

@@ -143,22 +143,7 @@ void TTextEditorEx::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const int w = width(), h = height();
-    auto hline = [&](int x0, int x1, int y, TColor c) { p.fillRect(x0, y, x1 - x0, 1, ToQColor(c)); };
-    auto vline = [&](int x, int y0, int y1, TColor c) { p.fillRect(x, y0, 1, y1 - y0, ToQColor(c)); };
-    if (FBorderStyle == bsSingle && FCtl3D) {
-        hline(0, w - 1, 0, clBtnShadow);
-        vline(0, 0, h - 1, clBtnShadow);
-        hline(0, w, h - 1, clBtnHighlight);
-        vline(w - 1, 0, h, clBtnHighlight);
-        const QColor dark = ToQColor(ColorToRGB(clBtnShadow)).darker(160);
-        p.fillRect(1, 1, w - 3, 1, dark);
-        p.fillRect(1, 1, 1, h - 3, dark);
-        hline(1, w - 1, h - 2, clBtnFace);
-        vline(w - 2, 1, h - 1, clBtnFace);
-    } else if (FBorderStyle == bsSingle) {
-        p.setPen(ToQColor(clWindowText));
-        p.drawRect(0, 0, w - 1, h - 1);
-    }
+    PaintClientEdge(p, w, h, FBorderStyle, FCtl3D);
     if (!FVertScrollBar->isHidden() && !FHorzScrollBar->isHidden()) {
         const int b = BorderWidth();
         p.fillRect(QRect(FVertScrollBar->x(), FHorzScrollBar->y(), FVertScrollBar->width(), FHorzScrollBar->height())

@@ -194,18 +194,6 @@ void TTextEditorEx::ScrollSettled()
 
 // ---- scroll bars ----
 
-void TTextEditorEx::SetScrollInfo(QScrollBar* bar, int min, int max, int page)
-{
-    // As the system's scroll bars: the thumb ends at max - page + 1, and the bar is hidden
-    // while the whole range fits in one page.
-    const int top = std::max(min, max - std::max(page - 1, 0));
-    const QSignalBlocker block(bar);
-    bar->setRange(min, top);
-    bar->setPageStep(std::max(page, 1));
-    bar->setSingleStep(1);
-    bar->setVisible(page < max - min + 1);
-}
-
 void TTextEditorEx::UpdateScrollBars()
 {
     if (Constructing || LayingOut) return;
@@ -213,8 +201,8 @@ void TTextEditorEx::UpdateScrollBars()
     // Showing or hiding one bar changes the client size and so the other bar's page.
     for (int pass = 0; pass < 3; ++pass) {
         const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
-        SetScrollInfo(FVertScrollBar, 0, FLines->Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
-        SetScrollInfo(FHorzScrollBar, 0, MaxLineLength() - 1, FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
+        ::SetScrollInfo(FVertScrollBar, 0, FLines->Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
+        ::SetScrollInfo(FHorzScrollBar, 0, MaxLineLength() - 1, FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
         if (v == !FVertScrollBar->isHidden() && h == !FHorzScrollBar->isHidden()) break;
         LayoutChildren();
         update();
