@@ -1,0 +1,191 @@
+#include "colordlg/ColorPicker.h"
+
+#include "colordlg/ColorModel.h"
+#include "platform/Pointer.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+TColorPicker::TColorPicker(QWidget* parent, TMapDimension dimension)
+    : TCanvasControl(parent), FMapDimension(dimension)
+{
+}
+
+TColorPicker::~TColorPicker() { EndDrag(); }
+
+void TColorPicker::SetCurrentPointX(int v)
+{
+    if (!AcceptsPropertyValue(v, width())) return;
+    FCurrentPointX = v;
+    MovePoint({PixelOfPropertyValue(v), FCurrent.Y});
+}
+
+void TColorPicker::SetCurrentPointY(int v)
+{
+    if (!AcceptsPropertyValue(v, height())) return;
+    FCurrentPointY = v;
+    MovePoint({FCurrent.X, PixelOfPropertyValue(v)});
+}
+
+void TColorPicker::SetMapDimension(TMapDimension v)
+{
+    FMapDimension = v;
+    Repaint();
+}
+
+void TColorPicker::Paint()
+{
+    if (!FMarkersOnly || FRenderedSize != size()) {
+        Render();
+        FRenderedSize = size();
+        FFreshlyRendered = true;
+    }
+    TCanvas& c = Canvas();
+    c.Pen.Width = 1;
+    c.Pen.Mode = pmCopy;
+    c.Pen.Style = psSolid;
+    // Drawing the inverse of what the marker shows restores what lay under it.
+    if (!FFreshlyRendered) DrawMarkerAt(FPrevious);
+    DrawMarkerAt(FCurrent);
+    if (FFreshlyRendered) FPrevious = FCurrent;
+    FFreshlyRendered = false;
+}
+
+void TColorPicker::DrawMarkerAt(TPoint p)
+{
+    TCanvas& c = Canvas();
+    const TColor inverse = InvertColor(c.GetPixel(p.X, p.Y));
+    if (FMapDimension == md1D) {
+        c.Pen.Color = inverse;
+        c.MoveTo(p.X, 0);
+        c.LineTo(p.X, height());
+    } else {
+        c.SetPixel(p.X, p.Y, inverse);
+    }
+}
+
+void TColorPicker::RedrawMarkers()
+{
+    FMarkersOnly = true;
+    Repaint();
+    FMarkersOnly = false;
+}
+
+TColor TColorPicker::ColorAt(TPoint p) const
+{
+    const QImage& image = BackingImage();
+    const TPoint at = ReadPixel(p);
+    const QRgb px = image.pixel(std::min(at.X, image.width() - 1), std::min(at.Y, image.height() - 1));
+    return RGB(qRed(px), qGreen(px), qBlue(px));
+}
+
+TPoint TColorPicker::ReadPixel(TPoint p) const
+{
+    return {std::clamp(p.X, 0, std::max(0, width() - 1)), std::clamp(p.Y, 0, std::max(0, height() - 1))};
+}
+
+bool TColorPicker::MarkerCovers(TPoint marker, TPoint p) const
+{
+    // The marker is drawn only where it lies on the control; a point on the far edges reads
+    // the nearest pixel, which the marker may or may not cover.
+    const TPoint read = ReadPixel(p);
+    const bool columnShown = marker.X >= 0 && marker.X < width() && height() > 0;
+    if (FMapDimension == md1D) return columnShown && read.X == marker.X;
+    return columnShown && marker.Y >= 0 && marker.Y < height() && read == marker;
+}
+
+void TColorPicker::MovePoint(TPoint p)
+{
+    FPrevious = FCurrent;
+    FCurrent = p;
+    // Read before the marker moves: a point under the old marker reads the marker's inverse.
+    const bool underMarker = MarkerCovers(FPrevious, p);
+    FPicked = ColorAt(p);
+    RedrawMarkers();
+    if (underMarker) FPicked = InvertColor(FPicked);
+    if (OnPointChange) OnPointChange(this, FCurrent, FPicked);
+}
+
+void TColorPicker::RenderAndReport()
+{
+    Repaint();
+    // The marker now lies over the current point, so the pixel read there is its inverse.
+    FPicked = ColorAt(FCurrent);
+    if (MarkerCovers(FCurrent, FCurrent)) FPicked = InvertColor(FPicked);
+    if (OnPointChange) OnPointChange(this, FCurrent, FPicked);
+}
+
+
+void TColorPicker::PressHandling(QMouseEvent* e)
+{
+    if (OnMouseDown) OnMouseDown(this, e);
+    const QPoint p = e->position().toPoint();
+    FPressedInside = rect().contains(p);
+    if (e->button() == Qt::LeftButton && Inside(p.x(), p.y())) {
+        const TPoint corner = DragCorner();
+        const QPoint from = mapToGlobal(QPoint(0, 0));
+        const QPoint to = mapToGlobal(QPoint(corner.X, corner.Y));
+        ClipCursor(Rect(from.x(), from.y(), to.x(), to.y()));
+        FDragging = true;
+        MovePoint({p.x(), p.y()});
+    }
+    if (FocusOnPress()) setFocus(Qt::MouseFocusReason);
+}
+
+void TColorPicker::mousePressEvent(QMouseEvent* e) { PressHandling(e); }
+
+void TColorPicker::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double click is a press like any other, then the double click.
+    PressHandling(e);
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TColorPicker::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (FDragging && Inside(p.x(), p.y())) MovePoint({p.x(), p.y()});
+}
+
+void TColorPicker::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (OnMouseUp) OnMouseUp(this, e);
+    ReleaseCursorClip();
+    FDragging = false;
+    const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(e->position().toPoint());
+    FPressedInside = false;
+    if (click && OnClick) OnClick(this);
+}
+
+void TColorPicker::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (FPopupMenu) FPopupMenu->popup(e->globalPos());
+}
+
+void TColorPicker::EndDrag()
+{
+    if (!FDragging) return;
+    FDragging = false;
+    ReleaseCursorClip();
+}
+
+void TColorPicker::focusOutEvent(QFocusEvent* e)
+{
+    EndDrag();
+    TCanvasControl::focusOutEvent(e);
+}
+
+void TColorPicker::hideEvent(QHideEvent* e)
+{
+    EndDrag();
+    TCanvasControl::hideEvent(e);
+}
+
+void TColorPicker::changeEvent(QEvent* e)
+{
+    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (e->type() == QEvent::EnabledChange && !isEnabled()))
+        EndDrag();
+    TCanvasControl::changeEvent(e);
+}

@@ -1,0 +1,148 @@
+#include "colordlg/WebSafePal.h"
+
+#include "colordlg/ColorModel.h"
+#include "platform/Pointer.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+TWebSafePal::TWebSafePal(QWidget* parent) : TCanvasControl(parent)
+{
+    resize(326, 183);
+    setMouseTracking(true);
+    for (int j = 0; j < WebSafeCount; ++j) FColors[size_t(j)] = WebSafePalette(j);
+}
+
+TWebSafePal::~TWebSafePal() { EndDrag(); }
+
+void TWebSafePal::SetFrameStyle(TFrameStyle v)
+{
+    FFrameStyle = v;
+    Repaint();
+}
+
+void TWebSafePal::SetCols(int v)
+{
+    if (!Divides216(v)) return;
+    FCols = v;
+    FRows = 216 / v;
+    Repaint();
+}
+
+void TWebSafePal::SetRows(int v)
+{
+    if (!Divides216(v)) return;
+    FRows = v;
+    FCols = 216 / v;
+    Repaint();
+}
+
+void TWebSafePal::Paint()
+{
+    TCanvas& c = Canvas();
+    const int w = width(), h = height();
+    c.Brush.Color = clBtnFace;
+    c.Brush.Style = bsSolid;
+    c.FillRect(ClientRect());
+
+    const int rows = 216 / FCols;
+    FCellWidth = (w - 2) / FCols;
+    FCellHeight = (h - 2) / rows;
+    for (int j = 0; j < WebSafeCount; ++j) {
+        FColors[size_t(j)] = WebSafePalette(j);
+        c.Brush.Color = FColors[size_t(j)];
+        c.FillRect(Bounds(j % FCols * FCellWidth + 1, j / FCols * FCellHeight + 1, FCellWidth, FCellHeight));
+    }
+
+    const bool inset = FFrameStyle == fsInset;
+    c.Pen.Width = 1;
+    c.Pen.Mode = pmCopy;
+    c.Pen.Style = psSolid;
+    c.Pen.Color = inset ? clBtnShadow : clBtnHighlight;
+    c.MoveTo(0, 0);
+    c.LineTo(w - 1, 0);
+    c.MoveTo(0, 0);
+    c.LineTo(0, h - 1);
+    c.Pen.Color = inset ? clBtnHighlight : clBtnShadow;
+    c.MoveTo(0, h - 1);
+    c.LineTo(w - 1, h - 1);
+    c.LineTo(w - 1, 0);
+}
+
+std::optional<TColor> TWebSafePal::ColorAtPoint(int x, int y) const
+{
+    if (!InCellsArea(x, y) || FCellWidth <= 0 || FCellHeight <= 0) return std::nullopt;
+    const int col = (x - 1) / FCellWidth, row = (y - 1) / FCellHeight;
+    // A margin right of or below the last cells (sizes that are no multiple of the cell)
+    // belongs to no colour.
+    if (col >= FCols || row >= 216 / FCols) return std::nullopt;
+    return FColors[size_t(row * FCols + col)];
+}
+
+void TWebSafePal::PressHandling(QMouseEvent* e)
+{
+    if (OnMouseDown) OnMouseDown(this, e);
+    const QPoint p = e->position().toPoint();
+    FPressedInside = rect().contains(p);
+    if (e->button() != Qt::LeftButton || !InCellsArea(p.x(), p.y())) return;
+    const QPoint from = mapToGlobal(QPoint(1, 1)), to = mapToGlobal(QPoint(width() - 1, height() - 1));
+    ClipCursor(Rect(from.x(), from.y(), to.x(), to.y()));
+    if (auto c = ColorAtPoint(p.x(), p.y()); c && OnPicColor) OnPicColor(this, *c);
+    FDragging = true;
+}
+
+void TWebSafePal::mousePressEvent(QMouseEvent* e) { PressHandling(e); }
+
+void TWebSafePal::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    PressHandling(e);
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TWebSafePal::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (!InCellsArea(p.x(), p.y())) return;
+    const std::optional<TColor> c = ColorAtPoint(p.x(), p.y());
+    if (!c) return;
+    // While dragging the pick comes before the hover.
+    if (FDragging && OnPicColor) OnPicColor(this, *c);
+    if (OnMouseOverColor) OnMouseOverColor(this, *c);
+}
+
+void TWebSafePal::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (OnMouseUp) OnMouseUp(this, e);
+    ReleaseCursorClip();
+    FDragging = false;
+    const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(e->position().toPoint());
+    FPressedInside = false;
+    if (click && OnClick) OnClick(this);
+}
+
+void TWebSafePal::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (FPopupMenu) FPopupMenu->popup(e->globalPos());
+}
+
+void TWebSafePal::EndDrag()
+{
+    if (!FDragging) return;
+    FDragging = false;
+    ReleaseCursorClip();
+}
+
+void TWebSafePal::hideEvent(QHideEvent* e)
+{
+    EndDrag();
+    TCanvasControl::hideEvent(e);
+}
+
+void TWebSafePal::changeEvent(QEvent* e)
+{
+    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (e->type() == QEvent::EnabledChange && !isEnabled()))
+        EndDrag();
+    TCanvasControl::changeEvent(e);
+}
