@@ -12,8 +12,9 @@ const char* Extension(TFolderKind kind) { return kind == TFolderKind::Projects ?
 
 std::string FolderPath(TFolderKind kind) { return BaseFolder() + FolderName(kind) + "/"; }
 
-// The file for a display name. A name the folder cannot hold (a path separator or NUL in
-// it) gives "", which every file call treats as a file that can't be opened or created.
+// The file for a display name. A name the folder cannot hold ("/" or NUL in it) or would
+// hide (a leading ".") gives "", which every file call treats as a file that can't be
+// opened or created.
 std::string FilePath(TFolderKind kind, const std::string& name)
 {
     return ResolveInFolder(FolderPath(kind), name + Extension(kind));

@@ -10,10 +10,12 @@ enum class TFolderKind { Projects, Lists };
 std::string BaseFolder();
 void SetBaseFolder(const std::string& folder);
 
-// Display names (file names less ".rep"/".txt") in folder-search order, unsorted.
+// Display names (file names less ".rep"/".txt") in folder-search order: by file name,
+// letter case ignored.
 std::vector<std::string> GetDisplayNames(TFolderKind kind);
-// Native paths rebuilt from a display name; a name with '/', '\' or NUL gives a path that
-// names no file, so reading it fails as cannot open and creating it as cannot create.
+// Native paths rebuilt from a display name; a name with '/' or NUL, or with a leading '.',
+// gives a path that names no file, so reading it fails as cannot open and creating it as
+// cannot create.
 std::string ProjectFilePath(const std::string& name);
 std::string ListFilePath(const std::string& name);
 // Throws EFOpenError (platform/Files.h) when the file can't be opened for reading.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -66,6 +67,15 @@ std::string FileNameToAnsi(const std::string& nativeName)
 
 std::string AnsiToFileName(const std::string& ansiName) { return ToQString(ansiName).toUtf8().toStdString(); }
 
+static bool NameOrderLess(const std::string& a, const std::string& b)
+{
+    const std::string ua = AnsiUpperCase(a);
+    const std::string ub = AnsiUpperCase(b);
+    // std::string compares its bytes as unsigned char, so accented letters follow Z.
+    if (ua != ub) return ua < ub;
+    return a < b; // names that differ only in case: a fixed order all the same
+}
+
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> names;
@@ -77,12 +87,18 @@ std::vector<std::string> FindFiles(const std::string& folder, const std::string&
         if (stat(JoinPath(folder, raw).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         names.push_back(ansi);
     }
+    // Directory order on Linux file systems is hash order; the lists read as the user expects
+    // them, by name, as an NTFS folder returns its files.
+    std::sort(names.begin(), names.end(), NameOrderLess);
     return names;
 }
 
 std::string ResolveInFolder(const std::string& folder, const std::string& ansiName)
 {
-    if (ansiName.find_first_of(std::string("/\\\0", 3)) != std::string::npos) return {};
+    // "/" and NUL cannot be part of a file name; a leading "." makes a hidden file, which the
+    // folder search would never list again. A backslash is an ordinary character here.
+    if (ansiName.empty() || ansiName[0] == '.' || ansiName.find_first_of(std::string("/\0", 2)) != std::string::npos)
+        return {};
     std::string caseMatch;
     for (const std::string& raw : RawEntries(folder)) {
         const std::string ansi = FileNameToAnsi(raw);
@@ -137,21 +153,58 @@ std::string ReadWholeFile(const std::string& path)
     return bytes;
 }
 
+namespace {
+// The file a path finally names, following symbolic links (also one that points to a file
+// not yet there). Relative links count from the folder of the link.
+std::string FollowLinks(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        std::string link(4096, '\0');
+        const ssize_t n = readlink(path.c_str(), link.data(), link.size());
+        if (n < 0) return path; // no link (or nothing there): this is the file
+        link.resize(size_t(n));
+        const size_t slash = path.rfind('/');
+        if (link[0] != '/' && slash != std::string::npos) link = path.substr(0, slash + 1) + link;
+        path = link;
+    }
+    errno = ELOOP;
+    return {};
+}
+
+mode_t CreationMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+} // namespace
+
+// This is what QSaveFile does, written out because QSaveFile cannot name a file whose name is
+// not UTF-8 (Qt decodes file names as UTF-8 and drops the other bytes), and because it adds
+// the owner's write bit whenever the user may write the file, which for root is always.
 void WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
     auto fail = [&](int err) {
         throw EFCreateError("Cannot create file \"" + path + "\". " + SystemErrorText(err));
     };
     if (path.empty()) fail(EINVAL);
-    if (DirectoryExists(path)) fail(EISDIR);
-    const size_t slash = path.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
+    // A link stays a link: the file it points to is the one replaced, beside itself.
+    const std::string target = FollowLinks(path);
+    if (target.empty()) fail(errno);
+    if (DirectoryExists(target)) fail(EISDIR);
+    struct stat old {};
+    const bool existed = stat(target.c_str(), &old) == 0;
+    // Replacing by rename needs only the folder's permission; a file the user may not write
+    // is refused as writing into it would be.
+    if (existed && access(target.c_str(), W_OK) != 0) fail(errno);
+    const size_t slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash);
     std::string tmpl = JoinPath(dir, ".lexidrill-XXXXXX");
     const int fd = mkstemp(tmpl.data());
     if (fd < 0) fail(errno);
-    struct stat old {};
-    const bool existed = stat(path.c_str(), &old) == 0;
-    fchmod(fd, existed ? (old.st_mode & 07777) : 0644);
+    // The replacement keeps the file's permissions and, where allowed, its owner.
+    if (existed && (old.st_uid != geteuid() || old.st_gid != getegid())) (void)!fchown(fd, old.st_uid, old.st_gid);
+    fchmod(fd, existed ? (old.st_mode & 07777) : CreationMode());
     size_t limit = bytes.size();
     const bool injected = gFailAfterBytes >= 0 && size_t(gFailAfterBytes) < bytes.size();
     if (injected) limit = size_t(gFailAfterBytes);
@@ -169,7 +222,7 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes)
     if (!err && injected) err = ENOSPC;
     if (!err && fsync(fd) != 0) err = errno;
     if (close(fd) != 0 && !err) err = errno;
-    if (!err && rename(tmpl.c_str(), path.c_str()) != 0) err = errno;
+    if (!err && rename(tmpl.c_str(), target.c_str()) != 0) err = errno;
     if (err) {
         unlink(tmpl.c_str());
         fail(err);

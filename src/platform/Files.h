@@ -16,12 +16,14 @@ std::string FileNameToAnsi(const std::string& nativeName);
 std::string AnsiToFileName(const std::string& ansiName);
 
 // Plain, non-hidden files of `folder` whose names end in `extension` (letter case ignored),
-// in directory order, as 8-bit names. A missing folder lists nothing.
+// as 8-bit names sorted by name without regard to letter case (the upper-cased bytes
+// compared). A missing folder lists nothing.
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& extension);
 
 // The native path of the entry of `folder` named `ansiName`: the exact entry when there is
 // one, else the one whose name differs only in letter case, else the name as it would be
-// created. A name holding '/', '\' or NUL names no entry: the result is an empty string.
+// created. A name holding '/' or NUL, or beginning with '.', names no entry the folder search
+// would list: the result is an empty string.
 std::string ResolveInFolder(const std::string& folder, const std::string& ansiName);
 
 bool FileExists(const std::string& path);      // a plain file
@@ -45,7 +47,9 @@ public:
 // readable plain file.
 std::string ReadWholeFile(const std::string& path);
 // Writes through a temporary file beside the target and renames it over the target, so a
-// write that fails part-way leaves the old file whole. Throws EFCreateError on failure.
+// write that fails part-way leaves the old file whole. A symbolic link stays a link and the
+// file it points to is replaced; the file keeps its permissions; a file the user may not
+// write is refused. Throws EFCreateError with the system's error text on failure.
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Tests: make the next atomic writes fail after this many bytes (-1: never).

@@ -85,6 +85,31 @@ TEST_F(Store, AccentedAndNonUtf8FileNamesRoundTrip)
     EXPECT_EQ(Base.Read("Lists/\xc3\xa5\xc3\xa4\xc3\xb6.txt"), "\xe5\r\n");
 }
 
+TEST_F(Store, EveryListedNameOpensAndSavesItsOwnFile)
+{
+    const Lines files{"a\\b.txt", "Notes.TXT", " x .txt", "bad\xff.txt", "a.txt.txt", "\xc3\xa5.txt", "x..txt"};
+    for (size_t i = 0; i < files.size(); ++i) Base.Write("Lists/" + files[i], std::to_string(i) + "\r\n");
+    const Lines names = GetDisplayNames(TFolderKind::Lists);
+    ASSERT_EQ(names.size(), files.size());
+    for (const std::string& name : names) {
+        const std::string path = ListFilePath(name);
+        ASSERT_EQ(LoadLines(path).size(), 1u) << name;
+        const std::string file = files.at(std::stoul(LoadLines(path)[0]));
+        SaveLines(path, {"saved " + name});
+        EXPECT_EQ(Base.Read("Lists/" + file), "saved " + name + "\r\n") << name;
+    }
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), names) << "saving made no file";
+}
+
+TEST_F(Store, NamesComeInNameOrderIgnoringLetterCase)
+{
+    for (const char* f : {"Lists/Zeta.txt", "Lists/beta.TXT", "Lists/Alpha.txt", "Lists/\xc3\x85ke.txt", "Lists/alpha b.txt",
+                          "Projects/English to Swedish.rep", "Projects/Capitals of Europe.rep", "Projects/animals.rep"})
+        Base.Write(f, "");
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), (Lines{"alpha b", "Alpha", "beta", "Zeta", "\xc5ke"}));
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Projects), (Lines{"animals", "Capitals of Europe", "English to Swedish"}));
+}
+
 TEST_F(Store, LineRulesOfReading)
 {
     struct Case {
@@ -159,7 +184,7 @@ TEST_F(Store, NamesWithSeparatorsOrNulNameNoFileAnywhere)
 {
     Base.Write("outside.txt", "secret\r\n");
     Base.Write("Lists/sub.txt", "x\r\n");
-    for (const std::string name : {std::string("../outside"), std::string("..\\outside"),
+    for (const std::string name : {std::string("../outside"), std::string("..\\outside"), std::string(".hidden"),
                                    std::string("sub\0x", 5), std::string("/tmp/x")}) {
         EXPECT_THROW(LoadLines(ListFilePath(name)), EFOpenError) << name;
         EXPECT_THROW(SaveLines(ListFilePath(name), {"overwritten"}), EFCreateError) << name;
@@ -167,6 +192,7 @@ TEST_F(Store, NamesWithSeparatorsOrNulNameNoFileAnywhere)
     }
     EXPECT_EQ(Base.Read("outside.txt"), "secret\r\n");
     EXPECT_EQ(Base.Read("Lists/sub.txt"), "x\r\n");
+    EXPECT_FALSE(Base.Exists("Lists/.hidden.txt"));
 }
 
 TEST_F(Store, BinaryFileReadsUpToItsFirstNul)

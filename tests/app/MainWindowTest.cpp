@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -181,6 +183,33 @@ TEST_F(MainWindow, SelectorsListTheFoldersWithEmptyTexts)
     EXPECT_EQ(Text(Main->projectSelector), "");
     EXPECT_EQ(Text(Main->list1selector), "");
     EXPECT_EQ(Text(Main->list2selector), "");
+}
+
+TEST_F(MainWindow, SelectorsListNamesInNameOrderIgnoringLetterCase)
+{
+    Base.Write("Lists/animals.txt", "");
+    Base.Write("Lists/capitals.txt", "");
+    Base.Write("Projects/animals.rep", "");
+    Main->LoadListsFromFile();
+    EXPECT_EQ(Main->projectSelector->Items(), (Lines{"animals", "Capitals", "Swedish"}));
+    const Lines lists{"animals", "capitals", "Empty", "English words", "Nine", "Swedish words", "Ten"};
+    EXPECT_EQ(Main->list1selector->Items(), lists);
+    EXPECT_EQ(Main->list2selector->Items(), lists);
+}
+
+TEST_F(MainWindow, ExecuteOpensListsWhoseNamesHoldABackslash)
+{
+    Base.Write("Lists/q\\1.txt", "fr\xe5ga\r\n");
+    Base.Write("Lists/a\\1.txt", "svar\r\n");
+    Main->LoadListsFromFile();
+    const Lines lists = Main->list1selector->Items();
+    ASSERT_NE(std::find(lists.begin(), lists.end(), "q\\1"), lists.end());
+    Main->list1selector->SetText("q\\1");
+    Main->list2selector->SetText("a\\1");
+    Execute();
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Drill.Questions, (Lines{"fr\xe5ga"}));
+    EXPECT_EQ(Drill.Answers, (Lines{"svar"}));
 }
 
 TEST_F(MainWindow, TypingTheFirstLettersOfAProjectCompletesAndLoadsIt)

@@ -8,10 +8,14 @@
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
 
+#include "Unprivileged.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 class SettingsWindow : public ManageWindows {
@@ -325,7 +329,8 @@ TEST_F(SettingsWindow, ANewListIsSavedUnderItsOwnName)
 TEST_F(SettingsWindow, ANewNameThatIsNoFileNameIsRefused)
 {
     OpenSettings();
-    for (const std::string bad : {std::string("a/b"), std::string("a\\b"), std::string("a\0b", 3)}) {
+    // "/" and NUL cannot be in a file name; a leading "." would hide the file from every list.
+    for (const std::string bad : {std::string("a/b"), std::string(".hidden"), std::string("..\\x"), std::string("a\0b", 3)}) {
         DialogScript script;
         script.Input(bad);
         script.Ok();
@@ -338,6 +343,76 @@ TEST_F(SettingsWindow, ANewNameThatIsNoFileNameIsRefused)
     EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
     EXPECT_FALSE(DirectoryExists(Base / "Lists/a"));
     EXPECT_FALSE(Base.Exists("Lists/a.txt"));
+    EXPECT_FALSE(Base.Exists("Lists/.hidden.txt"));
+}
+
+TEST_F(SettingsWindow, ANewNameWithABackslashIsAFileOfThatName)
+{
+    OpenSettings();
+    // A refusal would come as a message box: answered here, so the test fails instead of waiting.
+    std::vector<std::string> boxes;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (!m || !m->isVisible() || m->objectName() != "MessageBox") return;
+        boxes.push_back(m->findChild<QLabel*>("info")->text().toStdString());
+        ClickButton(m, "Button1");
+    });
+    guard.start(10);
+    DialogScript script;
+    script.Input("verbs\\nouns");
+    Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    EXPECT_EQ(boxes, std::vector<std::string>{});
+    ASSERT_TRUE(Base.Exists("Lists/verbs\\nouns.txt"));
+    QTest::keyClicks(Ed(), "ord");
+    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Base.Read("Lists/verbs\\nouns.txt"), "ord\r\n");
+    EXPECT_TRUE(IsClosed());
+    // Listed again when the window opens next, and it opens.
+    QTest::mouseClick(Settings->btnClose, Qt::LeftButton);
+    OpenSettings();
+    Click("verbs\\nouns");
+    EXPECT_EQ(EditorText(Ed()), "ord\r\n");
+}
+
+TEST_F(SettingsWindow, SavingAListThatIsALinkWritesTheFileItPointsTo)
+{
+    Base.MakeDir("Shared");
+    Base.Write("Shared/real.txt", "old\r\n");
+    ASSERT_EQ(symlink("../Shared/real.txt", (Base / "Lists/linked.txt").c_str()), 0);
+    OpenSettings();
+    Click("linked");
+    EXPECT_EQ(EditorText(Ed()), "old\r\n");
+    QTest::keyClicks(Ed(), "new");
+    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(IsClosed());
+    EXPECT_EQ(Base.Read("Shared/real.txt"), "new\r\n");
+    struct stat st {};
+    ASSERT_EQ(lstat((Base / "Lists/linked.txt").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST_F(SettingsWindow, SavingAReadOnlyListFailsWithTheSystemsTextAndKeepsTheListOpen)
+{
+    ASSERT_EQ(chmod(Base.Path().c_str(), 0777), 0);
+    ASSERT_EQ(chmod((Base / "Lists").c_str(), 0777), 0);
+    ASSERT_EQ(chmod((Base / "Lists/alpha.txt").c_str(), 0444), 0);
+    Unprivileged user;
+    if (!user.Active()) GTEST_SKIP() << "root here may not take another user's rights";
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "kept");
+    DialogScript script;
+    script.Ok();
+    Run(script, [&] { QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Kind, "MessageBox");
+    EXPECT_EQ(script.Seen[0].Text, "Cannot create file \"" + Base / "Lists/alpha.txt" + "\". Permission denied");
+    EXPECT_TRUE(Ed()->isEnabled());
+    EXPECT_TRUE(Settings->btnSave->isEnabled());
+    EXPECT_EQ(Caption(), "Edit List");
+    EXPECT_EQ(EditorText(Ed()), "kept\r\n");
+    EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
 }
 
 TEST_F(SettingsWindow, RemovingNothingStatesZeroAndOnYesStillResets)

@@ -3,9 +3,13 @@
 #include "platform/Win1252.h"
 
 #include "TempFolder.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Lines = std::vector<std::string>;
 
@@ -68,8 +72,36 @@ TEST(Files, NamesResolveWithoutRegardToLetterCaseAndNeverLeaveTheFolder)
     dir.Write("notes.txt", "y");
     EXPECT_EQ(ResolveInFolder(dir.Path(), "notes.txt"), dir / "notes.txt") << "an exact match wins";
     EXPECT_EQ(ResolveInFolder(dir.Path(), "../x.txt"), "");
-    EXPECT_EQ(ResolveInFolder(dir.Path(), "a\\b.txt"), "");
+    EXPECT_EQ(ResolveInFolder(dir.Path(), "a/b.txt"), "");
     EXPECT_EQ(ResolveInFolder(dir.Path(), std::string("a\0b", 3)), "");
+    // A name the folder search would hide is refused, so nothing is made that vanishes.
+    EXPECT_EQ(ResolveInFolder(dir.Path(), ".hidden.txt"), "");
+    EXPECT_EQ(ResolveInFolder(dir.Path(), ".txt"), "");
+    EXPECT_EQ(ResolveInFolder(dir.Path(), ""), "");
+}
+
+TEST(Files, ABackslashIsAnOrdinaryCharacterOfAFileName)
+{
+    TempFolder dir;
+    dir.Write("a\\b.txt", "listed");
+    EXPECT_EQ(FindFiles(dir.Path(), ".txt"), (Lines{"a\\b.txt"}));
+    EXPECT_EQ(ResolveInFolder(dir.Path(), "a\\b.txt"), dir / "a\\b.txt");
+    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "A\\B.TXT")), "listed");
+    EXPECT_EQ(ResolveInFolder(dir.Path(), "c\\d.txt"), dir / "c\\d.txt");
+}
+
+TEST(Files, FolderSearchListsByNameIgnoringLetterCase)
+{
+    TempFolder dir;
+    // Created out of order, so neither creation order nor its reverse is the answer.
+    for (const char* name : {"beta.txt", "_x.txt", "Zeta.txt", "words.txt", "a.txt", "\xC3\xA4pple.txt",
+                             "Alpha.txt", "a-b.txt", "Words.txt", "alpha2.txt", "1.txt"})
+        dir.Write(name, "");
+    // Upper-cased bytes: '-' (2D) < '.' (2E) < digits < letters < '_' (5F) < 'Ä' (C4); names
+    // equal but for case keep one fixed order.
+    EXPECT_EQ(FindFiles(dir.Path(), ".txt"),
+              (Lines{"1.txt", "a-b.txt", "a.txt", "Alpha.txt", "alpha2.txt", "beta.txt", "Words.txt", "words.txt",
+                     "Zeta.txt", "_x.txt", "\xE4pple.txt"}));
 }
 
 TEST(Files, AccentedAndNonUtf8NamesLeadBackToTheirFiles)
@@ -112,4 +144,115 @@ TEST(Files, AnAtomicWriteThatFailsPartWayLeavesTheOldFileWhole)
     dir.MakeDir("folder.txt");
     EXPECT_THROW(WriteFileAtomic(dir / "folder.txt", "x"), EFCreateError);
     EXPECT_TRUE(DirectoryExists(dir / "folder.txt"));
+}
+
+namespace {
+bool IsLink(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Every entry of a folder, hidden ones included, sorted.
+Lines Entries(const std::string& folder)
+{
+    Lines names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+unsigned ModeOf(const std::string& path)
+{
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0u;
+}
+} // namespace
+
+TEST(Files, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
+{
+    TempFolder dir;
+    dir.MakeDir("Lists");
+    dir.MakeDir("Elsewhere");
+    dir.Write("Elsewhere/target.txt", "old\r\n");
+    ASSERT_EQ(symlink("../Elsewhere/target.txt", (dir / "Lists/relative.txt").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "Elsewhere/target.txt").c_str(), (dir / "Lists/absolute.txt").c_str()), 0);
+    ASSERT_EQ(symlink("relative.txt", (dir / "Lists/chain.txt").c_str()), 0);
+
+    WriteFileAtomic(dir / "Lists/relative.txt", "first\r\n");
+    EXPECT_TRUE(IsLink(dir / "Lists/relative.txt"));
+    EXPECT_EQ(dir.Read("Elsewhere/target.txt"), "first\r\n");
+    WriteFileAtomic(dir / "Lists/absolute.txt", "second\r\n");
+    EXPECT_TRUE(IsLink(dir / "Lists/absolute.txt"));
+    EXPECT_EQ(dir.Read("Elsewhere/target.txt"), "second\r\n");
+    WriteFileAtomic(dir / "Lists/chain.txt", "third\r\n");
+    EXPECT_TRUE(IsLink(dir / "Lists/chain.txt"));
+    EXPECT_TRUE(IsLink(dir / "Lists/relative.txt"));
+    EXPECT_EQ(dir.Read("Elsewhere/target.txt"), "third\r\n");
+    // The temporary file was made beside the target and is gone.
+    EXPECT_EQ(Entries(dir / "Elsewhere"), (Lines{"target.txt"}));
+
+    // A link to a file not yet there makes that file.
+    ASSERT_EQ(symlink("../Elsewhere/new.txt", (dir / "Lists/dangling.txt").c_str()), 0);
+    WriteFileAtomic(dir / "Lists/dangling.txt", "made\r\n");
+    EXPECT_TRUE(IsLink(dir / "Lists/dangling.txt"));
+    EXPECT_EQ(dir.Read("Elsewhere/new.txt"), "made\r\n");
+
+    // A link into a missing folder, and a loop, fail and change nothing.
+    ASSERT_EQ(symlink("../Missing/x.txt", (dir / "Lists/nowhere.txt").c_str()), 0);
+    EXPECT_THROW(WriteFileAtomic(dir / "Lists/nowhere.txt", "x"), EFCreateError);
+    EXPECT_TRUE(IsLink(dir / "Lists/nowhere.txt"));
+    ASSERT_EQ(symlink("loop.txt", (dir / "Lists/loop.txt").c_str()), 0);
+    try {
+        WriteFileAtomic(dir / "Lists/loop.txt", "x");
+        ADD_FAILURE() << "a link to itself was written";
+    } catch (const EFCreateError& e) {
+        EXPECT_NE(std::string(e.what()).find("Too many levels of symbolic links"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(IsLink(dir / "Lists/loop.txt"));
+}
+
+TEST(Files, SavingKeepsTheFilesPermissions)
+{
+    TempFolder dir;
+    for (const auto& [name, mode] : {std::pair{"private.txt", 0600u}, {"shared.txt", 0664u}, {"locked.txt", 0444u}}) {
+        dir.Write(name, "old\r\n");
+        ASSERT_EQ(chmod((dir / name).c_str(), mode), 0);
+        if (access((dir / name).c_str(), W_OK) != 0) continue; // refused: the next test's case
+        WriteFileAtomic(dir / name, "new\r\n");
+        EXPECT_EQ(dir.Read(name), "new\r\n") << name;
+        EXPECT_EQ(ModeOf(dir / name), mode) << name;
+    }
+    const mode_t mask = umask(022);
+    WriteFileAtomic(dir / "created.txt", "x");
+    umask(mask);
+    EXPECT_EQ(ModeOf(dir / "created.txt"), 0644u);
+}
+
+TEST(Files, AFileTheUserMayNotWriteIsRefusedWithTheSystemsText)
+{
+    TempFolder dir;
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0777), 0);
+    dir.Write("locked.txt", "old\r\n");
+    dir.Write("open.txt", "old\r\n");
+    ASSERT_EQ(chmod((dir / "locked.txt").c_str(), 0444), 0);
+    ASSERT_EQ(chmod((dir / "open.txt").c_str(), 0666), 0);
+    ASSERT_EQ(symlink("locked.txt", (dir / "link.txt").c_str()), 0);
+    Unprivileged user;
+    if (!user.Active()) GTEST_SKIP() << "root here may not take another user's rights";
+    // The folder lets this user make files: only the file's own mode stands in the way.
+    WriteFileAtomic(dir / "open.txt", "new\r\n");
+    EXPECT_EQ(dir.Read("open.txt"), "new\r\n");
+    for (const char* name : {"locked.txt", "link.txt"}) {
+        try {
+            WriteFileAtomic(dir / name, "new\r\n");
+            ADD_FAILURE() << name << " was written";
+        } catch (const EFCreateError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir / name + "\". Permission denied");
+        }
+    }
+    EXPECT_EQ(dir.Read("locked.txt"), "old\r\n");
+    EXPECT_EQ(ModeOf(dir / "locked.txt"), 0444u);
+    EXPECT_TRUE(IsLink(dir / "link.txt"));
+    EXPECT_EQ(Entries(dir.Path()), (Lines{"link.txt", "locked.txt", "open.txt"}));
 }
