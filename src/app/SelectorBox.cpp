@@ -17,7 +17,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override
     {
-        Box->BeforeKey(e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+        const bool isReturn = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        // A completion is shown whole, its completed part selected: Enter takes it as it
+        // stands. Left to itself the edit would put back whatever its completer last offered
+        // (stale once the program has set another text) and keep the key from the window's
+        // default button, so a second Enter would be needed to run it.
+        if (isReturn && hasSelectedText()) end(false);
+        Box->BeforeKey(isReturn);
         QLineEdit::keyPressEvent(e);
         Box->AfterKey();
     }

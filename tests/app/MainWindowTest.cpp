@@ -416,6 +416,72 @@ TEST_F(MainWindow, EnterExecutesFromASelectorAndEscExits)
     EXPECT_FALSE(Main->isVisible());
 }
 
+TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
+{
+    auto showAgain = [&] {
+        Main->show();
+        Main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+    };
+    auto enter = [&](TSelectorBox* box) {
+        Focus(box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::qWait(20);
+    };
+
+    Type(Main->projectSelector, "sw");
+    ASSERT_EQ(Main->projectSelector->lineEdit()->selectedText(), "edish");
+    enter(Main->projectSelector);
+    EXPECT_EQ(Drill.Calls.size(), 4u);
+    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
+    EXPECT_FALSE(Main->isVisible());
+    EXPECT_EQ(Text(Main->projectSelector), "Swedish");
+
+    showAgain();
+    Main->list2selector->SetText("Ten");
+    Main->list1selector->lineEdit()->clear();
+    Type(Main->list1selector, "te");
+    ASSERT_EQ(Main->list1selector->lineEdit()->selectedText(), "n");
+    enter(Main->list1selector);
+    EXPECT_EQ(Drill.Calls.size(), 8u);
+    EXPECT_EQ(Drill.Questions.size(), 10u);
+    EXPECT_EQ(Text(Main->list1selector), "Ten");
+
+    showAgain();
+    Main->list1selector->SetText("Nine");
+    Main->list2selector->lineEdit()->clear();
+    Type(Main->list2selector, "ni");
+    ASSERT_EQ(Main->list2selector->lineEdit()->selectedText(), "ne");
+    enter(Main->list2selector);
+    EXPECT_EQ(Drill.Calls.size(), 12u);
+    EXPECT_EQ(Drill.Answers.size(), 9u);
+
+    // The program sets other texts; the completers still remember "Ten" and "Nine". A text
+    // selected whole by an accelerator or by Tab is taken as it stands, with one Enter.
+    showAgain();
+    Main->list1selector->SetText("Swedish words");
+    Main->list2selector->SetText("English words");
+    Key(Main->btnExit, Qt::Key_Q, Qt::AltModifier);
+    ASSERT_TRUE(Main->list1selector->hasFocus());
+    ASSERT_EQ(Main->list1selector->lineEdit()->selectedText(), "Swedish words");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(Drill.Calls.size(), 16u);
+    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
+    EXPECT_EQ(Text(Main->list1selector), "Swedish words");
+
+    showAgain();
+    Focus(Main->list1selector);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(Main->list2selector->hasFocus());
+    ASSERT_EQ(Main->list2selector->lineEdit()->selectedText(), "English words");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(Drill.Calls.size(), 20u);
+    EXPECT_EQ(Drill.Answers, (Lines{"house", "car", "year"}));
+    EXPECT_TRUE(Messages.empty());
+}
+
 TEST_F(MainWindow, SettingsWindowClosingRefillsTheSelectors)
 {
     TForm settings(Main.get());
