@@ -43,7 +43,7 @@ void TListBox::keyPressEvent(QKeyEvent* e)
     }
     const State before = Snapshot();
     QListWidget::keyPressEvent(e);
-    if (OnClick && !(Snapshot() == before)) OnClick();
+    if (!(Snapshot() == before)) UserChanged(before);
 }
 
 void TListBox::mousePressEvent(QMouseEvent* e)
@@ -54,8 +54,39 @@ void TListBox::mousePressEvent(QMouseEvent* e)
         e->accept();
         return;
     }
+    const State before = Snapshot();
+    FRefused.reset();
     QListWidget::mousePressEvent(e);
-    if (OnClick && e->button() == Qt::LeftButton && itemAt(e->position().toPoint())) OnClick();
+    if (itemAt(e->position().toPoint()) && !UserChanged(before)) FRefused = before;
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QListWidget::mouseReleaseEvent(e);
+    // The view may finish a click's selection on the release; a refused one stays undone.
+    if (FRefused && e->button() == Qt::LeftButton) {
+        Restore(*FRefused);
+        FRefused.reset();
+    }
+}
+
+bool TListBox::UserChanged(const State& before)
+{
+    if (OnCanChange && !OnCanChange()) {
+        Restore(before);
+        return false;
+    }
+    if (OnClick) OnClick();
+    return true;
+}
+
+void TListBox::Restore(const State& s)
+{
+    clearSelection();
+    for (int row : s.Selected)
+        if (QListWidgetItem* it = item(row)) it->setSelected(true);
+    const QModelIndex current = s.Current >= 0 ? model()->index(s.Current, 0) : QModelIndex();
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }
 
 void TListBox::focusInEvent(QFocusEvent* e)

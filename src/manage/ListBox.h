@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ public:
     std::function<void()> OnClick;
     // Offered every key first; true takes it from the list.
     std::function<bool(int key)> OnKeyDown;
+    // Asked after such a change, before OnClick; false puts the focused item and the
+    // selection back as they were, and OnClick is not called.
+    std::function<bool()> OnCanChange;
 
     // Items carry the 8-bit display name exactly as listed; the text is only its picture.
     void AddName(const std::string& name);
@@ -26,6 +30,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
 
 private:
@@ -35,4 +40,9 @@ private:
         bool operator==(const State&) const = default;
     };
     State Snapshot() const { return {currentRow(), SelectedRows()}; }
+    void Restore(const State& s);
+    // Asks OnCanChange, then calls OnClick or puts `before` back; false when refused.
+    bool UserChanged(const State& before);
+
+    std::optional<State> FRefused; // what a refused press put back, until its release
 };

@@ -39,6 +39,8 @@ TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
     setObjectName("SettingsFrm");
     setWindowTitle("Settings");
     SetClientSize(766, 534);
+    // Smaller than designed, the buttons along the bottom would run into one another.
+    setMinimumSize(766, 534);
     BuildControls();
     BuildCommands();
     BuildMenus();
@@ -68,6 +70,7 @@ void TSettingsFrm::BuildControls()
     ListList->setObjectName("ListList");
     Place(ListList, 8, 32, 185, 431);
     list->OnClick = [this] { RunGuarded([this] { ListListClick(); }); };
+    list->OnCanChange = [this] { return SettleUnsavedEdits(); };
     list->OnKeyDown = [this](int key) {
         bool taken = false;
         RunGuarded([&] { taken = ListListKeyDown(key); });
@@ -182,6 +185,27 @@ void TSettingsFrm::SetListOpen(bool open)
     ASaveFile->setEnabled(open);
 }
 
+bool TSettingsFrm::CloseQuery() { return SettleUnsavedEdits(); }
+
+bool TSettingsFrm::SettleUnsavedEdits()
+{
+    if (!FModified || !editor->isEnabled()) return true;
+    const int answer = mainFrm->ldQuestionBox("The list \"" + FOpenName + "\" has changes that are not saved.",
+                                              "Save the changes?");
+    if (answer == mrCancel) return false;
+    if (answer == mrYes) {
+        try {
+            editor->SaveToFile(ListFilePath(FOpenName));
+        } catch (const std::exception& e) {
+            // The edits stay, and so does the user, as after a Save that fails.
+            ReportError(e.what());
+            return false;
+        }
+        FModified = false;
+    }
+    return true;
+}
+
 void TSettingsFrm::FormActivate()
 {
     // No focused item, as when the window was first opened: the arrow keys start again at the
@@ -191,6 +215,8 @@ void TSettingsFrm::FormActivate()
     SetPanelCaptionText(PanelCaption2, "No list file selected.");
     editor->Clear();
     SetListOpen(false);
+    FOpenName.clear();
+    FModified = false;
 }
 
 void TSettingsFrm::FormClose()
@@ -211,16 +237,21 @@ void TSettingsFrm::ListListClick()
     SetPanelCaptionText(PanelCaption2, "Edit List");
     SetListOpen(true);
     editor->Clear();
+    FOpenName.clear();
+    FModified = false;
     try {
         std::string name;
         if (!FocusedName(name)) throw EFOpenError("No list file is focused.");
+        FOpenName = name;
         editor->LoadFromFile(ListFilePath(name));
         editor->ClearUndo();
         editor->AddUndoPoint();
         // The load's own change already has its snapshot; a second one a second later would
         // offer an undo that changes nothing.
         AUU->stop();
+        FModified = false;
     } catch (const std::exception&) {
+        FModified = false;
         mainFrm->ldMessageBox("Unable to open list file.");
     }
     editor->setFocus();
@@ -245,6 +276,7 @@ void TSettingsFrm::SaveFile()
 
 void TSettingsFrm::NewFile()
 {
+    if (!SettleUnsavedEdits()) return;
     std::string name;
     if (!mainFrm->ldInputQuery("Enter file name of new list:", "New list", name)) return;
     if (name.empty()) return;
@@ -268,6 +300,9 @@ void TSettingsFrm::NewFile()
         editor->InsertText("Enter the contents of the file \"" + name + "\" here.\r\n"
                            "Then choose \"Save list\" to save the text.");
         editor->SelectAll();
+        // The guide is no content of the list: closing with it unchanged asks nothing.
+        FOpenName = name;
+        FModified = false;
     } catch (const std::exception&) {
         mainFrm->ldMessageBox("Unable to create new list file.");
     }
@@ -281,6 +316,10 @@ void TSettingsFrm::DelSelection()
             ? "List file \"" + Box(ListList)->NameAt(rows.front()) + "\" is selected."
             : std::to_string(rows.size()) + " list files are selected.";
         if (mainFrm->ldQuestionBox(statement, "Remove?") != mrYes) return;
+        // Removing the open list takes its edits with it; removing others closes it too.
+        bool openRemoved = false;
+        for (int row : rows) openRemoved = openRemoved || Box(ListList)->NameAt(row) == FOpenName;
+        if (!openRemoved && !SettleUnsavedEdits()) return;
         for (int row : rows) DeleteFileAt(ListFilePath(Box(ListList)->NameAt(row)));
         // Listed again from the folder, so a file that would not go is still shown.
         FillListList();

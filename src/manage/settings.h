@@ -91,6 +91,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    bool CloseQuery() override;
 
 private:
     void BuildControls();
@@ -103,7 +104,14 @@ private:
     // The display name of the focused item; false when there is none.
     bool FocusedName(std::string& name) const;
 
+    // Before the open list is closed: when it has changes since it was loaded or saved, asks
+    // whether to save them. True goes on (saved, or the user lets them go); false stays, as
+    // after Cancel or a save that failed (its error reported).
+    bool SettleUnsavedEdits();
+
     bool FClosing = false;
+    std::string FOpenName; // the list open in the editor
+    bool FModified = false; // edited since loaded or saved
 };
 
 extern TSettingsFrm* SettingsFrm;

@@ -140,6 +140,7 @@ void TSettingsFrm::RSelAllUpdate(TAction& a)
 
 void TSettingsFrm::editorChange()
 {
+    FModified = true;
     AUU->stop();
     AUU->start();
 }

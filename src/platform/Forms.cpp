@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
@@ -25,6 +26,11 @@ void TForm::SetModalResult(int result)
 {
     FModalResult = result;
     if (result != mrNone && isVisible()) {
+        if (!ApproveClose()) {
+            FModalResult = mrNone;
+            return;
+        }
+        const QScopedValueRollback<bool> approved(FCloseApproved, true);
         if (isModal())
             QDialog::done(result);
         else
@@ -32,8 +38,12 @@ void TForm::SetModalResult(int result)
     }
 }
 
+bool TForm::ApproveClose() { return FCloseApproved || !isVisible() || CloseQuery(); }
+
 void TForm::done(int r)
 {
+    if (!ApproveClose()) return;
+    const QScopedValueRollback<bool> approved(FCloseApproved, true);
     if (FModalResult == mrNone) FModalResult = (r == QDialog::Accepted) ? int(mrOk) : int(mrCancel);
     QDialog::done(r);
 }
@@ -49,7 +59,13 @@ void TForm::SetClientSize(int width, int height)
 void TForm::SetFixedFrame(bool fixed)
 {
     FFixed = fixed;
-    setWindowFlag(Qt::WindowMinMaxButtonsHint, !fixed);
+    // Spelt out rather than left to the defaults: a dialog frame with a title and a close
+    // button, and nothing to minimise or maximise.
+    if (fixed)
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    else
+        setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     if (fixed) setFixedSize(size());
     else {
         setMinimumSize(0, 0);
@@ -62,6 +78,42 @@ QRect TForm::ScreenRect() const
     QScreen* s = screen();
     if (!s) s = QGuiApplication::primaryScreen();
     return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+namespace {
+QMargins FrameOf(const QWidget* w)
+{
+    const QRect f = w->frameGeometry();
+    const QRect g = w->geometry();
+    return QMargins(g.x() - f.x(), g.y() - f.y(), f.x() + f.width() - g.x() - g.width(),
+                    f.y() + f.height() - g.y() - g.height());
+}
+} // namespace
+
+QMargins TForm::FrameMargins() const
+{
+    if (isVisible()) {
+        const QMargins own = FrameOf(this);
+        if (!own.isNull()) return own;
+    }
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || (w->windowFlags() & Qt::FramelessWindowHint)) continue;
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog) continue;
+        const QMargins other = FrameOf(w);
+        if (!other.isNull()) return other;
+    }
+    return {};
+}
+
+void TForm::CenterFrameOnScreen()
+{
+    const QRect screen = ScreenRect();
+    const QMargins m = FrameMargins();
+    const int outerWidth = width() + m.left() + m.right();
+    const int outerHeight = height() + m.top() + m.bottom();
+    // move() places the frame's corner.
+    move(screen.x() + screen.width() / 2 - outerWidth / 2, screen.y() + screen.height() / 2 - outerHeight / 2);
 }
 
 void TForm::CenterOnScreen()
@@ -106,12 +158,19 @@ void TForm::keyPressEvent(QKeyEvent* e)
 void TForm::reject()
 {
     // Esc reaches us through keyPressEvent; what remains is the window being closed.
+    if (!ApproveClose()) return;
+    const QScopedValueRollback<bool> approved(FCloseApproved, true);
     if (FModalResult == mrNone) FModalResult = mrCancel;
     QDialog::reject();
 }
 
 void TForm::closeEvent(QCloseEvent* e)
 {
+    if (!ApproveClose()) {
+        e->ignore();
+        return;
+    }
+    const QScopedValueRollback<bool> approved(FCloseApproved, true);
     if (FModalResult == mrNone) FModalResult = mrCancel;
     QDialog::closeEvent(e);
 }

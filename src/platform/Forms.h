@@ -31,6 +31,12 @@ public:
     void CenterOnScreen();
     // The screen the form is on (its centre), or the primary one.
     QRect ScreenRect() const;
+    // The window manager's frame around the form. Before the form is first framed, that of
+    // another framed window of the program that is showing, as a desktop frames its dialogs
+    // alike; none when there is no such window.
+    QMargins FrameMargins() const;
+    // Moves the form to the centre of its screen as a whole window, frame included.
+    void CenterFrameOnScreen();
 
     void SetDefaultButton(QPushButton* b);
     void SetCancelButton(QAbstractButton* b);
@@ -38,6 +44,10 @@ public:
     void SetButtonResult(QAbstractButton* b, int result);
 
 protected:
+    // Asked once before the form closes, whichever way it is closed (close box, Esc, a
+    // button's modal result, the program); false keeps it open.
+    virtual bool CloseQuery() { return true; }
+
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
@@ -46,6 +56,8 @@ protected:
 private:
     int FModalResult = mrNone;
     bool FFixed = false;
+    bool FCloseApproved = false; // set while a close already answered CloseQuery
+    bool ApproveClose();
     QPointer<QPushButton> FDefault;
     QPointer<QAbstractButton> FCancel;
 };

@@ -199,16 +199,182 @@ TEST_F(SettingsWindow, AListThatCannotBeReadLeavesAnEmptyEditorThatCanStillSave)
     EXPECT_EQ(Base.Read("Lists/beta.txt"), "again\r\n");
 }
 
-TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClicked)
+TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClickedAndTheUserSaysNo)
 {
     OpenSettings();
     Click("alpha");
     QTest::keyClicks(Ed(), "scratch");
-    Click("beta");
+    DialogScript script;
+    script.No();
+    Run(script, [&] { Click("beta"); });
+    ASSERT_EQ(script.Seen.size(), 1u);
+    EXPECT_EQ(script.Seen[0].Kind, "QuestionBox");
+    EXPECT_EQ(script.Seen[0].Text, "The list \"alpha\" has changes that are not saved.");
+    EXPECT_EQ(script.Seen[0].Question, "Save the changes?");
     EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
     Click("alpha");
     EXPECT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
     EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
+}
+
+TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "changed");
+    {
+        // Cancel: the click is undone, the edits and the file stay as they were.
+        DialogScript script;
+        script.Cancel();
+        Run(script, [&] { Click("beta"); });
+        ASSERT_EQ(script.Seen.size(), 1u);
+        EXPECT_EQ(script.Seen[0].Text, "The list \"alpha\" has changes that are not saved.");
+        EXPECT_EQ(EditorText(Ed()), "changed\r\n");
+        EXPECT_EQ(Settings->ListList->currentRow(), Row("alpha"));
+        EXPECT_TRUE(Settings->ListList->item(Row("alpha"))->isSelected());
+        EXPECT_FALSE(Settings->ListList->item(Row("beta"))->isSelected());
+        EXPECT_EQ(Base.Read("Lists/alpha.txt"), "one\r\ntwo\r\nthree\r\n");
+        EXPECT_EQ(Caption(), "Edit List");
+    }
+    {
+        // The arrow keys ask too.
+        DialogScript script;
+        script.Cancel();
+        Settings->ListList->setFocus();
+        const Qt::Key away = Settings->ListList->currentRow() == 0 ? Qt::Key_Down : Qt::Key_Up;
+        Run(script, [&] { QTest::keyClick(Settings->ListList, away); });
+        EXPECT_EQ(script.Seen.size(), 1u);
+        EXPECT_EQ(Settings->ListList->currentRow(), Row("alpha"));
+        EXPECT_EQ(EditorText(Ed()), "changed\r\n");
+    }
+    {
+        // Yes: saved, then the other list opens.
+        DialogScript script;
+        script.Yes();
+        Run(script, [&] { Click("beta"); });
+        EXPECT_EQ(Base.Read("Lists/alpha.txt"), "changed\r\n");
+        EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
+        EXPECT_EQ(Settings->ListList->currentRow(), Row("beta"));
+    }
+    {
+        // A save that fails reports the system's error and stays on the edited list.
+        QTest::keyClicks(Ed(), "kept");
+        ASSERT_TRUE(DeleteFileAt(Base / "Lists/beta.txt"));
+        Base.MakeDir("Lists/beta.txt");
+        DialogScript script;
+        script.Yes();
+        script.Ok();
+        Run(script, [&] { Click("gamma"); });
+        ASSERT_EQ(script.Seen.size(), 2u);
+        EXPECT_EQ(script.Seen[1].Kind, "MessageBox");
+        EXPECT_NE(script.Seen[1].Text.find("beta.txt"), std::string::npos) << script.Seen[1].Text;
+        EXPECT_EQ(EditorText(Ed()), "kept\r\n");
+        EXPECT_EQ(Settings->ListList->currentRow(), Row("beta"));
+        EXPECT_FALSE(Settings->ListList->item(Row("gamma"))->isSelected());
+    }
+    {
+        DialogScript script;
+        script.No();
+        Run(script, [&] { Click("gamma"); });
+        EXPECT_EQ(EditorText(Ed()), "ett\r\n");
+    }
+    // Loaded and not edited since: nothing to ask.
+    DialogScript unexpected;
+    unexpected.Cancel();
+    Click("delta");
+    QTest::qWait(30);
+    EXPECT_TRUE(unexpected.Seen.empty());
+    EXPECT_EQ(EditorText(Ed()), "\r\n");
+}
+
+TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutOnNewRemoveAndClose)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClicks(Ed(), "a2");
+    {
+        DialogScript script;
+        script.Cancel();
+        Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+        ASSERT_EQ(script.Seen.size(), 1u);
+        EXPECT_EQ(script.Seen[0].Kind, "QuestionBox");
+        EXPECT_EQ(EditorText(Ed()), "a2\r\n");
+        EXPECT_EQ(Settings->ListList->count(), 4);
+    }
+    {
+        DialogScript script;
+        script.Yes();
+        script.Input("fresh");
+        Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+        EXPECT_EQ(Base.Read("Lists/alpha.txt"), "a2\r\n");
+        EXPECT_TRUE(Base.Exists("Lists/fresh.txt"));
+        EXPECT_EQ(Caption(), "Selected list:");
+    }
+    {
+        // Removing a list other than the edited one closes it: asked after the removal is
+        // confirmed, and Cancel removes nothing.
+        {
+            DialogScript unexpected;
+            unexpected.Cancel();
+            Click("beta"); // the guide of the new list was never edited
+            QTest::qWait(30);
+            EXPECT_TRUE(unexpected.Seen.empty());
+        }
+        DialogScript script;
+        Click("gamma", Qt::ControlModifier);
+        Click("gamma", Qt::ControlModifier); // focused, open, but no longer selected
+        ASSERT_EQ(Settings->ListList->currentRow(), Row("gamma"));
+        QTest::keyClicks(Ed(), "g2");
+        script.Yes();
+        script.Cancel();
+        Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+        ASSERT_EQ(script.Seen.size(), 2u);
+        EXPECT_EQ(script.Seen[0].Text, "List file \"beta\" is selected.");
+        EXPECT_EQ(script.Seen[1].Text, "The list \"gamma\" has changes that are not saved.");
+        EXPECT_TRUE(Base.Exists("Lists/beta.txt"));
+        EXPECT_EQ(EditorText(Ed()), "g2\r\n");
+        script.Yes();
+        script.Yes();
+        Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+        EXPECT_FALSE(Base.Exists("Lists/beta.txt"));
+        EXPECT_EQ(Base.Read("Lists/gamma.txt"), "g2\r\n");
+        EXPECT_TRUE(IsClosed());
+    }
+    {
+        // Removing the edited list itself: its removal is the only question.
+        Click("gamma");
+        QTest::keyClicks(Ed(), "g3");
+        DialogScript script;
+        script.Yes();
+        Run(script, [&] { QTest::mouseClick(Settings->btnDel, Qt::LeftButton); });
+        EXPECT_EQ(script.Seen.size(), 1u);
+        EXPECT_FALSE(Base.Exists("Lists/gamma.txt"));
+    }
+    {
+        // Closing: Cancel keeps the window, No closes without saving.
+        Click("delta");
+        QTest::keyClicks(Ed(), "d2");
+        DialogScript script;
+        script.Cancel();
+        Run(script, [&] { QTest::mouseClick(Settings->btnClose, Qt::LeftButton); });
+        EXPECT_TRUE(Settings->isVisible());
+        EXPECT_EQ(EditorText(Ed()), "d2\r\n");
+        script.No();
+        Run(script, [&] { Settings->close(); });
+        EXPECT_FALSE(Settings->isVisible());
+        EXPECT_EQ(Base.Read("Lists/delta.txt"), "");
+    }
+    // Yes saves, then the window closes; Esc asks as well.
+    OpenSettings();
+    Click("delta");
+    QTest::keyClicks(Ed(), "d3");
+    DialogScript script;
+    script.Yes();
+    Settings->ListList->setFocus();
+    Run(script, [&] { QTest::keyClick(Settings->ListList, Qt::Key_Escape); });
+    EXPECT_EQ(script.Seen.size(), 1u);
+    EXPECT_FALSE(Settings->isVisible());
+    EXPECT_EQ(Base.Read("Lists/delta.txt"), "d3\r\n");
 }
 
 TEST_F(SettingsWindow, TheRightButtonInTheListLeavesTheOpenListAndItsFileAlone)
@@ -309,7 +475,11 @@ TEST_F(SettingsWindow, NewWithTheDefaultCreatesAnEmptyFileAndShowsTheGuideLinesS
     // The first key replaces the guide; closing without saving leaves the file empty.
     QTest::keyClicks(Ed(), "x");
     EXPECT_EQ(EditorText(Ed()), "x\r\n");
-    QTest::mouseClick(Settings->btnClose, Qt::LeftButton);
+    DialogScript discard;
+    discard.No();
+    Run(discard, [&] { QTest::mouseClick(Settings->btnClose, Qt::LeftButton); });
+    ASSERT_EQ(discard.Seen.size(), 1u);
+    EXPECT_EQ(discard.Seen[0].Text, "The list \"New list\" has changes that are not saved.");
     EXPECT_FALSE(Settings->isVisible());
     EXPECT_EQ(Base.Read("Lists/New list.txt"), "");
 }
@@ -551,7 +721,9 @@ TEST_F(SettingsWindow, EnterAndEscCloseTheWindowButInTheEditorTheyAreTheEditors)
     QTest::keyClick(Ed(), Qt::Key_Escape);
     EXPECT_TRUE(Settings->isVisible());
     Settings->ListList->setFocus();
-    QTest::keyClick(Settings->ListList, Qt::Key_Return);
+    DialogScript discard;
+    discard.No();
+    Run(discard, [&] { QTest::keyClick(Settings->ListList, Qt::Key_Return); });
     EXPECT_FALSE(Settings->isVisible());
 }
 
@@ -673,6 +845,31 @@ TEST_F(SettingsWindow, LaidOutAsDesignedAndStretchedWithTheWindow)
     EXPECT_EQ(Settings->btnNew->geometry(), QRect(8, 594, 105, 25));
     EXPECT_EQ(Settings->Bevel1->geometry().width(), 949);
     EXPECT_EQ(PanelCaptionWidget(Settings->PanelCaption2)->geometry(), QRect(200, 8, 757, 23));
+}
+
+TEST_F(SettingsWindow, ShrunkByTheUserNoControlCoversAnother)
+{
+    OpenSettings();
+    Settings->resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Settings->size(), QSize(766, 534));
+    const std::vector<QWidget*> controls{PanelCaptionWidget(Settings->PanelCaption1),
+                                         PanelCaptionWidget(Settings->PanelCaption2),
+                                         Settings->ListList,
+                                         Settings->Ruler1,
+                                         Settings->editor,
+                                         Settings->Bevel1,
+                                         Settings->btnNew,
+                                         Settings->btnDel,
+                                         Settings->btnSave,
+                                         Settings->btnHandleProjects,
+                                         Settings->btnClose};
+    for (size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(Settings->rect().contains(controls[i]->geometry())) << controls[i]->objectName().toStdString();
+        for (size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " and " << controls[j]->objectName().toStdString();
+    }
 }
 
 TEST_F(SettingsWindow, TheEditorAndItsRulerAreConfiguredForListFiles)

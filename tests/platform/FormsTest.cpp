@@ -39,6 +39,61 @@ TEST(Forms, EnterPressesTheDefaultButtonEscTheCancelButtonAndTheCloseBoxGivesCan
     EXPECT_EQ(RunWith(f, [&] { f.close(); }), mrCancel);
 }
 
+TEST(Forms, EveryWayOfClosingAsksCloseQueryOnceAndARefusalKeepsTheFormOpen)
+{
+    struct Guarded : TwoButtonForm {
+        int Asked = 0;
+        bool Allow = false;
+        bool CloseQuery() override
+        {
+            ++Asked;
+            return Allow;
+        }
+    } f;
+    f.show();
+    f.close();
+    EXPECT_TRUE(f.isVisible());
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    f.Ok->click();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.ModalResult(), mrNone);
+    EXPECT_EQ(f.Asked, 3);
+    f.Allow = true;
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.Asked, 4);
+
+    f.Allow = false;
+    f.Asked = 0;
+    bool visibleAfterRefusal = false;
+    QTimer::singleShot(50, [&] {
+        f.Cancel->click();
+        visibleAfterRefusal = f.isVisible();
+        f.Allow = true;
+        QTest::keyClick(&f, Qt::Key_Return);
+    });
+    EXPECT_EQ(f.ShowModal(), mrOk);
+    EXPECT_TRUE(visibleAfterRefusal);
+    EXPECT_EQ(f.Asked, 2);
+}
+
+TEST(Forms, AFixedFrameIsADialogFrameWithOnlyACloseButton)
+{
+    TwoButtonForm f;
+    f.SetFixedFrame(true);
+    f.SetClientSize(250, 90);
+    const Qt::WindowFlags flags = f.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+    EXPECT_EQ(f.minimumSize(), QSize(250, 90));
+    EXPECT_EQ(f.maximumSize(), QSize(250, 90));
+}
+
 TEST(Forms, AnchoredControlsKeepTheirDistanceToTheAnchoredEdges)
 {
     QWidget parent;
