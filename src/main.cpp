@@ -1,6 +1,7 @@
 // Lexidrill start-up: the application object, its title and hints, then the four windows
 // that live for the whole run, in their fixed order. Only the main window is shown; closing
 // it ends the program, and the windows are destroyed in the reverse order.
+#include "app/Program.h"
 #include "app/main.h"
 #include "drill/repetitions.h"
 #include "manage/projects.h"
@@ -13,9 +14,7 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     InstallProgramFonts();
-    app.setApplicationName("Lexidrill");
-    app.setApplicationDisplayName("Lexidrill");
-    app.setWindowIcon(ApplicationIcon());
+    SetUpProgram(app);
     // Hints show their command's shortcut (TAction::HintWithShortcut) from here on.
 
     auto main = std::make_unique<TmainFrm>();

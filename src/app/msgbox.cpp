@@ -54,10 +54,7 @@ void TMessageBox::FormShow()
     const int clientWidth = info->x() + info->width() + 30;
     Client->resize(clientWidth, Client->height());
     SetClientSize(clientWidth + 2 * BorderWidth, height());
-    // Centred as a whole window, frame included.
-    const QRect screen = ScreenRect();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + screen.width() / 2 - outer.width() / 2, screen.y() + screen.height() / 2 - outer.height() / 2);
+    CenterFrameOnScreen();
     Button1->move(clientWidth / 2 - Button1->width() / 2, Button1->y());
     Button1->setFocus();
     PlaySystemSound("SystemExclamation");

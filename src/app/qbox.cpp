@@ -71,13 +71,12 @@ void TQuestionBox::FormShow()
     question->adjustSize();
     const QLabel* wider = info->width() > question->width() ? info : question;
     int clientWidth = wider->width() + wider->x() + 55;
-    clientWidth = std::max(clientWidth, MinWindowWidth - 2 * BorderWidth);
+    // The least width is the whole window's, the window manager's frame included.
+    const QMargins frame = FrameMargins();
+    clientWidth = std::max(clientWidth, MinWindowWidth - frame.left() - frame.right() - 2 * BorderWidth);
     Client->resize(clientWidth, Client->height());
     SetClientSize(clientWidth + 2 * BorderWidth, height());
-    // Centred as a whole window, frame included.
-    const QRect screen = ScreenRect();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + screen.width() / 2 - outer.width() / 2, screen.y() + screen.height() / 2 - outer.height() / 2);
+    CenterFrameOnScreen();
     btnPanel->move(clientWidth / 2 - btnPanel->width() / 2, btnPanel->y());
     Button1->setFocus();
     PlaySystemSound("SystemExclamation");
