@@ -117,6 +117,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     Constructing = false;
     LayoutChildren();
     UpdateScrollBars();
+    CreateListMenu();
 }
 
 TTextEditorEx::~TTextEditorEx()

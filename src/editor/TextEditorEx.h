@@ -15,6 +15,7 @@
 //   TextEditorExKeys.cpp    movement keys, key and character dispatch
 //   TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
 //   TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
+//   TextEditorExListMenu.cpp the completion list: opening, its keys, the chosen entry
 //   TextEditorExCommands.cpp ranges, load and save, selection as text and offsets,
 //                           clipboard, undo history
 #include "editor/CaretPos.h"
@@ -40,6 +41,8 @@ class QScrollBar;
 class QTimer;
 class TTextEditorEx;
 class TCellPainter;
+class TInteractiveListMenu;
+class QKeyEvent;
 
 using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFontSize)>;
 using TAlgorithmProgressEvent =
@@ -174,7 +177,15 @@ public:
     void ShowCaret();
     // The completion list, while one is attached and visible.
     bool ListMenuVisible() const;
+    // Hides the list and draws again the lines it covered.
     void HideListMenu();
+    // What the list offers at the selection start: the element names right after a "<",
+    // else the attributes of the tag the selection starts in.
+    std::vector<std::string> ListMenuItems() const;
+    std::string TagNameAtCaret() const;
+    // Fills the list with `items`, places it 300 x 100 just below the caret's line and shows
+    // it, also when there is nothing to offer.
+    void ShowListMenu(const std::vector<std::string>& items);
     // Relative scrolling, clamped so the last page stays filled.
     void ScrollBy(int dx, int dy);
     // A request from one of the scroll bars (a QAbstractSlider::SliderAction).
@@ -257,8 +268,7 @@ public:
     bool MouseSelecting = false;
     bool DraggingSelection = false;
     std::vector<std::string> DragText;
-    QPointer<QWidget> ListMenu;
-    std::vector<std::string> XhtmlTags;
+    QPointer<TInteractiveListMenu> ListMenu;
     std::vector<std::string> LetterChars, LetterEntities, SymbolChars, SymbolEntities;
     std::vector<TUndoSnapshot> UndoHistory;
     int32_t UndoOffset = 0;
@@ -296,6 +306,15 @@ private:
     void ScrollChanged(TPoint p);
     void LinesChanged();
     void FillEntityTables();
+
+    // ---- The completion list (ListMenu file) ----
+    void CreateListMenu();
+    void ListMenuItemSelected(const std::string& item, const std::string& unTyped);
+    // A key going down: Ctrl+Menu opens the list; while it shows it takes its keys. True when
+    // the editor's own handling of the key stops there.
+    bool ListMenuKeyDown(int key, bool ctrl);
+    // A key coming up: the "<>" key and a space inside a tag open the list by themselves.
+    void ListMenuKeyUp(const QKeyEvent& e);
 
     // ---- Input and editing helpers (Keys, Mouse, Typing, Commands files) ----
     // A movement key; false when `key` is none of them.

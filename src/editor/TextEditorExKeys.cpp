@@ -111,6 +111,12 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e)
     if (key == Qt::Key_Backtab) key = Qt::Key_Tab;
     const bool ctrl = mods & Qt::ControlModifier;
     const bool shift = mods & Qt::ShiftModifier;
+    if (ListMenuKeyDown(key, ctrl)) {
+        // Taken by the completion list; the characters still reach the host and typing,
+        // which passes over Enter and Esc.
+        TypeText(e->text(), mods);
+        return;
+    }
     if (MoveByKey(key, shift, ctrl)) return;
     switch (key) {
     case Qt::Key_Control: RerunMouseMove(true); break;
@@ -130,6 +136,7 @@ void TTextEditorEx::keyReleaseEvent(QKeyEvent* e)
 {
     e->accept();
     if (e->key() == Qt::Key_Control) RerunMouseMove(false);
+    ListMenuKeyUp(*e);
     if (OnKeyUp) {
         int key = e->key();
         OnKeyUp(this, key, e->modifiers());

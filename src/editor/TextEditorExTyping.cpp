@@ -5,6 +5,7 @@
 #include "editor/CaretHidden.h"
 
 #include "editor/EntityTables.h"
+#include "editor/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 
 #include <algorithm>
@@ -71,6 +72,8 @@ void TTextEditorEx::TypeChar(char c)
     if (FSettings->AutoCloseQts())
         if (const char partner = ClosingPartner(c)) typed += partner;
     FLines->Set(y, line.substr(0, size_t(x)) + typed + line.substr(size_t(overwrite ? x + 1 : x)));
+    // The completion list narrows with every character typed while it shows.
+    if (ListMenuVisible()) ListMenu->AppendFilterChar(c);
     // A shifted character must not extend the selection.
     if (KeyState::ShiftDown()) CollapseSelection = true;
     CaretPos.SetX(x + 1);

@@ -4,6 +4,7 @@
 #include "editor/TextEditorEx.h"
 
 #include "editor/CellPainter.h"
+#include "editor/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 #include "platform/SystemCaret.h"
 

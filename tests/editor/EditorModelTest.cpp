@@ -2,6 +2,8 @@
 // properties that do nothing when assigned unchanged, events, metrics, zoom, the ruler's place.
 #include "EditorFixture.h"
 
+#include "editor/InteractiveListMenu.h"
+
 #include "editor/CaretPos.h"
 #include "platform/SystemCaret.h"
 
@@ -346,9 +348,8 @@ TEST(EditorModel, RulerIsPlacedAtTheLeftAndRefreshedWhenTheFirstLineChanges)
 TEST(EditorModel, ContextMenuStaysShutWhileTheCompletionListShows)
 {
     EditorWindow w;
-    QWidget list(w.Window.get());
+    TInteractiveListMenu& list = *w->ListMenu;
     list.setGeometry(20, 20, 50, 50);
-    w->ListMenu = &list;
     QMenu menu;
     menu.addAction("x");
     w->SetPopupMenu(&menu);
@@ -359,7 +360,7 @@ TEST(EditorModel, ContextMenuStaysShutWhileTheCompletionListShows)
     EXPECT_FALSE(menu.isVisible());
     // A caret move under the list hides it.
     w->Lines().SetText("abcdefghij\r\nabcdefghij\r\nabcdefghij");
-    const QPoint listInClient = w->View()->mapFrom(w.Window.get(), list.pos());
+    const QPoint listInClient = w->View()->mapFrom(w.Editor, list.pos());
     w->CaretPos.SetPoint({listInClient.x() / w->CharWidth() + 1, listInClient.y() / w->LineHeight() + 1});
     EXPECT_FALSE(list.isVisible());
     QContextMenuEvent ev2(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
@@ -377,10 +378,9 @@ TEST(EditorModel, HidingTheCompletionListRedrawsTheLinesItCovered)
     w->Repaint();
     const int lh = w->LineHeight();
     // The list is the editor's child, over rows 3 to 5 of the client area.
-    QWidget list(w.Editor);
+    TInteractiveListMenu& list = *w->ListMenu;
     list.setGeometry(w->View()->x() + 40, w->View()->y() + 3 * lh + 2, 60, 2 * lh);
     list.show();
-    w->ListMenu = &list;
     const QImage full = w->BackingImage().copy();
     // Rows 2 to 7 are redrawn (a line to spare on each side); row 9 is left alone.
     for (int row : {2, 4, 7, 9}) w->Canvas().SetPixel(w->ClientWidth() - 2, row * lh + 1, 0x010203);

@@ -880,6 +880,8 @@ TEST_F(SettingsWindow, TheEditorAndItsRulerAreConfiguredForListFiles)
     EXPECT_FALSE(s.AutoEncode());
     EXPECT_EQ(s.SpeedJump(), 100);
     EXPECT_FALSE(s.HideHelperOnClick());
+    EXPECT_FALSE(s.ListMenuHelper());
+    EXPECT_FALSE(s.ListMenuHelperAutoPopup());
     EXPECT_EQ(s.ObjStopChars(), TTextEditorExSettings::DefaultObjStopChars);
     EXPECT_EQ(Ed()->Font().Name, "Courier New");
     EXPECT_EQ(Ed()->Font().Height, 16);

@@ -1,0 +1,96 @@
+// The XHTML completion list: creating it, what it offers at the caret, opening it on demand
+// and by itself, the keys it takes while it shows, and inserting the chosen entry.
+#include "editor/TextEditorEx.h"
+
+#include "editor/InteractiveListMenu.h"
+#include "editor/XhtmlCompletion.h"
+#include "platform/KeyState.h"
+
+#include <QKeyEvent>
+
+namespace {
+// The key left of Z on 102-key keyboards ("<>"). Its X keycode, the evdev code 86 + 8, is the
+// same under every layout, whatever character the layout puts on it.
+constexpr quint32 Oem102ScanCode = 94;
+} // namespace
+
+void TTextEditorEx::CreateListMenu()
+{
+    auto* list = new TInteractiveListMenu(this);
+    list->hide();
+    list->SetUseCaret(false);
+    list->SetEscCloses(true);
+    list->SetIndent(6);
+    list->SetLineSpace(3);
+    list->SetFont(FFont);
+    list->OnItemSelected = [this](const std::string& item, const std::string& unTyped) {
+        ListMenuItemSelected(item, unTyped);
+    };
+    ListMenu = list;
+}
+
+std::vector<std::string> TTextEditorEx::ListMenuItems() const
+{
+    TPoint start, end;
+    GetSelection(start, end);
+    return ::ListMenuItems(*FLines, start);
+}
+
+std::string TTextEditorEx::TagNameAtCaret() const
+{
+    TPoint start, end;
+    GetSelection(start, end);
+    return ::TagNameAtCaret(*FLines, start);
+}
+
+void TTextEditorEx::ShowListMenu(const std::vector<std::string>& items)
+{
+    if (!ListMenu) return;
+    ListMenu->AssignItems(items);
+    // Just below the caret's line, in the editor's own font.
+    const TPoint caret = CaretPos.GetPoint();
+    const int left = (caret.X - ScrollPos.X()) * FCharWidth;
+    const int top = (caret.Y - ScrollPos.Y() + 1) * FLineHeight;
+    ListMenu->SetFont(FFont);
+    ListMenu->setGeometry(FView->x() + left, FView->y() + top, 300, 100);
+    ListMenu->ClearFilter();
+    ListMenu->raise();
+    ListMenu->show();
+}
+
+void TTextEditorEx::ListMenuItemSelected(const std::string& item, const std::string& unTyped)
+{
+    // Every character typed into the editor went into the filter as well, so only the rest
+    // of the entry is missing from the text, unless the list itself had the keyboard.
+    InsertText(ListMenu && ListMenu->hasFocus() ? item : unTyped);
+}
+
+bool TTextEditorEx::ListMenuKeyDown(int key, bool ctrl)
+{
+    if (key == Qt::Key_Menu && ctrl && FSettings->ListMenuHelper() && !ListMenuVisible()) {
+        ShowListMenu(ListMenuItems());
+        return true;
+    }
+    if (!ListMenuVisible()) return false;
+    switch (key) {
+    case Qt::Key_Backspace:
+        // The list drops a filter character, and the editor the character itself.
+        ListMenu->SendKey(key);
+        return false;
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape: case Qt::Key_PageUp:
+    case Qt::Key_PageDown: case Qt::Key_End: case Qt::Key_Home: case Qt::Key_Up: case Qt::Key_Down:
+        ListMenu->SendKey(key);
+        return true;
+    default: return false;
+    }
+}
+
+void TTextEditorEx::ListMenuKeyUp(const QKeyEvent& e)
+{
+    if (!FSettings->ListMenuHelperAutoPopup()) return;
+    if (e.nativeScanCode() == Oem102ScanCode) {
+        if (!KeyState::ShiftDown() && !KeyState::CtrlDown()) ShowListMenu(ListMenuItems());
+    } else if (e.key() == Qt::Key_Space) {
+        if (SpaceOpensListMenu(*FLines, CaretPos.GetPoint())) ShowListMenu(ListMenuItems());
+    }
+}
