@@ -23,12 +23,12 @@ constexpr size_t TargetBytes = 50u * 1024u * 1024u;
 struct NullDrill : IDrillWindow {
     std::vector<std::string> Q, A;
     int Sessions = 0;
-    std::vector<std::string>& QuestionItems() override { return Q; }
-    std::vector<std::string>& AnswerItems() override { return A; }
-    void ShowDrill() override {}
-    void SetCounters(const std::string&) override {}
-    void ResetIndicator() override {}
-    void DoNewSession() override { ++Sessions; }
+    void StartDrill(TDrillStart start) override
+    {
+        Q = std::move(start.Questions);
+        A = std::move(start.Answers);
+        ++Sessions;
+    }
 };
 
 struct Data {

@@ -4,16 +4,19 @@
 #include <string>
 #include <vector>
 
+// Everything a drill starts from: the two lists, and the texts of the main window's three
+// selectors as they stood at Execute, shown above the drill.
+struct TDrillStart {
+    std::vector<std::string> Questions;
+    std::vector<std::string> Answers;
+    std::string Project;
+    std::string List1;
+    std::string List2;
+};
+
 class IDrillWindow {
 public:
     virtual ~IDrillWindow() = default;
-    virtual std::vector<std::string>& QuestionItems() = 0;
-    virtual std::vector<std::string>& AnswerItems() = 0;
-    // Shows the drill window (it lays itself out over the whole screen).
-    virtual void ShowDrill() = 0;
-    // Sets the three counters lblI, lblN and lblE to `text`.
-    virtual void SetCounters(const std::string& text) = 0;
-    // Progress indicator to NumTotal 1, NumRight 0, NumWrong 0.
-    virtual void ResetIndicator() = 0;
-    virtual void DoNewSession() = 0;
+    // Shows the drill window over the whole screen and asks the first question.
+    virtual void StartDrill(TDrillStart start) = 0;
 };

@@ -177,26 +177,27 @@ void TmainFrm::list1selectorChange() { projectSelector->SetText(""); }
 
 void TmainFrm::NewSession()
 {
+    TDrillStart start;
     try {
-        std::vector<std::string> answers = LoadLines(ListFilePath(list2selector->Text()));
-        std::vector<std::string> questions = LoadLines(ListFilePath(list1selector->Text()));
+        start.Answers = LoadLines(ListFilePath(list2selector->Text()));
+        start.Questions = LoadLines(ListFilePath(list1selector->Text()));
         if (!Drill) throw EFOpenError("No drill window.");
-        Drill->AnswerItems() = std::move(answers);
-        Drill->QuestionItems() = std::move(questions);
-        if (Drill->QuestionItems().size() != Drill->AnswerItems().size()) {
-            ldMessageBox("The number of items in the list files differ.");
-            return;
-        }
-        hide();
-        Drill->ShowDrill();
-        Drill->SetCounters("0");
-        Drill->ResetIndicator();
-        Drill->DoNewSession();
     } catch (const ESilentCancel&) {
         throw;
     } catch (const std::exception&) {
         ldMessageBox("The two list files could not be opened.");
+        return;
     }
+    if (start.Questions.size() != start.Answers.size()) {
+        ldMessageBox("The number of items in the list files differ.");
+        return;
+    }
+    // The selectors' texts as they stand, whatever the user typed into them.
+    start.Project = projectSelector->Text();
+    start.List1 = list1selector->Text();
+    start.List2 = list2selector->Text();
+    hide();
+    Drill->StartDrill(std::move(start));
 }
 
 void TmainFrm::ShowSettings()

@@ -8,7 +8,6 @@
 #include "platform/Win1252.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,13 +77,6 @@ TFlatButton* MakeButton(QWidget* parent, const char* name, const std::string& ca
 }
 
 std::string Decimal(long long n) { return std::to_string(n); }
-
-QString SelectorText(const char* name)
-{
-    if (!mainFrm) return {};
-    auto* box = mainFrm->findChild<QComboBox*>(name);
-    return box ? box->currentText() : QString();
-}
 } // namespace
 
 TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
@@ -191,18 +183,20 @@ TrepetitionsFrm::~TrepetitionsFrm()
     if (repetitionsFrm == this) repetitionsFrm = nullptr;
 }
 
-void TrepetitionsFrm::FormCreate()
-{
-    QuestionList.clear();
-    AnswerList.clear();
-    Results.clear();
-    CurrentIndex = -1;
-}
+void TrepetitionsFrm::FormCreate() { Session = TDrillSession(); }
 
-void TrepetitionsFrm::FormDestroy()
+void TrepetitionsFrm::FormDestroy() { Session.SetLists({}, {}); }
+
+void TrepetitionsFrm::StartDrill(TDrillStart start)
 {
-    QuestionList.clear();
-    AnswerList.clear();
+    Session.SetLists(std::move(start.Questions), std::move(start.Answers));
+    ProjectText = std::move(start.Project);
+    List1Text = std::move(start.List1);
+    List2Text = std::move(start.List2);
+    ShowDrill();
+    SetCounters("0");
+    ResetIndicator();
+    DoNewSession();
 }
 
 void TrepetitionsFrm::ShowDrill()
@@ -256,24 +250,18 @@ void TrepetitionsFrm::ArrangeAroundAnswer()
 
 void TrepetitionsFrm::DoNewSession()
 {
-    CurrentIndex = -1;
-    // The selectors' texts as they stand, whatever the user typed into them.
-    lblProject->setText(SelectorText("projectSelector"));
-    lblProject->adjustSize();
-    lblList1->setText(SelectorText("list1selector"));
-    lblList1->adjustSize();
-    lblList2->setText(SelectorText("list2selector"));
-    lblList2->adjustSize();
+    Session.Restart();
+    SetLabelText(lblProject, ProjectText);
+    SetLabelText(lblList1, List1Text);
+    SetLabelText(lblList2, List2Text);
     SetLabelText(lblN, Decimal(Count()));
-    Results.resize(QuestionList.size());
     NextQuestion();
 }
 
 void TrepetitionsFrm::NextQuestion()
 {
-    ++CurrentIndex;
     const int32_t n = Count();
-    if (CurrentIndex > n - 1) {
+    if (!Session.Next()) {
         SetLabelText(lblQ, "There are no more questions.");
         const int32_t c = GetNumCorrectAnswer(true);
         // The box comes up over the final state: end text, last number, errors, full bar.
@@ -298,9 +286,9 @@ void TrepetitionsFrm::NextQuestion()
         }
         return;
     }
-    SetLabelText(lblI, Decimal(int64_t(CurrentIndex) + 1));
+    SetLabelText(lblI, Decimal(int64_t(Session.CurrentIndex()) + 1));
     SetLabelText(lblN, Decimal(n));
-    SetLabelText(lblQ, QuestionList[CurrentIndex]);
+    SetLabelText(lblQ, Session.Question());
     lblQ->show();
     answer->clear();
     answer->show();
@@ -310,30 +298,23 @@ void TrepetitionsFrm::NextQuestion()
     ProgressBar->SetNumTotal(n);
 }
 
-int32_t TrepetitionsFrm::GetNumCorrectAnswer(bool value) const
-{
-    if (CurrentIndex < 0 || Results.empty()) return 0;
-    const size_t last = std::min<size_t>(size_t(CurrentIndex), Results.size() - 1);
-    return static_cast<int32_t>(std::count(Results.begin(), Results.begin() + last + 1, uint8_t(value ? 1 : 0)));
-}
+int32_t TrepetitionsFrm::GetNumCorrectAnswer(bool value) const { return Session.NumWithResult(value); }
 
 bool TrepetitionsFrm::IsCorrect() const
 {
-    if (CurrentIndex < 0 || CurrentIndex >= Count() || size_t(CurrentIndex) >= AnswerList.size()) return false;
     // A typed character without a Windows-1252 byte can match no answer line.
     std::string typed;
     if (!FromQStringExact(answer->text(), typed)) return false;
-    return typed == AnswerList[CurrentIndex];
+    return Session.IsCorrect(typed);
 }
 
 void TrepetitionsFrm::CorrectAndNextQuestion()
 {
     // Only while a question is asked; a late Enter after the end has nothing to answer.
-    if (CurrentIndex < 0 || CurrentIndex >= Count() || size_t(CurrentIndex) >= Results.size()) return;
-    const bool r = IsCorrect();
-    Results[CurrentIndex] = r ? 1 : 0;
+    if (!Session.Asking()) return;
+    const bool goesOn = Session.Record(IsCorrect());
     UpdateStatistics();
-    if (r || AcceptErrors) {
+    if (goesOn) {
         NextQuestion();
     } else {
         // The question stays, and so does the wrong answer, for the user to correct.
@@ -353,7 +334,7 @@ void TrepetitionsFrm::UpdateStatistics()
 void TrepetitionsFrm::ToggleAcceptErrors()
 {
     btnToggleAcceptErrors->SetDown(!btnToggleAcceptErrors->Down());
-    AcceptErrors = btnToggleAcceptErrors->Down();
+    Session.SetAcceptErrors(btnToggleAcceptErrors->Down());
 }
 
 void TrepetitionsFrm::UserRestart()
@@ -392,8 +373,8 @@ void TrepetitionsFrm::answerKeyDown(QKeyEvent* e)
     case Qt::Key_Enter: CorrectAndNextQuestion(); break;
     case Qt::Key_Escape: answer->clear(); break;
     case Qt::Key_F1:
-        if (CurrentIndex >= 0 && size_t(CurrentIndex) < AnswerList.size())
-            answer->setText(ToQString(AnswerList[CurrentIndex]));
+        if (Session.CurrentIndex() >= 0 && size_t(Session.CurrentIndex()) < Session.Answers().size())
+            answer->setText(ToQString(Session.Answer()));
         break;
     default: break;
     }

@@ -4,6 +4,7 @@
 // default a question is asked again until it is answered correctly; with "Continue on Error"
 // a wrong answer is counted and the drill moves on.
 #include "app/DrillLink.h"
+#include "drill/DrillSession.h"
 #include "platform/Forms.h"
 
 #include <cstdint>
@@ -26,13 +27,20 @@ public:
     explicit TrepetitionsFrm(QWidget* owner = nullptr);
     ~TrepetitionsFrm() override;
 
-    // What the main window's Execute fills and starts.
-    std::vector<std::string>& QuestionItems() override { return QuestionList; }
-    std::vector<std::string>& AnswerItems() override { return AnswerList; }
-    void ShowDrill() override;
-    void SetCounters(const std::string& text) override;
-    void ResetIndicator() override;
-    void DoNewSession() override;
+    // Execute in the main window: takes the lists and the selector texts, shows the window,
+    // zeroes the counters and the indicator and asks the first question.
+    void StartDrill(TDrillStart start) override;
+
+    std::vector<std::string>& QuestionItems() { return Session.Questions(); }
+    std::vector<std::string>& AnswerItems() { return Session.Answers(); }
+    const TDrillSession& GetSession() const { return Session; }
+    // Shows the drill window (it lays itself out over the whole screen).
+    void ShowDrill();
+    // Sets the three counters lblI, lblN and lblE to `text`.
+    void SetCounters(const std::string& text);
+    // Progress indicator to NumTotal 1, NumRight 0, NumWrong 0.
+    void ResetIndicator();
+    void DoNewSession();
 
     void NextQuestion();
     // How many of the results up to the current question equal `value`.
@@ -50,9 +58,9 @@ public:
     // and the progress bar around it, for the window's present size.
     void ArrangeAroundAnswer();
 
-    int32_t GetCurrentIndex() const { return CurrentIndex; }
-    bool GetAcceptErrors() const { return AcceptErrors; }
-    int32_t Count() const { return static_cast<int32_t>(QuestionList.size()); }
+    int32_t GetCurrentIndex() const { return Session.CurrentIndex(); }
+    bool GetAcceptErrors() const { return Session.AcceptErrors(); }
+    int32_t Count() const { return Session.Count(); }
 
     // The controls, named as on the form.
     QLabel* StaticText2;
@@ -92,13 +100,9 @@ private:
     void FormDestroy();
     void FormClose();
 
-    std::vector<std::string> QuestionList;
-    std::vector<std::string> AnswerList;
-    int32_t CurrentIndex = -1;
-    // One byte per question rather than packed bits: counting bytes is several times faster,
-    // and every answer counts up to the current question twice.
-    std::vector<uint8_t> Results;
-    bool AcceptErrors = false;
+    TDrillSession Session;
+    // The main window's selector texts the drill was started with.
+    std::string ProjectText, List1Text, List2Text;
 };
 
 extern TrepetitionsFrm* repetitionsFrm;

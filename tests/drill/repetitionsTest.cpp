@@ -71,14 +71,10 @@ protected:
     // What the main window's Execute does once the lists are loaded.
     void Start(std::vector<std::string> questions, std::vector<std::string> answers)
     {
-        Frm->QuestionItems() = std::move(questions);
-        Frm->AnswerItems() = std::move(answers);
         Main->hide();
-        Frm->ShowDrill();
+        Frm->StartDrill({std::move(questions), std::move(answers), Main->projectSelector->Text(),
+                         Main->list1selector->Text(), Main->list2selector->Text()});
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frm.get()));
-        Frm->SetCounters("0");
-        Frm->ResetIndicator();
-        Frm->DoNewSession();
     }
 
     QTimer Answerer;

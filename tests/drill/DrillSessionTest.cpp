@@ -1,0 +1,100 @@
+// The drill's session without any window: order, results, continue-on-error and the answer
+// check, byte for byte.
+#include "drill/DrillSession.h"
+
+#include <gtest/gtest.h>
+
+using Lines = std::vector<std::string>;
+
+TEST(DrillSession, AsksInListOrderAndEndsAfterTheLast)
+{
+    TDrillSession s;
+    s.SetLists({"France", "Sweden"}, {"Paris", "Stockholm"});
+    EXPECT_FALSE(s.Asking());
+    s.Restart();
+    EXPECT_EQ(s.CurrentIndex(), -1);
+    ASSERT_TRUE(s.Next());
+    EXPECT_TRUE(s.Asking());
+    EXPECT_EQ(s.Question(), "France");
+    EXPECT_EQ(s.Answer(), "Paris");
+    ASSERT_TRUE(s.Next());
+    EXPECT_EQ(s.Question(), "Sweden");
+    EXPECT_FALSE(s.Next());
+    EXPECT_FALSE(s.Asking());
+    EXPECT_EQ(s.CurrentIndex(), 2);
+    EXPECT_EQ(s.Answer(), "");
+    EXPECT_FALSE(s.Record(true)) << "nothing is asked after the end";
+
+    TDrillSession empty;
+    empty.Restart();
+    EXPECT_FALSE(empty.Next());
+    EXPECT_EQ(empty.NumWithResult(true), 0);
+    EXPECT_EQ(empty.NumWithResult(false), 0);
+}
+
+TEST(DrillSession, TheAnswerMustMatchByteForByte)
+{
+    TDrillSession s;
+    s.SetLists({"Euro?", "Empty", "Capital of France?"}, {"\x80 sign", "", "Paris"});
+    EXPECT_FALSE(s.IsCorrect("Paris")) << "before the first question";
+    s.Restart();
+    s.Next();
+    EXPECT_TRUE(s.IsCorrect("\x80 sign"));
+    EXPECT_FALSE(s.IsCorrect("? sign"));
+    EXPECT_FALSE(s.IsCorrect(std::string("\x80 sign\0", 8)));
+    s.Next();
+    EXPECT_TRUE(s.IsCorrect(""));
+    EXPECT_FALSE(s.IsCorrect(" "));
+    s.Next();
+    for (const char* wrong : {"paris", "Paris ", " Paris", "Pa ris", "Paris.", "PARIS"}) EXPECT_FALSE(s.IsCorrect(wrong)) << wrong;
+    EXPECT_TRUE(s.IsCorrect("Paris"));
+    s.Next();
+    EXPECT_FALSE(s.IsCorrect("Paris")) << "after the end";
+}
+
+TEST(DrillSession, AWrongAnswerStaysUnlessErrorsAreAccepted)
+{
+    TDrillSession s;
+    s.SetLists({"1", "2", "3", "4", "5"}, {"a", "b", "c", "d", "e"});
+    s.Restart();
+    s.Next();
+    EXPECT_FALSE(s.Record(false));
+    EXPECT_EQ(s.NumWithResult(false), 1);
+    EXPECT_TRUE(s.Record(true)) << "the same question answered right";
+    EXPECT_EQ(s.NumWithResult(false), 0);
+    EXPECT_EQ(s.NumWithResult(true), 1);
+
+    s.SetAcceptErrors(true);
+    s.Next();
+    EXPECT_TRUE(s.Record(false));
+    s.Next();
+    EXPECT_TRUE(s.Record(true));
+    s.Next();
+    EXPECT_TRUE(s.Record(false));
+    s.Next();
+    EXPECT_TRUE(s.Record(false));
+    EXPECT_EQ(s.NumWithResult(true), 2);
+    EXPECT_EQ(s.NumWithResult(false), 3);
+    EXPECT_FALSE(s.Next());
+    EXPECT_EQ(s.NumWithResult(true), 2) << "past the end every result counts";
+    EXPECT_TRUE(s.AcceptErrors());
+}
+
+TEST(DrillSession, ResultsFromALongerEarlierSessionDoNotCountInAShorterOne)
+{
+    TDrillSession s;
+    s.SetLists({"1", "2", "3"}, {"a", "b", "c"});
+    s.Restart();
+    for (int i = 0; i < 3; ++i) {
+        s.Next();
+        s.Record(true);
+    }
+    s.SetLists({"1"}, {"z"});
+    s.Restart();
+    s.Next();
+    s.SetAcceptErrors(true);
+    EXPECT_TRUE(s.Record(s.IsCorrect("x")));
+    EXPECT_FALSE(s.Next());
+    EXPECT_EQ(s.NumWithResult(true), 0);
+    EXPECT_EQ(s.NumWithResult(false), 1);
+}
