@@ -26,8 +26,8 @@ TprojectsFrm::TprojectsFrm(QWidget* owner) : TForm(owner)
     Place(PanelCaption1, 8, 8, 265, 23);
     PanelCaption1->SetCaptionText("Existing Projects");
 
-    auto* list = new TListBox(this);
-    ProjectList = list;
+    ProjectList = new TListBox(this);
+    auto* list = ProjectList;
     ProjectList->setObjectName("ProjectList");
     Place(ProjectList, 8, 32, 265, 241);
     list->OnKeyDown = [this](int key) {
@@ -70,7 +70,7 @@ void TprojectsFrm::FormShow()
 {
     ProjectList->clear();
     for (const std::string& name : GetDisplayNames(TFolderKind::Projects))
-        static_cast<TListBox*>(ProjectList)->AddName(name);
+        ProjectList->AddName(name);
 }
 
 namespace {
@@ -86,7 +86,7 @@ std::vector<std::string> SelectedNames(const TListBox* list)
 void TprojectsFrm::DoProjectDel()
 {
     try {
-        const std::vector<std::string> names = SelectedNames(static_cast<TListBox*>(ProjectList));
+        const std::vector<std::string> names = SelectedNames(ProjectList);
         const std::string statement = names.size() == 1
             ? "The project file \"" + names.front() + "\" is selected."
             : std::to_string(names.size()) + " project files are selected.";

@@ -1,8 +1,8 @@
 #pragma once
 // The projects window: lists the project files and removes the selected ones after asking.
+#include "manage/ListBox.h"
 #include "platform/Forms.h"
 
-class QListWidget;
 class QPushButton;
 class TPanelCaption;
 
@@ -12,7 +12,7 @@ public:
     explicit TprojectsFrm(QWidget* owner = nullptr);
 
     TPanelCaption* PanelCaption1;
-    QListWidget* ProjectList;
+    TListBox* ProjectList;
     QPushButton* btnProjectDoDel;
     QPushButton* btnProjectDoClose;
 

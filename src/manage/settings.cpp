@@ -4,7 +4,7 @@
 #include "app/main.h"
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
-#include "manage/CaptionText.h"
+#include "controls/PanelCaption.h"
 #include "manage/ListBox.h"
 #include "manage/projects.h"
 #include "platform/Application.h"
@@ -22,7 +22,15 @@
 TSettingsFrm* SettingsFrm = nullptr;
 
 namespace {
-TListBox* Box(QListWidget* w) { return static_cast<TListBox*>(w); }
+TPanelCaption* MakePanelCaption(QWidget* parent, const char* name, int left, int top, int width, int height,
+                                const std::string& text)
+{
+    auto* c = new TPanelCaption(parent);
+    c->setObjectName(name);
+    Place(c, left, top, width, height);
+    c->SetCaptionText(text);
+    return c;
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
                         int height)
@@ -63,10 +71,10 @@ TSettingsFrm::~TSettingsFrm()
 
 void TSettingsFrm::BuildControls()
 {
-    PanelCaption1 = NewPanelCaption(this, "PanelCaption1", 8, 8, 185, 23, "Lists");
+    PanelCaption1 = MakePanelCaption(this, "PanelCaption1", 8, 8, 185, 23, "Lists");
 
-    auto* list = new TListBox(this);
-    ListList = list;
+    ListList = new TListBox(this);
+    auto* list = ListList;
     ListList->setObjectName("ListList");
     Place(ListList, 8, 32, 185, 431);
     list->OnClick = [this] { RunGuarded([this] { ListListClick(); }); };
@@ -77,7 +85,7 @@ void TSettingsFrm::BuildControls()
         return taken;
     };
 
-    PanelCaption2 = NewPanelCaption(this, "PanelCaption2", 200, 8, 557, 23, "Edit List");
+    PanelCaption2 = MakePanelCaption(this, "PanelCaption2", 200, 8, 557, 23, "Edit List");
 
     Ruler1 = new TRuler(this);
     Ruler1->setObjectName("Ruler1");
@@ -128,9 +136,9 @@ void TSettingsFrm::BuildControls()
     connect(btnHandleProjects, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { HandleProjects(btnHandleProjects); }); });
 
-    SetAnchors(PanelCaptionWidget(PanelCaption1), akLeft | akTop);
+    SetAnchors(PanelCaption1, akLeft | akTop);
     SetAnchors(ListList, akLeft | akTop | akBottom);
-    SetAnchors(PanelCaptionWidget(PanelCaption2), akLeft | akTop | akRight);
+    SetAnchors(PanelCaption2, akLeft | akTop | akRight);
     SetAnchors(Ruler1, akLeft | akTop | akBottom);
     SetAnchors(editor, akLeft | akTop | akRight | akBottom);
     SetAnchors(Bevel1, akLeft | akRight | akBottom);
@@ -169,7 +177,7 @@ void TSettingsFrm::hideEvent(QHideEvent* e)
 void TSettingsFrm::FillListList()
 {
     ListList->clear();
-    for (const std::string& name : GetDisplayNames(TFolderKind::Lists)) Box(ListList)->AddName(name);
+    for (const std::string& name : GetDisplayNames(TFolderKind::Lists)) ListList->AddName(name);
 }
 
 void TSettingsFrm::FormShow()
@@ -212,7 +220,7 @@ void TSettingsFrm::FormActivate()
     // top and nothing is open.
     ListList->clearSelection();
     ListList->setCurrentItem(nullptr);
-    SetPanelCaptionText(PanelCaption2, "No list file selected.");
+    PanelCaption2->SetCaptionText("No list file selected.");
     editor->Clear();
     SetListOpen(false);
     FOpenName.clear();
@@ -228,13 +236,13 @@ bool TSettingsFrm::FocusedName(std::string& name) const
 {
     const int row = ListList->currentRow();
     if (row < 0) return false;
-    name = Box(ListList)->NameAt(row);
+    name = ListList->NameAt(row);
     return true;
 }
 
 void TSettingsFrm::ListListClick()
 {
-    SetPanelCaptionText(PanelCaption2, "Edit List");
+    PanelCaption2->SetCaptionText("Edit List");
     SetListOpen(true);
     editor->Clear();
     FOpenName.clear();
@@ -286,14 +294,14 @@ void TSettingsFrm::NewFile()
     }
     try {
         SaveLines(ListFilePath(name), {});
-        Box(ListList)->AddName(name);
+        ListList->AddName(name);
         for (int i = 0; i < ListList->count(); ++i) {
-            if (AnsiSameText(Box(ListList)->NameAt(i), name)) {
+            if (AnsiSameText(ListList->NameAt(i), name)) {
                 ListList->setCurrentRow(i, QItemSelectionModel::Select);
                 break;
             }
         }
-        SetPanelCaptionText(PanelCaption2, "Selected list:");
+        PanelCaption2->SetCaptionText("Selected list:");
         SetListOpen(true);
         editor->Clear();
         editor->setFocus();
@@ -311,16 +319,16 @@ void TSettingsFrm::NewFile()
 void TSettingsFrm::DelSelection()
 {
     try {
-        const std::vector<int> rows = Box(ListList)->SelectedRows();
+        const std::vector<int> rows = ListList->SelectedRows();
         const std::string statement = rows.size() == 1
-            ? "List file \"" + Box(ListList)->NameAt(rows.front()) + "\" is selected."
+            ? "List file \"" + ListList->NameAt(rows.front()) + "\" is selected."
             : std::to_string(rows.size()) + " list files are selected.";
         if (mainFrm->ldQuestionBox(statement, "Remove?") != mrYes) return;
         // Removing the open list takes its edits with it; removing others closes it too.
         bool openRemoved = false;
-        for (int row : rows) openRemoved = openRemoved || Box(ListList)->NameAt(row) == FOpenName;
+        for (int row : rows) openRemoved = openRemoved || ListList->NameAt(row) == FOpenName;
         if (!openRemoved && !SettleUnsavedEdits()) return;
-        for (int row : rows) DeleteFileAt(ListFilePath(Box(ListList)->NameAt(row)));
+        for (int row : rows) DeleteFileAt(ListFilePath(ListList->NameAt(row)));
         // Listed again from the folder, so a file that would not go is still shown.
         FillListList();
     } catch (const std::exception&) {

@@ -1,12 +1,12 @@
 #pragma once
 // The settings window: the list files of the Lists folder, one of them open in the editor
 // with its line-number ruler, Save, New, Remove, and the project functions.
+#include "manage/ListBox.h"
 #include "platform/Forms.h"
 
 #include <string>
 
 class QFrame;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -15,7 +15,7 @@ class TActionList;
 class TPanelCaption;
 class TRuler;
 class TTextEditorEx;
-class TListListBox;
+
 
 class TSettingsFrm : public TForm {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     ~TSettingsFrm() override;
 
     TPanelCaption* PanelCaption1;
-    QListWidget* ListList;
+    TListBox* ListList;
     TPanelCaption* PanelCaption2;
     TRuler* Ruler1;
     TTextEditorEx* editor;

@@ -4,7 +4,7 @@
 
 #include "app/SelectorBox.h"
 #include "editor/Ruler.h"
-#include "manage/CaptionText.h"
+#include "controls/PanelCaption.h"
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
 
@@ -41,7 +41,7 @@ protected:
         ASSERT_GE(row, 0) << name;
         QTest::mouseClick(Settings->ListList->viewport(), Qt::LeftButton, mods, RowCentre(Settings->ListList, row));
     }
-    std::string Caption() const { return PanelCaptionText(Settings->PanelCaption2); }
+    std::string Caption() const { return Settings->PanelCaption2->CaptionText(); }
     TTextEditorEx* Ed() const { return Settings->editor; }
     bool IsClosed() const
     {
@@ -844,7 +844,7 @@ TEST_F(SettingsWindow, LaidOutAsDesignedAndStretchedWithTheWindow)
     EXPECT_EQ(Settings->btnClose->geometry(), QRect(884, 594, 75, 25));
     EXPECT_EQ(Settings->btnNew->geometry(), QRect(8, 594, 105, 25));
     EXPECT_EQ(Settings->Bevel1->geometry().width(), 949);
-    EXPECT_EQ(PanelCaptionWidget(Settings->PanelCaption2)->geometry(), QRect(200, 8, 757, 23));
+    EXPECT_EQ(static_cast<QWidget*>(Settings->PanelCaption2)->geometry(), QRect(200, 8, 757, 23));
 }
 
 TEST_F(SettingsWindow, ShrunkByTheUserNoControlCoversAnother)
@@ -853,8 +853,8 @@ TEST_F(SettingsWindow, ShrunkByTheUserNoControlCoversAnother)
     Settings->resize(300, 200);
     QCoreApplication::processEvents();
     EXPECT_EQ(Settings->size(), QSize(766, 534));
-    const std::vector<QWidget*> controls{PanelCaptionWidget(Settings->PanelCaption1),
-                                         PanelCaptionWidget(Settings->PanelCaption2),
+    const std::vector<QWidget*> controls{static_cast<QWidget*>(Settings->PanelCaption1),
+                                         static_cast<QWidget*>(Settings->PanelCaption2),
                                          Settings->ListList,
                                          Settings->Ruler1,
                                          Settings->editor,
