@@ -1,5 +1,5 @@
 // How long the store takes with a 50 MB list: reading it into lines (against Qt's own file
-// read and split of the same bytes), writing it, and Execute on the main window with two such
+// read and split of the same bytes, and against a bare read() and memchr split), writing it, and Execute on the main window with two such
 // lists, which is what the user waits for. Also listing a folder of 2,000 list files.
 #include "app/DataStore.h"
 #include "app/DrillLink.h"
@@ -14,8 +14,13 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr size_t TargetBytes = 50u * 1024u * 1024u;
@@ -91,6 +96,63 @@ void QtReadAndSplit50MB(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.Bytes));
 }
 BENCHMARK(QtReadAndSplit50MB)->Unit(benchmark::kMillisecond);
+
+// Reference: the least a reader can do. read() the file into one buffer and find its line
+// ends with memchr: as string views into the buffer (no line copied), and as one std::string
+// per line, which is what a line list holds. Both split at LF only, without the store's rules.
+struct RawFile {
+    std::unique_ptr<char[]> Data;
+    size_t Size = 0;
+};
+
+RawFile ReadWithRead(const std::string& path)
+{
+    RawFile f;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    fstat(fd, &st);
+    f.Data.reset(new char[size_t(st.st_size)]);
+    while (f.Size < size_t(st.st_size)) {
+        const ssize_t n = read(fd, f.Data.get() + f.Size, size_t(st.st_size) - f.Size);
+        if (n <= 0) break;
+        f.Size += size_t(n);
+    }
+    close(fd);
+    return f;
+}
+
+template <class Line>
+std::vector<Line> MemchrSplit(const RawFile& f)
+{
+    std::vector<Line> lines;
+    const char* p = f.Data.get();
+    const char* const end = p + f.Size;
+    while (p < end) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lf) lf = end;
+        lines.emplace_back(p, size_t(lf - p));
+        p = lf + 1;
+    }
+    return lines;
+}
+
+template <class Line>
+void ReadAndMemchrSplit(benchmark::State& state)
+{
+    Data& d = TheData();
+    const std::string path = d.Base.path().toStdString() + "/Lists/Big questions.txt";
+    for (auto _ : state) {
+        const RawFile f = ReadWithRead(path);
+        auto lines = MemchrSplit<Line>(f);
+        if (lines.size() != d.Lines) state.SkipWithError("wrong line count");
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.Bytes));
+}
+void ReadAndMemchrSplitToViews50MB(benchmark::State& state) { ReadAndMemchrSplit<std::string_view>(state); }
+void ReadAndMemchrSplitToStrings50MB(benchmark::State& state) { ReadAndMemchrSplit<std::string>(state); }
+BENCHMARK(ReadAndMemchrSplitToViews50MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndMemchrSplitToStrings50MB)->Unit(benchmark::kMillisecond);
 
 void SaveLines50MB(benchmark::State& state)
 {

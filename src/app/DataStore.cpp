@@ -3,6 +3,8 @@
 #include "platform/Files.h"
 #include "platform/TextLines.h"
 
+#include <algorithm>
+
 namespace {
 std::string gBaseFolder;
 bool gBaseFolderSet = false;
@@ -47,7 +49,27 @@ std::string ProjectFilePath(const std::string& name) { return FilePath(TFolderKi
 
 std::string ListFilePath(const std::string& name) { return FilePath(TFolderKind::Lists, name); }
 
-std::vector<std::string> LoadLines(const std::string& path) { return SplitLines(ReadWholeFile(path)); }
+std::vector<std::string> LoadLines(const std::string& path)
+{
+    // Split as it is read: the file never sits whole in memory beside its lines.
+    TLineSplitter splitter;
+    bool first = true;
+    ReadFilePieces(path, [&](std::string_view piece, uint64_t fileSize) {
+        const bool more = splitter.Feed(piece);
+        if (first && splitter.Count() > 0) {
+            // Room for the whole file's lines at the first piece's line length (a tenth more),
+            // so the list is not copied as it grows; never more than a line per 8 bytes.
+            const double estimate = double(fileSize) / double(piece.size()) * double(splitter.Count()) * 1.1;
+            splitter.Reserve(size_t(std::min(estimate, double(fileSize / 8))) + 16);
+            first = false;
+        }
+        return more;
+    });
+    std::vector<std::string> lines = splitter.TakeLines();
+    // A first piece of short lines before long ones reserved far too much: give it back.
+    if (lines.capacity() > 2 * lines.size() + 1024) lines.shrink_to_fit();
+    return lines;
+}
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines)
 {

@@ -7,11 +7,23 @@
 
 #include "platform/Win1252.h"
 
+#include <malloc.h>
+
 namespace {
 std::function<void(const std::string&)> gReporter;
 }
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // A list of a million lines is a million small blocks and one large array. By default
+    // glibc serves every block over 128 KB with a mapping of its own and hands the top of the
+    // heap back to the system once 128 KB of it lie free, so each list loaded after another
+    // touches fresh pages again, and a page fault is the most expensive thing a load does
+    // (on virtual machines by far). Keep freed memory for the next list instead, giving the
+    // system back only what exceeds 256 MB.
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {

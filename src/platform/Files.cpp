@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -123,34 +124,70 @@ bool DirectoryExists(const std::string& path)
 
 bool DeleteFileAt(const std::string& path) { return !path.empty() && FileExists(path) && unlink(path.c_str()) == 0; }
 
+namespace {
+// A plain file open for reading, closed when the object goes.
+class TReadFile {
+public:
+    explicit TReadFile(const std::string& path)
+        : Path(path)
+    {
+        if (path.empty()) throw EFOpenError("Cannot open file. The file name is not valid.");
+        Fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (Fd < 0) throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(errno));
+        struct stat st {};
+        if (fstat(Fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            close(Fd);
+            throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(EISDIR));
+        }
+        Size = uint64_t(st.st_size);
+    }
+    ~TReadFile() { close(Fd); }
+    TReadFile(const TReadFile&) = delete;
+    TReadFile& operator=(const TReadFile&) = delete;
+
+    uint64_t Size = 0; // when it was opened
+    // Up to `max` bytes; 0 at the end of the file.
+    size_t Read(char* into, size_t max)
+    {
+        while (true) {
+            const ssize_t n = read(Fd, into, max);
+            if (n >= 0) return size_t(n);
+            if (errno != EINTR)
+                throw EFOpenError("Cannot read file \"" + Path + "\". " + SystemErrorText(errno));
+        }
+    }
+
+private:
+    std::string Path;
+    int Fd = -1;
+};
+} // namespace
+
 std::string ReadWholeFile(const std::string& path)
 {
-    if (path.empty()) throw EFOpenError("Cannot open file. The file name is not valid.");
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(errno));
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        throw EFOpenError("Cannot open file \"" + path + "\". " + SystemErrorText(EISDIR));
-    }
-    std::string bytes;
-    bytes.resize(size_t(st.st_size));
+    TReadFile file(path);
+    // One byte more than the file holds: the read that finds the end needs no room of its
+    // own, so a file that did not grow is read without a second allocation.
+    std::string bytes(size_t(file.Size) + 1, '\0');
     size_t done = 0;
     while (true) {
-        if (done == bytes.size()) bytes.resize(bytes.size() + 65536);
-        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            close(fd);
-            throw EFOpenError("Cannot read file \"" + path + "\". " + SystemErrorText(err));
-        }
+        if (done == bytes.size()) bytes.resize(bytes.size() + bytes.size() / 2);
+        const size_t n = file.Read(bytes.data() + done, bytes.size() - done);
         if (n == 0) break;
-        done += size_t(n);
+        done += n;
     }
-    close(fd);
     bytes.resize(done);
     return bytes;
+}
+
+void ReadFilePieces(const std::string& path, const std::function<bool(std::string_view, uint64_t)>& sink)
+{
+    TReadFile file(path);
+    // A buffer that stays in the processor's cache, instead of the whole file in fresh memory.
+    constexpr size_t PieceBytes = 256 * 1024;
+    const std::unique_ptr<char[]> buffer(new char[PieceBytes]);
+    while (const size_t n = file.Read(buffer.get(), PieceBytes))
+        if (!sink(std::string_view(buffer.get(), n), file.Size)) break;
 }
 
 namespace {

@@ -2,8 +2,11 @@
 // Files and folders. Paths are native byte strings (what open() takes). Names shown to the
 // user are Windows-1252; FileNameToAnsi/AnsiToFileName translate between the two, and
 // ResolveInFolder finds the entry an 8-bit name stands for even when letter case differs.
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The folder of the running executable, ending in "/".
@@ -46,6 +49,9 @@ public:
 // Whole-file read; throws EFOpenError (with the system's error text) when the path is no
 // readable plain file.
 std::string ReadWholeFile(const std::string& path);
+// The same, a piece at a time: `sink` gets each piece read (a view valid during the call) and
+// the file's size when it was opened, and returns false to stop reading.
+void ReadFilePieces(const std::string& path, const std::function<bool(std::string_view, uint64_t)>& sink);
 // Writes through a temporary file beside the target and renames it over the target, so a
 // write that fails part-way leaves the old file whole. A symbolic link stays a link and the
 // file it points to is replaced; the file keeps its permissions; a file the user may not

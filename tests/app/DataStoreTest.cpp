@@ -195,6 +195,22 @@ TEST_F(Store, NamesWithSeparatorsOrNulNameNoFileAnywhere)
     EXPECT_FALSE(Base.Exists("Lists/.hidden.txt"));
 }
 
+TEST_F(Store, ALargeListKeepsEveryLineWhereverTheReadingBreaksIt)
+{
+    // A CR LF across the 256 KB the file is read by, a long line over several of them, then
+    // many short lines.
+    std::string bytes(256 * 1024 - 1, 'x');
+    bytes += "\r\n";
+    bytes += std::string(600 * 1024, 'y') + "\n";
+    Lines expected{std::string(256 * 1024 - 1, 'x'), std::string(600 * 1024, 'y')};
+    for (int i = 0; i < 100000; ++i) {
+        expected.push_back("short " + std::to_string(i));
+        bytes += expected.back() + (i % 2 ? "\r" : "\r\n");
+    }
+    Base.Write("Lists/large.txt", bytes);
+    EXPECT_EQ(LoadLines(ListFilePath("large")), expected);
+}
+
 TEST_F(Store, BinaryFileReadsUpToItsFirstNul)
 {
     std::string bytes = "head\r\nnext";

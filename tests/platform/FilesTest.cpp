@@ -25,6 +25,54 @@ TEST(TextLines, BreaksAtCrLfLoneCrAndLoneLf)
     EXPECT_EQ(SplitLines("  a\t\r\n"), (Lines{"  a\t"})) << "blanks belong to the item";
 }
 
+TEST(TextLines, PiecesSplitAnywhereGiveTheSameLinesAsTheWholeText)
+{
+    const std::string texts[] = {"a\r\nb\rc\nd", "a\n\rb", "a\r\n\r\n", "\r\n", "\r\r\n\n", "one\r\ntw" + std::string(1, '\0') + "o\r\n",
+                                 "abc", "", "x\r", "\n"};
+    for (const std::string& text : texts) {
+        const Lines whole = SplitLines(text);
+        for (size_t cut1 = 0; cut1 <= text.size(); ++cut1) {
+            for (size_t cut2 = cut1; cut2 <= text.size(); ++cut2) {
+                TLineSplitter splitter;
+                splitter.Feed(std::string_view(text).substr(0, cut1));
+                splitter.Feed(std::string_view(text).substr(cut1, cut2 - cut1));
+                splitter.Feed(std::string_view(text).substr(cut2));
+                EXPECT_EQ(splitter.TakeLines(), whole) << testing::PrintToString(text) << " cut at " << cut1 << ", " << cut2;
+            }
+        }
+    }
+    // Reading stops at a NUL.
+    TLineSplitter splitter;
+    EXPECT_TRUE(splitter.Feed("a\r"));
+    EXPECT_FALSE(splitter.Feed(std::string("\nb\0c", 4)));
+    EXPECT_FALSE(splitter.Feed("more\r\n"));
+    EXPECT_EQ(splitter.TakeLines(), (Lines{"a", "b"}));
+}
+
+TEST(Files, AFileReadInPiecesIsReadWhole)
+{
+    TempFolder dir;
+    std::string big;
+    for (int i = 0; big.size() < 700 * 1024; ++i) big += "line " + std::to_string(i) + "\r\n";
+    dir.Write("big.txt", big);
+    std::string joined;
+    size_t pieces = 0;
+    ReadFilePieces(dir / "big.txt", [&](std::string_view piece, uint64_t size) {
+        EXPECT_EQ(size, big.size());
+        joined += piece;
+        ++pieces;
+        return true;
+    });
+    EXPECT_EQ(joined, big);
+    EXPECT_GT(pieces, 1u);
+    EXPECT_EQ(ReadWholeFile(dir / "big.txt"), big);
+    // The sink may stop the reading.
+    pieces = 0;
+    ReadFilePieces(dir / "big.txt", [&](std::string_view, uint64_t) { return ++pieces < 2; });
+    EXPECT_EQ(pieces, 2u);
+    EXPECT_THROW(ReadFilePieces(dir / "missing.txt", [](std::string_view, uint64_t) { return true; }), EFOpenError);
+}
+
 TEST(TextLines, JoinEndsEveryLineWithCrLf)
 {
     EXPECT_EQ(JoinLines({"Questions", "Answers"}), "Questions\r\nAnswers\r\n");
