@@ -72,8 +72,14 @@ void InstallProgramFonts()
 
 QIcon ApplicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QString(":/icons/lexidrill-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // Built once: every dialog box shows it, and an icon built afresh for each one decodes the
+    // pictures again and leaves their scaled copies in Qt's pixmap cache, so memory grew with
+    // every box until the cache was full. Never destroyed, as it may outlive the application.
+    static const QIcon* icon = [] {
+        auto* built = new QIcon;
+        for (int size : {16, 32, 48})
+            built->addFile(QString(":/icons/lexidrill-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
+    return *icon;
 }
