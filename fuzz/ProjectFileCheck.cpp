@@ -1,0 +1,90 @@
+#include "FuzzChecks.h"
+
+#include "app/DataStore.h"
+#include "platform/Files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+std::string CheckProjectFile(std::string_view input, const std::string& baseFolder)
+{
+    if (input.empty()) return {};
+    // The first byte tells how many of the following bytes make the name.
+    const size_t nameLength = std::min<size_t>(static_cast<unsigned char>(input[0]) % 64, input.size() - 1);
+    const std::string name(input.substr(1, nameLength));
+    const std::string_view content = input.substr(1 + nameLength);
+
+    SetBaseFolder(baseFolder);
+    const fs::path projects = fs::path(baseFolder) / "Projects";
+    std::error_code ec;
+    fs::remove_all(projects, ec);
+    fs::create_directories(projects);
+
+    const std::string path = ProjectFilePath(name);
+    if (name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        // Such a name names no file: reading fails as cannot open, writing as cannot create.
+        if (!path.empty()) return "a name with a separator or NUL gave the path " + path;
+        try {
+            LoadLines(path);
+            return "reading a project with an impossible name succeeded";
+        } catch (const EFOpenError&) {
+        }
+        try {
+            SaveLines(path, {"Q", "A"});
+            return "writing a project with an impossible name succeeded";
+        } catch (const EFCreateError&) {
+        }
+        return {};
+    }
+    if (path.rfind((projects / "").string(), 0) != 0) return "the path " + path + " lies outside Projects";
+
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(content.data(), std::streamsize(content.size()));
+        if (!out.flush()) {
+            // Only a name too long for the file system can't be created here.
+            try {
+                SaveLines(path, {"Q", "A"});
+                return "SaveLines wrote a file that could not be created";
+            } catch (const EFCreateError&) {
+            }
+            return {};
+        }
+    }
+
+    const std::vector<std::string> listed = GetDisplayNames(TFolderKind::Projects);
+    const bool hidden = (name + ".rep")[0] == '.';
+    if (hidden) {
+        if (!listed.empty()) return "a hidden project file is listed as " + listed.front();
+    } else {
+        if (listed.size() != 1 || listed.front() != name)
+            return "the project is listed as " + (listed.empty() ? std::string("nothing") : listed.front());
+        if (ProjectFilePath(listed.front()) != path) return "the listed name leads to another file";
+    }
+
+    const std::vector<std::string> expected = ReferenceSplit(content);
+    std::vector<std::string> lines;
+    try {
+        lines = LoadLines(path);
+    } catch (const std::exception& e) {
+        return std::string("reading the project failed: ") + e.what();
+    }
+    if (lines != expected) return "the project file read differently from the reference split";
+
+    // What creating a project writes: the two list names, each ended by CR LF.
+    const std::string question = expected.size() > 0 ? expected[0] : "";
+    const std::string answer = expected.size() > 1 ? expected[1] : "";
+    try {
+        SaveLines(path, {question, answer});
+    } catch (const std::exception& e) {
+        return std::string("writing the project back failed: ") + e.what();
+    }
+    if (ReadWholeFile(path) != question + "\r\n" + answer + "\r\n") return "the project was written with other bytes";
+    if (LoadLines(path) != std::vector<std::string>{question, answer}) return "the written project reads differently";
+    if (std::distance(fs::directory_iterator(projects), fs::directory_iterator()) != 1)
+        return "writing the project left another file beside it";
+    return {};
+}

@@ -1,0 +1,71 @@
+// Replays the fuzz targets' seed corpora and every input a fuzzer once found failing
+// (fuzz/regressions/<target>/) through the targets' own checks, so the ordinary test run
+// keeps what fuzzing found.
+#include "FuzzChecks.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+struct TInput {
+    std::string Name;
+    std::string Bytes;
+};
+
+// Every file of fuzz/corpus/<target> and fuzz/regressions/<target>.
+std::vector<TInput> Inputs(const std::string& target)
+{
+    std::vector<TInput> inputs;
+    for (const char* kind : {"corpus", "regressions"}) {
+        const fs::path dir = fs::path(LEXIDRILL_FUZZ_DIR) / kind / target;
+        if (!fs::is_directory(dir)) continue;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            inputs.push_back({entry.path().filename().string(),
+                              std::string(std::istreambuf_iterator<char>(in), {})});
+        }
+    }
+    return inputs;
+}
+} // namespace
+
+TEST(FuzzCorpus, ReferenceSplitFollowsTheLineRules)
+{
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ReferenceSplit(""), Lines{});
+    EXPECT_EQ(ReferenceSplit("a\r\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(ReferenceSplit("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(ReferenceSplit("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(ReferenceSplit("a\n\rb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(ReferenceSplit("a\rb\nc"), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(ReferenceSplit(std::string("a\r\nb\0c\r\nd", 9)), (Lines{"a", "b"}));
+    EXPECT_EQ(ReferenceSplit(std::string("\0a", 2)), Lines{});
+}
+
+TEST(FuzzCorpus, LineReadingHoldsForEverySeed)
+{
+    const std::vector<TInput> inputs = Inputs("LinesFuzz");
+    ASSERT_GE(inputs.size(), 8u);
+    for (const TInput& input : inputs) EXPECT_EQ(CheckLineReading(input.Bytes), "") << input.Name;
+}
+
+TEST(FuzzCorpus, ProjectFileHoldsForEverySeed)
+{
+    TempFolder base;
+    const std::vector<TInput> inputs = Inputs("ProjectFileFuzz");
+    ASSERT_GE(inputs.size(), 8u);
+    for (const TInput& input : inputs) EXPECT_EQ(CheckProjectFile(input.Bytes, base.Path()), "") << input.Name;
+}
+
+TEST(FuzzCorpus, ProjectFileCheckWritesTheTwoNamesBack)
+{
+    TempFolder base;
+    ASSERT_EQ(CheckProjectFile(std::string("\x05WordsQuestions\nAnswers\rmore"), base.Path()), "");
+    EXPECT_EQ(base.Read("Projects/Words.rep"), "Questions\r\nAnswers\r\n");
+}
