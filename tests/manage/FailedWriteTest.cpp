@@ -1,7 +1,8 @@
-// Every file the program writes, made to fail at every byte of a small file and at a spread
-// of bytes of a 1 MB one: after each failure the old file is whole, nothing is left beside
-// it, and the user was told.
+// The list and project files, their writes made to fail at every byte of a small file and at a
+// spread of bytes of a 1 MB one: after each failure the old file is whole, nothing is left
+// beside it, and the user was told.
 #include "ManageFixture.h"
+#include "WriteFaults.h"
 
 #include "platform/Files.h"
 #include "platform/Win1252.h"
@@ -10,35 +11,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <set>
 
 namespace {
-// Every entry of a folder, hidden ones included.
-std::set<std::string> Entries(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
-    return names;
-}
-
-// Every offset of a small file; for a big one the first and last bytes, both sides of the
-// usual buffer sizes, and an even spread between.
-std::vector<long long> FailureOffsets(size_t size)
-{
-    if (size <= 4096) {
-        std::vector<long long> all(size);
-        for (size_t i = 0; i < size; ++i) all[i] = (long long)i;
-        return all;
-    }
-    std::set<long long> at{0, 1, 2, (long long)size - 2, (long long)size - 1};
-    for (long long edge : {4096LL, 8192LL, 16384LL, 65536LL, 131072LL, 524288LL})
-        for (long long d : {-1LL, 0LL, 1LL})
-            if (edge + d < (long long)size) at.insert(edge + d);
-    for (size_t i = 1; i < 48; ++i) at.insert((long long)(size * i / 48));
-    return {at.begin(), at.end()};
-}
-
 // A list of about `bytes` bytes, different from line to line.
 std::string BigList(size_t bytes)
 {
@@ -47,7 +21,7 @@ std::string BigList(size_t bytes)
     return s;
 }
 
-int gInjected = 0;
+int gInjected = 0; // failures tried, printed at the end for the record
 
 class FailedWrites : public ManageWindows {
 protected:
@@ -82,7 +56,7 @@ protected:
     {
         const std::string file = "Lists/" + name + ".txt";
         const std::string edited = EditorText(Settings->editor);
-        const std::set<std::string> before = Entries(Base / "Lists");
+        const std::set<std::string> before = FolderEntries(Base / "Lists");
         for (const long long offset : FailureOffsets(edited.size())) {
             SetWriteFailureAfterBytes(offset);
             DialogScript script;
@@ -94,7 +68,7 @@ protected:
             EXPECT_EQ(script.Seen[0].Kind, "MessageBox");
             EXPECT_NE(script.Seen[0].Text.find(name + ".txt"), std::string::npos) << script.Seen[0].Text;
             ASSERT_TRUE(Base.Read(file) == oldBytes) << "offset " << offset;
-            ASSERT_EQ(Entries(Base / "Lists"), before) << "offset " << offset;
+            ASSERT_EQ(FolderEntries(Base / "Lists"), before) << "offset " << offset;
             // The list stays open with the user's text.
             ASSERT_TRUE(Settings->btnSave->isEnabled());
             ASSERT_TRUE(EditorText(Settings->editor) == edited) << "offset " << offset;
@@ -102,7 +76,7 @@ protected:
         SetWriteFailureAfterBytes(-1);
         QTest::keyClick(Settings->editor, Qt::Key_S, Qt::ControlModifier);
         EXPECT_TRUE(Base.Read(file) == edited);
-        EXPECT_EQ(Entries(Base / "Lists"), before);
+        EXPECT_EQ(FolderEntries(Base / "Lists"), before);
     }
 };
 } // namespace
@@ -139,7 +113,7 @@ TEST_F(FailedWrites, EditorSaveAtEveryByteOfSmallAndMegabyteTexts)
         Base.Write("new.txt", old.size() > 100 ? "new first line\r\n" + old : "x\ry\nz\r\n\r\n a b c \r\n");
         editor->LoadFromFile(Base / "new.txt");
         Base.Write("Lists/edited.txt", old);
-        const std::set<std::string> before = Entries(Base / "Lists");
+        const std::set<std::string> before = FolderEntries(Base / "Lists");
         const std::string expected = EditorText(editor);
         for (const long long offset : FailureOffsets(expected.size())) {
             SetWriteFailureAfterBytes(offset);
@@ -151,7 +125,7 @@ TEST_F(FailedWrites, EditorSaveAtEveryByteOfSmallAndMegabyteTexts)
             }
             ++gInjected;
             ASSERT_TRUE(Base.Read("Lists/edited.txt") == old) << "offset " << offset;
-            ASSERT_EQ(Entries(Base / "Lists"), before) << "offset " << offset;
+            ASSERT_EQ(FolderEntries(Base / "Lists"), before) << "offset " << offset;
         }
         SetWriteFailureAfterBytes(-1);
         editor->SaveToFile(Base / "Lists/edited.txt");
@@ -164,7 +138,7 @@ TEST_F(FailedWrites, ProjectCreatedOverAnOldOneAtEveryByte)
     OpenSettings();
     const std::string old = Base.Read("Projects/Geo.rep");
     const std::string written = "countries of the world\r\ncapitals\r\n";
-    const std::set<std::string> before = Entries(Base / "Projects");
+    const std::set<std::string> before = FolderEntries(Base / "Projects");
     auto answerNames = [](DialogScript& script) {
         script.Input("countries of the world");
         script.Input("capitals");
@@ -180,7 +154,7 @@ TEST_F(FailedWrites, ProjectCreatedOverAnOldOneAtEveryByte)
         ASSERT_EQ(script.Seen.size(), 4u) << "offset " << offset;
         EXPECT_EQ(script.Seen[3].Text, "Unable to create new project file.");
         ASSERT_EQ(Base.Read("Projects/Geo.rep"), old) << "offset " << offset;
-        ASSERT_EQ(Entries(Base / "Projects"), before) << "offset " << offset;
+        ASSERT_EQ(FolderEntries(Base / "Projects"), before) << "offset " << offset;
     }
     SetWriteFailureAfterBytes(-1);
     DialogScript script;
@@ -188,5 +162,5 @@ TEST_F(FailedWrites, ProjectCreatedOverAnOldOneAtEveryByte)
     Run(script, [&] { Settings->Skapanyttprojekt1Click(); });
     EXPECT_EQ(script.Seen.size(), 3u);
     EXPECT_EQ(Base.Read("Projects/Geo.rep"), written);
-    EXPECT_EQ(Entries(Base / "Projects"), before);
+    EXPECT_EQ(FolderEntries(Base / "Projects"), before);
 }
