@@ -16,7 +16,17 @@ std::vector<std::string> ReferenceSplit(std::string_view bytes);
 std::string CheckLineReading(std::string_view bytes);
 
 // A project file named by the first bytes of `input` and holding the rest, in the Projects
-// folder under `baseFolder` (emptied first): the name is listed as itself and leads back to
+// folder under `baseFolder` (emptied first): a name the folder can hold is listed as itself and leads back to
 // the file, the file reads as the reference lines, and the two list names it holds are
 // written back and read again exactly.
 std::string CheckProjectFile(std::string_view input, const std::string& baseFolder);
+
+// HexToColor on any text: a 7-character "#" code of hexadecimal digits gives the colour that
+// ColorToHex writes back as the same code (upper case); any other 7-character "#" code throws
+// EConvertError and nothing else; every other text is black.
+std::string CheckHexToColor(std::string_view text);
+
+// The custom colours reader: the items of any bytes are the reference lines, they are written
+// and read back unchanged, and the file at `folder`/CustomColors.dat holding the bytes loads
+// as the items of its first MaxCustomColorsBytes.
+std::string CheckCustomColors(std::string_view bytes, const std::string& folder);

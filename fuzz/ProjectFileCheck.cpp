@@ -24,9 +24,10 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
     fs::create_directories(projects);
 
     const std::string path = ProjectFilePath(name);
-    if (name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
-        // Such a name names no file: reading fails as cannot open, writing as cannot create.
-        if (!path.empty()) return "a name with a separator or NUL gave the path " + path;
+    if (name.empty() || name[0] == '.' || name.find_first_of(std::string("/\0", 2)) != std::string::npos) {
+        // Such a name names no file (a leading dot would make one the folder search never
+        // lists): reading fails as cannot open, writing as cannot create.
+        if (!path.empty()) return "an impossible name gave the path " + path;
         try {
             LoadLines(path);
             return "reading a project with an impossible name succeeded";
@@ -56,14 +57,9 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
     }
 
     const std::vector<std::string> listed = GetDisplayNames(TFolderKind::Projects);
-    const bool hidden = (name + ".rep")[0] == '.';
-    if (hidden) {
-        if (!listed.empty()) return "a hidden project file is listed as " + listed.front();
-    } else {
-        if (listed.size() != 1 || listed.front() != name)
-            return "the project is listed as " + (listed.empty() ? std::string("nothing") : listed.front());
-        if (ProjectFilePath(listed.front()) != path) return "the listed name leads to another file";
-    }
+    if (listed.size() != 1 || listed.front() != name)
+        return "the project is listed as " + (listed.empty() ? std::string("nothing") : listed.front());
+    if (ProjectFilePath(listed.front()) != path) return "the listed name leads to another file";
 
     const std::vector<std::string> expected = ReferenceSplit(content);
     std::vector<std::string> lines;

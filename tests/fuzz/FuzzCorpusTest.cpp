@@ -69,3 +69,22 @@ TEST(FuzzCorpus, ProjectFileCheckWritesTheTwoNamesBack)
     ASSERT_EQ(CheckProjectFile(std::string("\x05WordsQuestions\nAnswers\rmore"), base.Path()), "");
     EXPECT_EQ(base.Read("Projects/Words.rep"), "Questions\r\nAnswers\r\n");
 }
+
+TEST(FuzzCorpus, HexToColorHoldsForEverySeed)
+{
+    const std::vector<TInput> inputs = Inputs("HexToColorFuzz");
+    ASSERT_GE(inputs.size(), 8u);
+    for (const TInput& input : inputs) EXPECT_EQ(CheckHexToColor(input.Bytes), "") << input.Name;
+}
+
+TEST(FuzzCorpus, CustomColorsHoldForEverySeed)
+{
+    TempFolder folder;
+    const std::vector<TInput> inputs = Inputs("CustomColorsFuzz");
+    ASSERT_GE(inputs.size(), 5u);
+    for (const TInput& input : inputs) EXPECT_EQ(CheckCustomColors(input.Bytes, folder.Path()), "") << input.Name;
+    // Past the most that is read, the file loads as its first part.
+    std::string big;
+    while (big.size() < 70000) big += "#ABCDEF\r\n";
+    EXPECT_EQ(CheckCustomColors(big, folder.Path()), "");
+}
