@@ -97,6 +97,8 @@ public:
     std::vector<std::string> Inputs;   // names typed into input boxes, in order ("" when cancelled)
     std::vector<bool> Answers;         // question boxes: true for Yes
     std::function<void(QWidget*)> OnProjectsWindow;
+    // The settings window asking whether to save the open list's edits: its name and the answer.
+    std::function<void(const std::string& list, bool yes)> OnSaveQuestion;
 
 private:
     void Poll()
@@ -113,6 +115,13 @@ private:
         } else if (name == "QuestionBox") {
             const bool yes = Random() % 3 != 0;
             Answers.push_back(yes);
+            const auto* info = m->findChild<QLabel*>("info");
+            const auto* question = m->findChild<QLabel*>("question");
+            const std::string statement = info ? Ansi(info->text()) : "";
+            const std::string prefix = "The list \"", suffix = "\" has changes that are not saved.";
+            if (question && Ansi(question->text()) == "Save the changes?" && OnSaveQuestion &&
+                StartsWith(statement, prefix) && statement.size() >= prefix.size() + suffix.size())
+                OnSaveQuestion(statement.substr(prefix.size(), statement.size() - prefix.size() - suffix.size()), yes);
             ClickButton(m, yes ? "Button1" : "Button2");
         } else if (name == "InternalFunctionInput") {
             // A few names, so new lists and projects meet old ones; now and then Cancel.
@@ -191,6 +200,10 @@ TEST_F(Soak, ThousandsOfRandomStepsOverTheRealWindows)
             if (answerer.Answers.size() == before + 1 && answerer.Answers.back()) Expected.erase(name);
         }
         w->findChild<QPushButton*>("btnProjectDoClose")->click();
+    };
+
+    answerer.OnSaveQuestion = [&](const std::string& list, bool yes) {
+        if (yes) Expected["Lists/" + list + ".txt"] = EditorText(editor);
     };
 
     auto editorStep = [&] {
