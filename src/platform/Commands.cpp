@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -11,6 +12,15 @@ std::vector<QPointer<TActionList>>& Lists()
 {
     static std::vector<QPointer<TActionList>> lists;
     return lists;
+}
+
+// The update handlers of the commands whose shortcut is `key`.
+void UpdateCommandsOf(const QKeySequence& key)
+{
+    for (const auto& list : Lists())
+        if (list)
+            for (TAction* a : list->Actions())
+                if (!a->shortcut().isEmpty() && a->shortcut() == key) a->Update();
 }
 
 // After input has been handled, the queue is drained and the zero timer fires: that is the
@@ -37,6 +47,10 @@ public:
         case QEvent::Show:
         case QEvent::Timer:
             if (!Timer.isActive() && o != &Timer) Timer.start();
+            break;
+        case QEvent::ShortcutOverride:
+            // Sent before the shortcut map looks at the key, and it skips disabled commands.
+            UpdateCommandsOf(QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination()));
             break;
         default: break;
         }

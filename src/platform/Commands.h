@@ -2,6 +2,8 @@
 // Commands: a caption, a shortcut, a hint, a handler and an update handler that sets the
 // enabled state. Update handlers run whenever the application has gone idle after handling
 // input, and a bound button's tooltip shows the hint followed by the shortcut in parentheses.
+// A key that is some command's shortcut first runs that command's update handler, so the
+// shortcut decides on what the command can do now, not at the last idle time.
 #include <QAction>
 #include <QKeySequence>
 #include <QObject>
