@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+
 // ---- the text area ----
 
 TTextEditorExView::TTextEditorExView(TTextEditorEx* editor) : TCanvasControl(editor), Editor(editor)
@@ -167,7 +169,9 @@ void TTextEditorEx::Clear()
 
 void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
 {
-    const TPoint c = CaretPos.GetPoint(), s = SelEndPos.GetPoint();
+    // Both ends as they stand in the text now: an end stored before the text shrank (a drag
+    // takes its text away at the press) never reaches the line store's offsets.
+    const TPoint c = ClampToText(CaretPos.GetPoint()), s = ClampToText(SelEndPos.GetPoint());
     if (ComparePos(c, s) <= 0) {
         start = c;
         end = s;
@@ -175,6 +179,13 @@ void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
         start = s;
         end = c;
     }
+}
+
+TPoint TTextEditorEx::ClampToText(TPoint p) const
+{
+    p.Y = std::clamp(p.Y, 0, FLines->Count() - 1);
+    p.X = std::clamp(p.X, 0, FLines->Length(p.Y));
+    return p;
 }
 
 int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const

@@ -94,8 +94,10 @@ public:
     TCaretPos ScrollPos;
 
     bool HasSelection() const { return CaretPos.GetPoint() != SelEndPos.GetPoint(); }
-    // The selection's start (inclusive) and end (exclusive), ordered.
+    // The selection's start (inclusive) and end (exclusive), ordered and inside the text.
     void GetSelection(TPoint& start, TPoint& end) const;
+    // The nearest position inside the text.
+    TPoint ClampToText(TPoint p) const;
     // Sum of (length + 2) over the lines before p, plus p.X.
     int32_t AbsoluteOffset(TPoint p) const;
     int32_t MaxLineLength() const { return FLines->MaxLineLength(); }
@@ -268,6 +270,8 @@ public:
     bool MouseSelecting = false;
     bool DraggingSelection = false;
     std::vector<std::string> DragText;
+    TPoint DragOrigin;
+    bool DragRemoved = false;
     QPointer<TInteractiveListMenu> ListMenu;
     std::vector<std::string> LetterChars, LetterEntities, SymbolChars, SymbolEntities;
     std::vector<TUndoSnapshot> UndoHistory;
@@ -328,6 +332,10 @@ private:
     // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key
     // itself going down or up switches the drag cursor).
     void RerunMouseMove(bool ctrl);
+    // The caret at a drag's drop point, the selection collapsed there.
+    void MoveDropCaret(TPoint p, bool notify);
+    // Ends a drag whose release never came: a moved text goes back where it was taken from.
+    void CancelDrag();
     // The position whose absolute offset is `offset`, or false outside the text.
     bool PositionFromOffset(int64_t offset, TPoint& p) const;
     void RestoreUndoSnapshot(const TUndoSnapshot& s);

@@ -14,14 +14,6 @@
 
 namespace {
 
-// A position moved to the nearest one inside the text.
-TPoint ClampToText(const TLineStore& lines, TPoint p)
-{
-    p.Y = std::clamp(p.Y, 0, lines.Count() - 1);
-    p.X = std::clamp(p.X, 0, lines.Length(p.Y));
-    return p;
-}
-
 // Whether `text` ends with a line break that splitting would swallow.
 bool EndsWithBreak(const std::string& text)
 {
@@ -77,8 +69,8 @@ std::vector<std::string> TTextEditorEx::GetRange(TPoint start, TPoint end) const
 {
     if (start == end) return {};
     // A stale position (one the text has shrunk under) reads as the nearest one inside.
-    start = ClampToText(*FLines, start);
-    end = ClampToText(*FLines, end);
+    start = ClampToText(start);
+    end = ClampToText(end);
     if (start.Y == end.Y) return {(*FLines)[start.Y].substr(size_t(start.X), size_t(std::max(end.X - start.X, 0)))};
     std::vector<std::string> out;
     out.reserve(size_t(end.Y - start.Y + 1));
@@ -91,8 +83,8 @@ std::vector<std::string> TTextEditorEx::GetRange(TPoint start, TPoint end) const
 void TTextEditorEx::DeleteRange(TPoint start, TPoint end)
 {
     if (FSettings->ReadOnly() || start == end) return;
-    start = ClampToText(*FLines, start);
-    end = ClampToText(*FLines, end);
+    start = ClampToText(start);
+    end = ClampToText(end);
     if (ComparePos(start, end) > 0) std::swap(start, end);
     if (start.Y == end.Y) {
         const std::string& line = (*FLines)[start.Y];
@@ -136,8 +128,8 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     FLines->SetText(bytes);
     // The selection end is left where it was when the caret does not move; keep it inside
     // the new text so no later operation reads past its end.
-    SelEndPos.SetPointQuiet(ClampToText(*FLines, SelEndPos.GetPoint()));
-    PrevSelEnd = ClampToText(*FLines, PrevSelEnd);
+    SelEndPos.SetPointQuiet(ClampToText(SelEndPos.GetPoint()));
+    PrevSelEnd = ClampToText(PrevSelEnd);
     Repaint();
     CaretPos.SetPoint({0, 0});
 }
@@ -242,7 +234,7 @@ void TTextEditorEx::SetSelLength(int32_t v)
 {
     // The position at the caret's offset + v, found by walking from the caret rather than
     // from the start of the text: selecting a few lines deep in a long text stays cheap.
-    const TPoint c = ClampToText(*FLines, CaretPos.GetPoint());
+    const TPoint c = ClampToText(CaretPos.GetPoint());
     int64_t remaining = v < 0 ? -int64_t(v) : int64_t(v);
     int x = c.X, y = c.Y;
     const int last = FLines->Count() - 1;
@@ -334,10 +326,10 @@ void TTextEditorEx::RestoreUndoSnapshot(const TUndoSnapshot& s)
         }
     }
     // Until the selection is set from the snapshot, keep both ends inside the restored text.
-    CaretPos.SetPointQuiet(ClampToText(*FLines, CaretPos.GetPoint()));
-    SelEndPos.SetPointQuiet(ClampToText(*FLines, SelEndPos.GetPoint()));
-    PrevCaret = ClampToText(*FLines, PrevCaret);
-    PrevSelEnd = ClampToText(*FLines, PrevSelEnd);
+    CaretPos.SetPointQuiet(ClampToText(CaretPos.GetPoint()));
+    SelEndPos.SetPointQuiet(ClampToText(SelEndPos.GetPoint()));
+    PrevCaret = ClampToText(PrevCaret);
+    PrevSelEnd = ClampToText(PrevSelEnd);
     Repaint();
     SetSelStart(s.SelStart);
     SetSelLength(s.SelLength);

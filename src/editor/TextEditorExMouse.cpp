@@ -40,10 +40,14 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
             GetSelection(start, end);
             if (start == end) return;
             DragText = GetRange(start, end);
+            DragOrigin = start;
             // A move takes the text away now and puts it back at the release; a copy (Ctrl)
             // leaves it where it is.
-            if (!ctrl) DeleteRange(start, end);
-            CaretPos.SetPointNotify(start);
+            DragRemoved = !ctrl;
+            if (DragRemoved) DeleteRange(start, end);
+            // The selection is gone with its text, Shift or not: an end left behind would lie
+            // past the shortened text.
+            MoveDropCaret(start, true);
             const TPoint cell = CellPoint(start);
             const QPoint global = ClientToGlobal({cell.X, cell.Y + FLineHeight / 2});
             SetCursorPos(global.x(), global.y());
@@ -64,9 +68,12 @@ void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)
     const TPoint c = ClientFromWidget(e->position().toPoint());
     if (OnMouseMove) OnMouseMove(this, e->modifiers(), c.X, c.Y);
     e->accept();
-    if (DraggingSelection) {
+    if (DraggingSelection && !(e->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (a message box took it): the text goes back.
+        CancelDrag();
+    } else if (DraggingSelection) {
         // The caret follows the pointer and shows where the text will drop.
-        CaretPos.SetPoint(HitTest(c.X, c.Y));
+        MoveDropCaret(HitTest(c.X, c.Y), false);
     } else if (MouseSelecting) {
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     } else {
@@ -87,11 +94,32 @@ void TTextEditorEx::RerunMouseMove(bool ctrl)
 {
     const TPoint c = ClientFromWidget(mapFromGlobal(QCursor::pos()));
     if (DraggingSelection)
-        CaretPos.SetPoint(HitTest(c.X, c.Y));
+        MoveDropCaret(HitTest(c.X, c.Y), false);
     else if (MouseSelecting)
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     else
         MouseHover(c, ctrl);
+}
+
+void TTextEditorEx::MoveDropCaret(TPoint p, bool notify)
+{
+    // The drop point is a caret without a selection, whatever the Shift key is doing.
+    CollapseSelection = true;
+    notify ? CaretPos.SetPointNotify(p) : CaretPos.SetPoint(p);
+    CollapseSelection = false;
+}
+
+void TTextEditorEx::CancelDrag()
+{
+    MouseSelecting = false;
+    if (!DraggingSelection) return;
+    DraggingSelection = false;
+    std::vector<std::string> text = std::move(DragText);
+    DragText.clear();
+    if (!DragRemoved) return;
+    InsertLines(ClampToText(DragOrigin), std::move(text));
+    Repaint();
+    MoveDropCaret(ClampToText(DragOrigin), true);
 }
 
 void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)

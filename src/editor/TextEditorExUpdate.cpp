@@ -273,6 +273,8 @@ void TTextEditorEx::focusInEvent(QFocusEvent* e)
 void TTextEditorEx::focusOutEvent(QFocusEvent* e)
 {
     QWidget::focusOutEvent(e);
+    // A window that takes the focus mid-drag (an error box) takes the release with it.
+    CancelDrag();
     if (SystemCaret::Owner() == FView) {
         SystemCaret::Hide(FView);
         SystemCaret::Destroy();

@@ -2,10 +2,12 @@
 // moving and copying the selection by dragging it, the drag cursors, and the wheel.
 #include "EditorInputFixture.h"
 
+#include "platform/Application.h"
 #include "platform/Pointer.h"
 
 #include <QFile>
 #include <QPixmap>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -304,4 +306,82 @@ TEST_F(EditorMouse, IsSelectedCoversStartToEnd)
     EXPECT_FALSE(E->IsSelected({4, 2}));
     Caret(3, 1);
     EXPECT_FALSE(E->IsSelected({3, 1}));
+}
+
+// A move drag takes its text away at the press; the editor's host snapshots the text for undo
+// a second after a change, so that snapshot can come while the text is still in flight.
+// Shift held at the press used to leave the selection's end past the shortened text, the
+// snapshot failed on it, and the dragged lines were lost.
+TEST_F(EditorMouse, ShiftDragWithTheUndoTimerFiringMidDragKeepsEveryLine)
+{
+    std::vector<std::string> errors;
+    SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
+    QTimer snapshot; // the host's undo timer, made to fire at the first chance
+    snapshot.setSingleShot(true);
+    snapshot.setInterval(0);
+    QObject::connect(&snapshot, &QTimer::timeout, [&] { RunGuarded([&] { E->AddUndoPoint(); }); });
+    E->OnChange = [&](QObject*) { snapshot.start(); };
+
+    SetLines({"a", "b", "c", "d"});
+    E->AddUndoPoint(); // as loading does
+    Select({1, 0}, {1, 3});
+    KeyState::Override(Qt::ShiftModifier);
+    Press(CellPoint(0, 1), Qt::ShiftModifier);
+    EXPECT_EQ(Lines(), (L{"a"}));
+    EXPECT_FALSE(E->HasSelection());
+    QApplication::processEvents(); // the timer fires here, mid-drag
+    EXPECT_FALSE(snapshot.isActive());
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    EXPECT_TRUE(E->CanUndo());
+    Move(CellPoint(0, 0));
+    EXPECT_FALSE(E->HasSelection()) << "the drop point is a caret, Shift or not";
+    Release(CellPoint(1, 0), Qt::ShiftModifier);
+    KeyState::Override(std::nullopt);
+    EXPECT_EQ(Lines(), (L{"a", "b", "c", "d"}));
+    QApplication::processEvents(); // and once more after the drop
+    EXPECT_TRUE(errors.empty());
+
+    // The snapshot taken mid-drag is a sound state to go back to, and forward again.
+    E->Undo();
+    EXPECT_EQ(Lines(), (L{"a"}));
+    E->Redo();
+    EXPECT_EQ(Lines(), (L{"a", "b", "c", "d"}));
+    E->OnChange = nullptr;
+    SetErrorReporter(nullptr);
+}
+
+// However the release goes missing, the text taken away at the press comes back.
+TEST_F(EditorMouse, ADragWhoseReleaseNeverComesPutsItsTextBack)
+{
+    // Another window takes the focus (an error box shown mid-drag).
+    SetLines({"one", "two", "three"});
+    Select({1, 0}, {2, 1});
+    Press(CellPoint(1, 1));
+    EXPECT_EQ(Lines(), (L{"oo", "three"}));
+    Move(CellPoint(2, 1));
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
+    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    EXPECT_FALSE(E->DraggingSelection);
+    other.hide();
+    QApplication::setActiveWindow(Host.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Host.get()));
+    E->setFocus();
+    Release(CellPoint(0, 2)); // a release that arrives late drops nothing
+    EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
+
+    // The pointer comes back with the button already up.
+    Select({0, 2}, {5, 2});
+    Press(CellPoint(2, 2));
+    EXPECT_EQ(Lines(), (L{"one", "two", ""}));
+    QMouseEvent move(QEvent::MouseMove, CellPoint(1, 0), E->mapToGlobal(CellPoint(1, 0)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(E, &move);
+    EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
+    EXPECT_FALSE(E->DraggingSelection);
+    QTest::mouseRelease(E, Qt::LeftButton, Qt::NoModifier, CellPoint(1, 0));
+    EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
 }
