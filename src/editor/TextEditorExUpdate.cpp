@@ -62,8 +62,12 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     if (n.Y == PrevSelEnd.Y && caret == PrevCaret) {
         PaintLine(n.Y);
     } else if (caret == PrevCaret) {
-        const int last = std::min(FLines->Count() - 1, std::max(PrevSelEnd.Y, n.Y));
-        for (int l = std::min(PrevSelEnd.Y, n.Y); l <= last; ++l) PaintLine(l);
+        // Only the lines on screen: one off screen leaves no pixels, and a jump across a long
+        // text would otherwise walk every line in between.
+        const int top = ScrollPos.Y(), rows = FLineHeight > 0 ? (ClientHeight() + FLineHeight - 1) / FLineHeight : 0;
+        const int first = std::max(std::min(PrevSelEnd.Y, n.Y), top);
+        const int last = std::min({FLines->Count() - 1, std::max(PrevSelEnd.Y, n.Y), top + rows - 1});
+        for (int l = first; l <= last; ++l) PaintLine(l);
     } else {
         PaintVisibleLines();
     }
@@ -109,14 +113,16 @@ void TTextEditorEx::ScrollChanged(TPoint n)
         c.CopyRect(dest, c, src);
         const int n1 = FLines->Count() - 1;
         const int rows = lh > 0 ? h / lh : 0, cols = cw > 0 ? w / cw : 0;
+        // What the move uncovered, never more than a screen: a jump further than that
+        // moved no pixels and uncovered the whole screen.
         if (dy > 0)
-            for (int l = v.Y + rows; l <= std::min(n.Y + rows, n1); ++l) RedrawLine(l);
+            for (int l = std::max(v.Y + rows, n.Y); l <= std::min(n.Y + rows, n1); ++l) RedrawLine(l);
         if (dy < 0)
-            for (int l = n.Y; l <= std::min(v.Y - 1, n1); ++l) RedrawLine(l);
+            for (int l = n.Y; l <= std::min({v.Y - 1, n.Y + rows, n1}); ++l) RedrawLine(l);
         if (dx > 0)
-            for (int col = v.X + cols; col <= n.X + cols; ++col) RedrawColumn(col);
+            for (int col = std::max(v.X + cols, n.X); col <= n.X + cols; ++col) RedrawColumn(col);
         if (dx < 0)
-            for (int col = n.X; col <= v.X - 1; ++col) RedrawColumn(col);
+            for (int col = n.X; col <= std::min(v.X - 1, n.X + cols); ++col) RedrawColumn(col);
         for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(l);
         FView->MarkDirty();
     }

@@ -303,3 +303,28 @@ TEST_F(UpdateTest, ThumbTrackingReachesLinesBeyondSixteenBits)
     EXPECT_EQ(v->value(), 70000);
     EXPECT_MATCHES_FULL_REPAINT(E(), "after tracking the thumb");
 }
+
+// Jumps of the selection's end across a long text draw only what is on screen; the picture is
+// the one a full repaint gives, at both ends and after jumping back.
+TEST_F(UpdateTest, WholeTextSelectionJumpsMatchAFullRepaint)
+{
+    E().Lines().SetText(ListText(3000, 5));
+    E().CaretPos.SetPoint({2, 40});
+    E().Repaint();
+    const Qt::KeyboardModifiers jump = Qt::ShiftModifier | Qt::ControlModifier;
+    for (int round = 0; round < 2; ++round) {
+        QTest::keyClick(&E(), Qt::Key_End, jump);
+        EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{E().Lines().Length(2999), 2999}));
+        EXPECT_MATCHES_FULL_REPAINT(E(), "at the end, round " << round);
+        QTest::keyClick(&E(), Qt::Key_Home, jump);
+        EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{0, 0}));
+        EXPECT_MATCHES_FULL_REPAINT(E(), "at the start, round " << round);
+        // Scrolled away and back by less than a screen, then more than one.
+        E().ScrollBy(3, 20);
+        EXPECT_MATCHES_FULL_REPAINT(E(), "scrolled by part of a screen, round " << round);
+        E().ScrollBy(-3, 1500);
+        EXPECT_MATCHES_FULL_REPAINT(E(), "scrolled by many screens, round " << round);
+        QTest::keyClick(&E(), Qt::Key_Right, jump);
+        EXPECT_MATCHES_FULL_REPAINT(E(), "a word further, round " << round);
+    }
+}
