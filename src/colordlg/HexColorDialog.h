@@ -6,7 +6,6 @@
 #include "platform/Color.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <string>
@@ -30,5 +29,5 @@ public:
     Thexcolor* Window() const { return FWindow; }
 
 private:
-    QPointer<Thexcolor> FWindow;
+    Thexcolor* FWindow = nullptr; // lives only while Execute runs
 };

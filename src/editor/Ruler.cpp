@@ -1,5 +1,6 @@
 #include "editor/Ruler.h"
 
+#include "editor/RulerMenu.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Pointer.h"
 
@@ -62,8 +63,11 @@ TRuler::TRuler(QWidget* parent) : TRulerBase(parent)
     Canvas().Pen.Color = clBlack;
     SetCustomCursor(NOArrowCursorIndex, LoadResourceCursor("NOArrow"));
     setCursor(CustomCursor(NOArrowCursorIndex));
-    // The right button is left to the ruler's own menu; until one is set it opens nothing.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    // The right button opens the ruler's own menu.
+    FPopupMenu = new TRulerMenu(this);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { FPopupMenu->popup(mapToGlobal(p)); });
 }
 
 TRuler::~TRuler() = default;

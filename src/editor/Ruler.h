@@ -9,6 +9,7 @@
 #include <vector>
 
 class TTextEditorEx;
+class TRulerMenu;
 
 enum TSurfaceType { stGradient = 0, stSolid = 1 };
 
@@ -56,6 +57,9 @@ public:
     int LineNumberEvery() const { return FLineNumberEvery; }
     void SetLineNumberEvery(int v);
 
+    // The ruler's own pop-up menu, opened by the right button.
+    TRulerMenu* PopupMenu() const { return FPopupMenu; }
+
     // Takes over another ruler's look (not its editor) and repaints.
     void Assign(const TRuler& other);
 
@@ -82,4 +86,5 @@ private:
     TTextEditorEx* FEditor = nullptr;
     bool FShowLineNumbers = true;
     int FLineNumberEvery = 1;
+    TRulerMenu* FPopupMenu = nullptr;
 };

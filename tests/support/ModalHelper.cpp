@@ -1,6 +1,7 @@
 #include "ModalHelper.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
 #include <memory>
 
@@ -9,7 +10,9 @@ void WhenModal(std::function<void(QWidget*)> action, int timeoutMs)
     auto* timer = new QTimer(qApp);
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
-    QWidget* before = QApplication::activeModalWidget();
+    // Held as a guarded pointer: a dialog built after `before` is destroyed may reuse its
+    // address, and must still count as the next one.
+    QPointer<QWidget> before = QApplication::activeModalWidget();
     QObject::connect(timer, &QTimer::timeout, [timer, action, elapsed, timeoutMs, before] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal != before && modal->isVisible()) {
