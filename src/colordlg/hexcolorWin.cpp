@@ -270,6 +270,9 @@ void Thexcolor::BuildWebPage()
 void Thexcolor::BuildCustomPage()
 {
     ColOwn = Make<QWidget>(nullptr, "ColOwn");
+    // The page's designed size, so the anchored list keeps its designed distances to the
+    // page's edges whatever size the style gives the page.
+    ColOwn->resize(504, 293);
     PageControl1->addTab(ColOwn, QStringLiteral("Anpassade färger"));
     CustomColors = Make<QListWidget>(ColOwn, "CustomColors");
     Place(CustomColors, 16, 16, 472, 193);

@@ -114,7 +114,12 @@ TEST(hexcolorWin, PagesAndRgbGroupLayout)
     EXPECT_EQ(Geometry(h.W->CurrentHover), QRect(416, 0, 78, 13));
     EXPECT_EQ(Geometry(h.W->WebSafePal1), QRect(12, 15, 482, 263));
     EXPECT_EQ(h.W->WebSafePal1->Cols(), 24);
-    EXPECT_EQ(Geometry(h.W->CustomColors), QRect(16, 16, 472, 193));
+    // Anchored on all sides: its distances to the page's edges are the designed ones (a page
+    // of 504 x 293).
+    const QRect list = Geometry(h.W->CustomColors);
+    EXPECT_EQ(list.topLeft(), QPoint(16, 16));
+    EXPECT_EQ(h.W->ColOwn->width() - (list.x() + list.width()), 504 - 488);
+    EXPECT_EQ(h.W->ColOwn->height() - (list.y() + list.height()), 293 - 209);
     EXPECT_EQ(Geometry(h.W->cst2), QRect(16, 224, 473, 57));
     EXPECT_EQ(h.W->cst2->title(), "Lägg till/ta bort");
     EXPECT_EQ(Geometry(h.W->SaveCustom), QRect(26, 24, 197, 21));
