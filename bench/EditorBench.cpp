@@ -1,5 +1,6 @@
 // Editor speed beside QPlainTextEdit on the same text, in the same run: loading a list of a
-// million lines, a full repaint of a 1920 x 1080 client, and scrolling by a line and a page.
+// million lines, a full repaint of a 1920 x 1080 client (also on a screen of device pixel
+// ratio 2, where both draw four times the pixels), and scrolling by a line and a page.
 //
 // Run: build-*/bench/EditorBench (it sets up an offscreen screen large enough that the
 // editor is fully visible, so scrolling moves pixels as it does on a desktop).
@@ -11,6 +12,7 @@
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QElapsedTimer>
 #include <QWindow>
@@ -65,12 +67,23 @@ std::string WideText(int lines)
     return out;
 }
 
+// The offscreen screens: the first at ratio 1, the second at ratio 2.
+QScreen* ScreenAt(int ratio) { return QGuiApplication::screens().value(ratio == 2 ? 1 : 0); }
+
+// Puts a top-level widget on the screen of the given ratio, at that screen's top-left corner.
+void PlaceOn(QWidget* w, int ratio, int width, int height)
+{
+    w->winId();
+    w->windowHandle()->setScreen(ScreenAt(ratio));
+    w->setGeometry(QRect(ScreenAt(ratio)->geometry().topLeft(), QSize(width, height)));
+}
+
 struct EditorHost {
-    EditorHost()
+    explicit EditorHost(int ratio = 1)
     {
         Window = std::make_unique<QWidget>();
         Window->setWindowFlags(Qt::FramelessWindowHint);
-        Window->setGeometry(0, 0, ClientW + 80, ClientH + 80);
+        PlaceOn(Window.get(), ratio, ClientW + 80, ClientH + 80);
         Editor = new TTextEditorEx(Window.get());
         Window->show();
         WaitExposed(Window.get());
@@ -87,7 +100,7 @@ struct EditorHost {
 };
 
 struct PlainHost {
-    PlainHost()
+    explicit PlainHost(int ratio = 1)
     {
         Edit = std::make_unique<QPlainTextEdit>();
         Edit->setWindowFlags(Qt::FramelessWindowHint);
@@ -96,7 +109,7 @@ struct PlainHost {
         f.setStyleHint(QFont::TypeWriter);
         Edit->setFont(f);
         Edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        Edit->setGeometry(0, 0, ClientW + 20, ClientH + 20);
+        PlaceOn(Edit.get(), ratio, ClientW + 20, ClientH + 20);
         Edit->show();
         WaitExposed(Edit.get());
     }
@@ -142,27 +155,39 @@ BENCHMARK(BM_QPlainTextEditLoad)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // ---- painting ----
 
-void BM_EditorFullRepaint1920x1080(benchmark::State& state)
+void EditorFullRepaint(benchmark::State& state, int ratio)
 {
-    EditorHost h;
+    EditorHost h(ratio);
     h.Editor->Lines().SetText(WideText(200));
     h.SizeClient(ClientW, ClientH);
     h.Editor->Repaint();
     for (auto _ : state) h.Editor->Repaint();
     state.counters["cells"] = double(h.Editor->ClientWidth() / h.Editor->CharWidth() *
                                      (h.Editor->ClientHeight() / h.Editor->LineHeight()));
+    state.counters["device_px"] = double(h.Editor->BackingImage().width()) * h.Editor->BackingImage().height();
 }
+
+void BM_EditorFullRepaint1920x1080(benchmark::State& state) { EditorFullRepaint(state, 1); }
 BENCHMARK(BM_EditorFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
 
-void BM_QPlainTextEditFullRepaint1920x1080(benchmark::State& state)
+void BM_EditorFullRepaint1920x1080AtRatio2(benchmark::State& state) { EditorFullRepaint(state, 2); }
+BENCHMARK(BM_EditorFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
+
+void PlainFullRepaint(benchmark::State& state, int ratio)
 {
-    PlainHost h;
+    PlainHost h(ratio);
     h.Edit->setPlainText(ToQString(WideText(200)));
     h.Edit->viewport()->resize(ClientW, ClientH);
     h.Edit->viewport()->repaint();
     for (auto _ : state) h.Edit->viewport()->repaint();
+    state.counters["ratio"] = h.Edit->viewport()->devicePixelRatioF();
 }
+
+void BM_QPlainTextEditFullRepaint1920x1080(benchmark::State& state) { PlainFullRepaint(state, 1); }
 BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
+
+void BM_QPlainTextEditFullRepaint1920x1080AtRatio2(benchmark::State& state) { PlainFullRepaint(state, 2); }
+BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
 
 // ---- scrolling ----
 
@@ -265,11 +290,13 @@ BENCHMARK(BM_QPlainTextEditSelectionJumpMillionLines)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    // A screen large enough to show the whole 1920 x 1080 client area.
+    // Screens large enough to show the whole 1920 x 1080 client area, at ratio 1 and 2 (the
+    // second is given in device pixels).
     const std::string screens = "/tmp/lexidrill-bench-screens.json";
     {
         std::ofstream f(screens);
-        f << R"({"screens":[{"name":"bench","x":0,"y":0,"width":2560,"height":1600,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";
+        f << R"({"screens":[{"name":"bench","x":0,"y":0,"width":2560,"height":1600,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1},)"
+          R"({"name":"bench2","x":2560,"y":0,"width":5120,"height":3200,"logicalDpi":96,"logicalBaseDpi":96,"dpr":2}]})";
     }
     const std::string platform = "offscreen:configfile=" + screens;
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);

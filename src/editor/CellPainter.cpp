@@ -1,17 +1,20 @@
 #include "editor/CellPainter.h"
 
+#include <cmath>
 #include <cstring>
 
-TCellPainter::TGlyphs& TCellPainter::GlyphsFor(const TFont& font, TColor background)
+TCellPainter::TGlyphs& TCellPainter::GlyphsFor(const TFont& font, TColor background, qreal scale)
 {
-    if (Last && Last->Background == background && Last->Font == font) return *Last;
+    auto same = [&](const TGlyphs& g) { return g.Background == background && g.Scale == scale && g.Font == font; };
+    if (Last && same(*Last)) return *Last;
     for (const auto& s : Sets)
-        if (s->Background == background && s->Font == font) return *(Last = s.get());
+        if (same(*s)) return *(Last = s.get());
     // Formatting processors may hand out many colours; keep the cache bounded.
     if (Sets.size() >= 64) Sets.erase(Sets.begin());
     auto s = std::make_unique<TGlyphs>();
     s->Font = font;
     s->Background = background;
+    s->Scale = scale;
     Sets.push_back(std::move(s));
     return *(Last = Sets.back().get());
 }
@@ -26,7 +29,9 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
         if (w > 0 && h > 0) {
             // Rendered with room around the box, to catch what the glyph draws outside it.
             const int m = h;
-            QImage img(w + 2 * m, h + 2 * m, QImage::Format_RGB32);
+            QImage img(int(std::ceil((w + 2 * m) * g.Scale)), int(std::ceil((h + 2 * m) * g.Scale)),
+                       QImage::Format_RGB32);
+            img.setDevicePixelRatio(g.Scale);
             const QRgb bg = 0xFF000000 | qRgb(GetRValue(ColorToRGB(g.Background)), GetGValue(ColorToRGB(g.Background)),
                                               GetBValue(ColorToRGB(g.Background)));
             img.fill(bg);
@@ -35,12 +40,12 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
             c.Brush.Color = g.Background;
             c.Brush.Style = bsSolid;
             c.TextOut(m, m, text);
-            g.Images[ch] = img.copy(m, m, w, h);
+            const TRect box = c.ToDevice(Bounds(m, m, w, h));
+            g.Images[ch] = img.copy(ToQRect(box));
             for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x) {
-                    const bool inBox = x >= m && x < m + w && y >= m && y < m + h;
                     const QRgb px = img.pixel(x, y);
-                    if (!inBox && px != bg) g.Overhangs[ch].push_back({x - m, y - m, px});
+                    if (!box.Contains(x, y) && px != bg) g.Overhangs[ch].push_back({x - box.Left, y - box.Top, px});
                 }
         }
         g.Made[ch] = true;
@@ -52,9 +57,11 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
 {
     QImage* target = canvas.GetImage();
     if (!target) return;
-    TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color);
+    TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale());
     const QImage& glyph = Glyph(set, ch);
     if (glyph.isNull()) return;
+    x = canvas.ToDevice(x);
+    y = canvas.ToDevice(y);
     for (const TOverhang& o : set.Overhangs[ch]) {
         const int px = x + o.DX, py = y + o.DY;
         if (px >= 0 && py >= 0 && px < target->width() && py < target->height())

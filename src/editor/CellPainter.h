@@ -5,6 +5,8 @@
 // then costs one row copy per pixel row of each cell instead of a text layout per character,
 // and a cell drawn alone looks exactly like the same cell drawn as part of a whole repaint.
 // Ink outside the box is kept too and drawn as it falls on the background colour.
+// On a canvas with a device pixel ratio the glyphs are rendered at that ratio, so a cell
+// copies device pixels and the text is as sharp as the canvas's own.
 #include "platform/Canvas.h"
 
 #include <QImage>
@@ -21,7 +23,7 @@ public:
 
 private:
     // Ink a glyph puts outside its box (a descender's hook, an italic slant), as drawn over
-    // the background.
+    // the background; offsets in device pixels.
     struct TOverhang {
         int DX, DY;
         QRgb Pixel;
@@ -29,11 +31,12 @@ private:
     struct TGlyphs {
         TFont Font;
         TColor Background = 0;
+        qreal Scale = 1.0;
         std::array<QImage, 256> Images;
         std::array<std::vector<TOverhang>, 256> Overhangs;
         std::array<bool, 256> Made{};
     };
-    TGlyphs& GlyphsFor(const TFont& font, TColor background);
+    TGlyphs& GlyphsFor(const TFont& font, TColor background, qreal scale);
     const QImage& Glyph(TGlyphs& g, unsigned char ch);
 
     std::vector<std::unique_ptr<TGlyphs>> Sets;

@@ -53,23 +53,32 @@ void TCanvas::SetClip(const TRect& r)
 
 void TCanvas::ClearClip() { HasClip = false; }
 
+TRect TCanvas::ToDevice(const TRect& r) const
+{
+    if (Scale() == 1.0) return r;
+    const int w = Width(), h = Height();
+    return {r.Left >= w ? Image->width() : ToDevice(r.Left), r.Top >= h ? Image->height() : ToDevice(r.Top),
+            r.Right >= w ? Image->width() : ToDevice(r.Right), r.Bottom >= h ? Image->height() : ToDevice(r.Bottom)};
+}
+
 TColor TCanvas::GetPixel(int x, int y) const
 {
-    if (!Image || x < 0 || y < 0 || x >= Image->width() || y >= Image->height()) return 0xFFFFFFFF;
-    return FromQRgb(Image->pixel(x, y));
+    if (!Image || x < 0 || y < 0 || x >= Width() || y >= Height()) return 0xFFFFFFFF;
+    return FromQRgb(Image->pixel(ToDevice(x), ToDevice(y)));
 }
 
 void TCanvas::SetPixel(int x, int y, TColor c)
 {
     if (!Image || !Clip().Contains(x, y)) return;
-    Image->setPixel(x, y, ToQRgb(c));
+    if (Scale() == 1.0) {
+        Image->setPixel(x, y, ToQRgb(c));
+        return;
+    }
+    FillSpan({x, y, x + 1, y + 1}, c);
 }
 
-void TCanvas::PlotPen(int x, int y)
+void TCanvas::PlotDevice(QRgb* line, int x, QRgb pen)
 {
-    if (!Image || !Clip().Contains(x, y)) return;
-    auto* line = reinterpret_cast<QRgb*>(Image->scanLine(y));
-    const QRgb pen = ToQRgb(Pen.Color) & 0xFFFFFF;
     const QRgb old = line[x] & 0xFFFFFF;
     QRgb v = pen;
     switch (Pen.Mode) {
@@ -79,6 +88,21 @@ void TCanvas::PlotPen(int x, int y)
     case pmNotXor: v = ~(old ^ pen); break;
     }
     line[x] = 0xFF000000 | (v & 0xFFFFFF);
+}
+
+void TCanvas::PlotPen(int x, int y)
+{
+    if (!Image || !Clip().Contains(x, y)) return;
+    const QRgb pen = ToQRgb(Pen.Color) & 0xFFFFFF;
+    if (Scale() == 1.0) {
+        PlotDevice(reinterpret_cast<QRgb*>(Image->scanLine(y)), x, pen);
+        return;
+    }
+    const TRect d = ToDevice(TRect{x, y, x + 1, y + 1});
+    for (int dy = d.Top; dy < d.Bottom; ++dy) {
+        auto* line = reinterpret_cast<QRgb*>(Image->scanLine(dy));
+        for (int dx = d.Left; dx < d.Right; ++dx) PlotDevice(line, dx, pen);
+    }
 }
 
 void TCanvas::MoveTo(int x, int y) { Pos = {x, y}; }
@@ -119,7 +143,7 @@ void TCanvas::LineTo(int x, int y)
 void TCanvas::FillSpan(const TRect& r, TColor color)
 {
     if (!Image) return;
-    const TRect c = Intersect(r, Clip());
+    const TRect c = ToDevice(Intersect(r, Clip()));
     if (c.IsEmpty()) return;
     const QRgb v = ToQRgb(color);
     for (int y = c.Top; y < c.Bottom; ++y) {
@@ -182,8 +206,11 @@ void TCanvas::DrawFocusRect(const TRect& r)
     // surface so a second call over the same rectangle restores the pixels exactly.
     auto flip = [&](int x, int y) {
         if (!c.Contains(x, y) || ((x + y) & 1)) return;
-        auto* line = reinterpret_cast<QRgb*>(Image->scanLine(y));
-        line[x] = 0xFF000000 | (~line[x] & 0xFFFFFF);
+        const TRect d = ToDevice(TRect{x, y, x + 1, y + 1});
+        for (int dy = d.Top; dy < d.Bottom; ++dy) {
+            auto* line = reinterpret_cast<QRgb*>(Image->scanLine(dy));
+            for (int dx = d.Left; dx < d.Right; ++dx) line[dx] = 0xFF000000 | (~line[dx] & 0xFFFFFF);
+        }
     };
     for (int x = r.Left; x < r.Right; ++x) {
         flip(x, r.Top);
@@ -238,11 +265,19 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sr
     // the whole picture, and a copy through a temporary image doubles that work.
     const TRect sourceAll{0, 0, source.Width(), source.Height()};
     if (dest.Width() == src.Width() && dest.Height() == src.Height() && Intersect(src, sourceAll) == src &&
-        Image->format() == QImage::Format_RGB32 && source.Image->format() == QImage::Format_RGB32) {
-        const TRect d = Intersect(dest, Clip());
-        if (d.IsEmpty()) return;
-        const int sx = src.Left + (d.Left - dest.Left), sy = src.Top + (d.Top - dest.Top);
-        const size_t bytes = size_t(d.Width()) * 4;
+        Scale() == source.Scale() && Image->format() == QImage::Format_RGB32 &&
+        source.Image->format() == QImage::Format_RGB32) {
+        const TRect logical = Intersect(dest, Clip());
+        if (logical.IsEmpty()) return;
+        // In device pixels; at a fractional ratio the two rectangles may round to sizes one
+        // pixel apart, and the copy takes what both have.
+        const TRect d = ToDevice(logical);
+        const int sx = source.ToDevice(src.Left + (logical.Left - dest.Left));
+        const int sy = source.ToDevice(src.Top + (logical.Top - dest.Top));
+        const int width = std::min(d.Width(), source.Image->width() - sx);
+        const int height = std::min(d.Height(), source.Image->height() - sy);
+        if (width <= 0 || height <= 0) return;
+        const size_t bytes = size_t(width) * 4;
         uchar* to = Image->bits(); // detaches first, so `from` below reads the same buffer
         const qsizetype toStride = Image->bytesPerLine();
         const uchar* from = source.Image->constBits();
@@ -253,12 +288,13 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sr
         // Within one image, rows moving down are copied bottom first so none is overwritten
         // before it has been read.
         if (source.Image == Image && d.Top > sy)
-            for (int i = d.Height() - 1; i >= 0; --i) row(i);
+            for (int i = height - 1; i >= 0; --i) row(i);
         else
-            for (int i = 0; i < d.Height(); ++i) row(i);
+            for (int i = 0; i < height; ++i) row(i);
         return;
     }
-    const QImage part = source.Image->copy(ToQRect(src));
+    // The part keeps the source's ratio, so the painter places it by its logical size.
+    const QImage part = source.Image->copy(ToQRect(source.ToDevice(src)));
     QPainter p(Image);
     p.setClipRect(ToQRect(Clip()));
     p.setCompositionMode(QPainter::CompositionMode_Source);

@@ -3,11 +3,18 @@
 // (RGB32): lines leave their end point undrawn, rectangles and fills exclude their right and
 // bottom edges, text is drawn opaque over the brush or transparent, the focus rectangle is
 // XOR-drawn so a second call restores the pixels.
+//
+// Coordinates are logical pixels. An image with a device pixel ratio above 1 (a high-density
+// screen) holds that many device pixels per logical one: fills, lines and pixel writes cover
+// every device pixel of the logical pixels they name, text is rendered at device resolution,
+// and a pixel read returns the first device pixel of the logical one. At ratio 1 a logical
+// pixel is a pixel of the image.
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 
 #include <QFont>
 #include <QImage>
+#include <cmath>
 #include <string>
 
 enum TPenMode { pmCopy, pmXor, pmNot, pmNotXor };
@@ -49,8 +56,20 @@ public:
 
     void SetImage(QImage* image) { Image = image; }
     QImage* GetImage() const { return Image; }
-    int Width() const { return Image ? Image->width() : 0; }
-    int Height() const { return Image ? Image->height() : 0; }
+    int Width() const { return Image ? ToLogical(Image->width()) : 0; }
+    int Height() const { return Image ? ToLogical(Image->height()) : 0; }
+
+    // Device pixels per logical pixel: the image's device pixel ratio.
+    qreal Scale() const { return Image ? Image->devicePixelRatio() : 1.0; }
+    // The device pixel where the logical coordinate `v` begins.
+    int ToDevice(int v) const
+    {
+        const qreal s = Scale();
+        return s == 1.0 ? v : int(std::floor(v * s + 0.5));
+    }
+    // The device pixels `r` covers; an edge at or past the surface's own edge takes the
+    // image's last device pixel with it, however the ratio rounds.
+    TRect ToDevice(const TRect& r) const;
 
     TPen Pen;
     TBrush Brush;
@@ -89,7 +108,14 @@ public:
     void ClearClip();
 
 private:
+    // Logical pixels in `device` pixels, for an image of ⌈logical × ratio⌉ device pixels.
+    int ToLogical(int device) const
+    {
+        const qreal s = Scale();
+        return s == 1.0 ? device : int(std::floor(device / s + 1e-6));
+    }
     void PlotPen(int x, int y);
+    void PlotDevice(QRgb* line, int x, QRgb pen);
     void FillSpan(const TRect& r, TColor color);
     TRect Clip() const;
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+#include <cmath>
 
 TCanvasControl::TCanvasControl(QWidget* parent) : QWidget(parent)
 {
@@ -15,11 +16,19 @@ TCanvasControl::TCanvasControl(QWidget* parent) : QWidget(parent)
 
 void TCanvasControl::EnsureImageSize()
 {
-    const QSize want(std::max(1, width()), std::max(1, height()));
-    if (Image.size() == want) return;
+    // One image pixel per device pixel of the screen the control is on, so what the control
+    // draws is as sharp as the standard widgets beside it; TCanvas keeps the coordinates
+    // logical. A ratio that changes (the window moved to another screen) asks for a paint.
+    const qreal ratio = devicePixelRatioF();
+    const QSize want(std::max(1, int(std::ceil(width() * ratio - 1e-6))),
+                     std::max(1, int(std::ceil(height() * ratio - 1e-6))));
+    if (Image.size() == want && Image.devicePixelRatio() == ratio) return;
     QImage next(want, QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     next.fill(ToQColor(FColor));
-    if (!Image.isNull()) {
+    if (Image.devicePixelRatio() != ratio) {
+        NeedsPaint = true;
+    } else if (!Image.isNull()) {
         QPainter p(&next);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(0, 0, Image);
@@ -60,13 +69,19 @@ void TCanvasControl::resizeEvent(QResizeEvent* e)
 
 void TCanvasControl::paintEvent(QPaintEvent* e)
 {
+    if (Image.devicePixelRatio() != devicePixelRatioF()) EnsureImageSize();
     if (NeedsPaint) {
         EnsureImageSize();
         NeedsPaint = false;
         Paint();
     }
     QPainter p(this);
-    p.drawImage(e->rect(), Image, e->rect());
+    const QRect r = e->rect();
+    const qreal s = Image.devicePixelRatio();
+    if (s == 1.0)
+        p.drawImage(r, Image, r);
+    else
+        p.drawImage(QRectF(r), Image, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
     SystemCaret::PaintOver(this, p);
 }
 
