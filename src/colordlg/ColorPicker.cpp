@@ -74,10 +74,10 @@ void TColorPicker::RedrawMarkers()
 
 TColor TColorPicker::ColorAt(TPoint p) const
 {
-    const QImage& image = BackingImage();
+    // Through the canvas, so a point is a logical pixel whatever the screen's pixel ratio.
+    const TCanvas& c = Canvas();
     const TPoint at = ReadPixel(p);
-    const QRgb px = image.pixel(std::min(at.X, image.width() - 1), std::min(at.Y, image.height() - 1));
-    return RGB(qRed(px), qGreen(px), qBlue(px));
+    return c.GetPixel(std::min(at.X, c.Width() - 1), std::min(at.Y, c.Height() - 1));
 }
 
 TPoint TColorPicker::ReadPixel(TPoint p) const

@@ -14,6 +14,7 @@ public:
     explicit TCanvasControl(QWidget* parent = nullptr);
 
     TCanvas& Canvas() { return FCanvas; }
+    const TCanvas& Canvas() const { return FCanvas; }
     const QImage& BackingImage() const { return Image; }
     int ClientWidth() const { return width(); }
     int ClientHeight() const { return height(); }
