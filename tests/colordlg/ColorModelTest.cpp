@@ -45,7 +45,8 @@ TEST(ColorModel, NonHexDigitInCodeFails)
     EXPECT_THROW(HexToColor("#GG0000"), EConvertError);
     EXPECT_THROW(HexToColor("#12345G"), EConvertError);
     EXPECT_THROW(HexToColor("#12 456"), EConvertError);
-    EXPECT_THROW(HexToColor(std::string("#12\0456", 7)), EConvertError);
+    // A NUL inside the code ("\0" then "456", not the octal escape "\045").
+    EXPECT_THROW(HexToColor(std::string("#12\0" "456", 7)), EConvertError);
     EXPECT_THROW(HexToColor("#-10000"), EConvertError);
 }
 
