@@ -204,10 +204,10 @@ void EditorScroll(benchmark::State& state, int lines)
     int dir = 1;
     for (auto _ : state) {
         h.Editor->ScrollBy(0, dir * lines);
-        if (h.Editor->ScrollPos.Y() >= 4000) dir = -1;
-        if (h.Editor->ScrollPos.Y() <= 0) dir = 1;
+        if (h.Editor->GetScrollPoint().Y >= 4000) dir = -1;
+        if (h.Editor->GetScrollPoint().Y <= 0) dir = 1;
     }
-    if (h.Editor->NeedsFullRepaint) state.SkipWithError("scrolling repainted in full");
+    if (h.Editor->ViewState().NeedsFullRepaint) state.SkipWithError("scrolling repainted in full");
 }
 
 void BM_EditorScrollOneLine(benchmark::State& state) { EditorScroll(state, 1); }

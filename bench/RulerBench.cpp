@@ -28,7 +28,7 @@ struct Setup {
         std::string text;
         for (int i = 0; i < 2000; ++i) text += "item " + std::to_string(i) + "\r\n";
         Editor->InsertText(text);
-        Editor->CaretPos.SetPoint({0, 0});
+        Editor->SetCaretPoint({0, 0});
         Editor->ScrollSettled();
     }
 };
@@ -45,7 +45,7 @@ BENCHMARK(BM_RulerFullPicture);
 void BM_RulerQuickPicture(benchmark::State& state)
 {
     // A step the editor has not seen yet, so it scrolls however often this runs.
-    gSetup->Editor->ScrollPos.SetY(gSetup->Editor->ScrollPos.Y() == 100 ? 101 : 100);
+    gSetup->Editor->SetScrollY(gSetup->Editor->GetScrollPoint().Y == 100 ? 101 : 100);
     if (!gSetup->Editor->IsScrolling()) state.SkipWithError("the editor is not scrolling");
     for (auto _ : state) {
         benchmark::DoNotOptimize(gSetup->Editor->IsScrolling());

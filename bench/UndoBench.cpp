@@ -41,7 +41,7 @@ std::unique_ptr<TTextEditorEx> MakeEditor(const std::string& bytes, int caretLin
     auto e = std::make_unique<TTextEditorEx>();
     e->resize(800, 600);
     e->Lines().SetText(bytes);
-    e->CaretPos.SetPoint({5, caretLine});
+    e->SetCaretPoint({5, caretLine});
     return e;
 }
 
@@ -58,7 +58,7 @@ void BM_AddUndoPoint(benchmark::State& state)
         state.ResumeTiming();
         e->AddUndoPoint();
     }
-    state.counters["snapshots"] = double(e->UndoHistory.size());
+    state.counters["snapshots"] = double(e->Document().UndoCount());
 }
 BENCHMARK(BM_AddUndoPoint)->Arg(0)->Arg(TextLines / 2)->Iterations(200)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,7 @@
-# lexidrill_library(name deps...): every .cpp and .h under src/<name> is one static library.
+# lexidrill_library(name deps...): every .cpp and .h under src/<name>, its subfolders
+# included, is one static library.
 function(lexidrill_library name)
-  file(GLOB sources CONFIGURE_DEPENDS
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp ${CMAKE_SOURCE_DIR}/src/${name}/*.h)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
@@ -8,9 +9,10 @@ function(lexidrill_library name)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
-# lexidrill_tests(folder deps...): each tests/<folder>/*Test.cpp becomes one test program.
+# lexidrill_tests(folder deps...): each tests/<folder>/*Test.cpp, in subfolders too, becomes
+# one test program named <folder>_<file name>.
 function(lexidrill_tests folder)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*Test.cpp)
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*Test.cpp)
   foreach(test ${tests})
     get_filename_component(base ${test} NAME_WE)
     set(target ${folder}_${base})

@@ -26,7 +26,7 @@ public:
     TTextEditorEx* TextEditorEx() const { return FTextEditorEx; }
     void SetTextEditorEx(TTextEditorEx* editor) { FTextEditorEx = editor; }
 
-    // `appendedAtLineEnd` is the editor's one-shot flag: the character was just typed at the
+    // `appendedAtLineEnd`: the character is being drawn because it was just typed at the
     // end of its line. Throws EFormattingProcessorError when no editor is set.
     virtual TCharFormat GetCharFormat(char ch, TPoint pos, bool appendedAtLineEnd);
 

@@ -4,10 +4,8 @@
 #include "editor/CellPainter.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
-#include "platform/Win1252.h"
 
 #include <QScrollBar>
-#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 
@@ -63,8 +61,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     connect(FScrollSettleTimer, &QTimer::timeout, this, [this] { ScrollSettled(); });
     FBorderStyle = bsSingle;
 
-    // 2. The line store and the cell spacing.
-    FLines = std::make_unique<TLineStore>();
+    // 2. The cell spacing.
     FTextYSpace = 0;
     FTextXSpace = 1;
 
@@ -91,30 +88,20 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
 
     // 8. The selection end.
     SelEndPos.OnChange = [this](TPoint p) { SelEndChanged(p); };
-    PrevSelEnd = {0, 0};
-    PrevCaret = {0, 0};
 
     // 9. Cursors.
     setCursor(Qt::IBeamCursor);
     SetCustomCursor(12, LoadResourceCursor("Drag"));
     SetCustomCursor(13, LoadResourceCursor("CopyDrag"));
 
-    // 10. The undo history starts empty.
-    UndoHistory.clear();
-    UndoOffset = 0;
-    FCanUndo = FCanRedo = false;
-
-    // 11.
-    FillEntityTables();
-
-    // 12. The scroll position.
+    // 10. The scroll position.
     ScrollPos.OnChange = [this](TPoint p) { ScrollChanged(p); };
 
-    // 13. One empty line, caret at the start, nothing painted yet.
+    // 11. One empty line, caret at the start, nothing painted yet.
     Clear();
 
-    // 14. Changes of the line store reach the host from now on.
-    FLines->OnChange = [this](TLineStore*) { LinesChanged(); };
+    // 12. Changes of the line store reach the host from now on.
+    FDoc.Lines().OnChange = [this](TLineStore*) { LinesChanged(); };
 
     Constructing = false;
     LayoutChildren();
@@ -125,38 +112,15 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
 TTextEditorEx::~TTextEditorEx()
 {
     if (SystemCaret::Owner() == FView) SystemCaret::Destroy();
-    FLines->OnChange = nullptr;
+    FDoc.Lines().OnChange = nullptr;
     CaretPos.OnChange = nullptr;
     SelEndPos.OnChange = nullptr;
     ScrollPos.OnChange = nullptr;
 }
 
-void TTextEditorEx::FillEntityTables()
-{
-    auto split = [](const char* utf8) {
-        std::vector<std::string> out;
-        for (const QString& w : QString::fromUtf8(utf8).split(u' ', Qt::SkipEmptyParts)) {
-            std::string s;
-            FromQStringExact(w, s);
-            out.push_back(s);
-        }
-        return out;
-    };
-    LetterChars = split("Å Ä Á À Â Ã Æ Ë É È Ê Ñ Ö Ó Ò Ô Õ Ï Í Î Ü Ú Ù Û Ç Ì Ø Œ ß ÿ");
-    LetterEntities = split("&Aring; &Auml; &Aacute; &Agrave; &Acirc; &Atilde; &AElig; &Euml; &Eacute; "
-                           "&Egrave; &Ecirc; &Ntilde; &Ouml; &Oacute; &Ograve; &Ocirc; &Otilde; &Iuml; "
-                           "&Iacute; &Icirc; &Uuml; &Uacute; &Ugrave; &Ucirc; &Ccedil; &Igrave; &Oslash; "
-                           "&OElig; &szlig; &yuml;");
-    SymbolChars = split("Ð ð Þ þ © ® ™ ¶ ° µ ± ÷ ¼ ½ ¾ ‰ ‘ ’ “ ” € ¢ £ ¥ ¡ ¿ ‹ › « »");
-    SymbolEntities = split("&ETH; &eth; &THORN; &thorn; &copy; &reg; &trade; &para; &deg; &micro; "
-                           "&plusmn; &divide; &frac14; &frac12; &frac34; &permil; &lsquo; &rsquo; "
-                           "&ldquo; &rdquo; &euro; &cent; &pound; &yen; &iexcl; &iquest; &lsaquo; "
-                           "&rsaquo; &laquo; &raquo;");
-}
-
 void TTextEditorEx::Clear()
 {
-    FLines->Clear();
+    FDoc.Lines().Clear();
     if (Constructing) {
         CaretPos.SetPoint({0, 0});
         return;
@@ -181,18 +145,9 @@ void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
     }
 }
 
-TPoint TTextEditorEx::ClampToText(TPoint p) const
-{
-    p.Y = std::clamp(p.Y, 0, FLines->Count() - 1);
-    p.X = std::clamp(p.X, 0, FLines->Length(p.Y));
-    return p;
-}
+TPoint TTextEditorEx::ClampToText(TPoint p) const { return FDoc.Clamp(p); }
 
-int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const
-{
-    const int n = std::min(std::max(p.Y, 0), FLines->Count());
-    return int32_t(FLines->OffsetOf(n) + p.X);
-}
+int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const { return FDoc.AbsoluteOffset(p); }
 
 TPoint TTextEditorEx::CellPoint(TPoint p) const
 {

@@ -19,10 +19,12 @@
 //   TextEditorExCommands.cpp ranges, load and save, selection as text and offsets,
 //                           clipboard, undo history
 #include "editor/CaretPos.h"
+#include "editor/EntityTables.h"
 #include "editor/FormattingProcessor.h"
-#include "editor/LineStore.h"
 #include "editor/RulerLink.h"
 #include "editor/TextEditorExSettings.h"
+#include "editor/model/EditDocument.h"
+#include "editor/view/EditorViewState.h"
 #include "platform/Canvas.h"
 #include "platform/ControlEvents.h"
 #include "platform/ControlFrame.h"
@@ -47,12 +49,6 @@ class QKeyEvent;
 using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFontSize)>;
 using TAlgorithmProgressEvent =
     std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
-
-struct TUndoSnapshot {
-    TLineSnapshot Text;
-    int32_t SelStart = 0;
-    int32_t SelLength = 0;
-};
 
 // The text area. Its Paint() is the editor's full repaint.
 class TTextEditorExView : public TCanvasControl {
@@ -84,14 +80,39 @@ public:
     ~TTextEditorEx() override;
 
     // ---- Model ----
-    TLineStore& Lines() { return *FLines; }
-    const TLineStore& Lines() const { return *FLines; }
+    TEditDocument& Document() { return FDoc; }
+    const TEditDocument& Document() const { return FDoc; }
+    TLineStore& Lines() { return FDoc.Lines(); }
+    const TLineStore& Lines() const { return FDoc.Lines(); }
 
+    // ---- Positions ----
     // The insertion point (and fixed end of the selection), the moving end of the
     // selection, and the top-left visible cell.
-    TCaretPos CaretPos;
-    TCaretPos SelEndPos;
-    TCaretPos ScrollPos;
+    TPoint GetCaretPoint() const { return CaretPos.GetPoint(); }
+    TPoint GetSelEndPoint() const { return SelEndPos.GetPoint(); }
+    TPoint GetScrollPoint() const { return ScrollPos.GetPoint(); }
+    // Each setter runs its position's handler when the position changes: a caret move
+    // extends the selection while Shift is held and collapses it otherwise, and both ends
+    // scroll into view; a scroll moves the picture.
+    void SetCaretPoint(TPoint p) { CaretPos.SetPoint(p); }
+    void SetSelEndPoint(TPoint p) { SelEndPos.SetPoint(p); }
+    // The selection end's handler runs even when the end stays where it is.
+    void SetSelEndPointNotify(TPoint p) { SelEndPos.SetPointNotify(p); }
+    void SetScrollPoint(TPoint p) { ScrollPos.SetPoint(p); }
+    void SetScrollX(int x) { ScrollPos.SetX(x); }
+    void SetScrollY(int y) { ScrollPos.SetY(y); }
+    // Both ends of the selection stored without any handler: nothing is drawn or scrolled.
+    void PlaceSelectionQuietly(TPoint caret, TPoint selEnd)
+    {
+        CaretPos.SetPointQuiet(caret);
+        SelEndPos.SetPointQuiet(selEnd);
+    }
+    // The next caret move collapses the selection, whatever the Shift key is doing.
+    void CollapseOnNextCaretMove() { St.CollapseSelection = true; }
+    // While set, caret and selection moves do not scroll.
+    void SetNoAutoScroll(bool v) { St.NoAutoScroll = v; }
+    // The working state the parts of the widget share, to read.
+    const TEditorViewState& ViewState() const { return St; }
 
     bool HasSelection() const { return CaretPos.GetPoint() != SelEndPos.GetPoint(); }
     // The selection's start (inclusive) and end (exclusive), ordered and inside the text.
@@ -100,12 +121,10 @@ public:
     TPoint ClampToText(TPoint p) const;
     // Sum of (length + 2) over the lines before p, plus p.X.
     int32_t AbsoluteOffset(TPoint p) const;
-    int32_t MaxLineLength() const { return FLines->MaxLineLength(); }
-    TPoint GetCaretPoint() const { return CaretPos.GetPoint(); }
-    TPoint GetScrollPoint() const { return ScrollPos.GetPoint(); }
+    int32_t MaxLineLength() const { return FDoc.Lines().MaxLineLength(); }
     int LineHeight() const { return FLineHeight; }
     int CharWidth() const { return FCharWidth; }
-    bool IsScrolling() const { return FIsScrolling; }
+    bool IsScrolling() const { return St.IsScrolling; }
     // Top-left client pixel of the cell at p.
     TPoint CellPoint(TPoint p) const;
 
@@ -158,7 +177,9 @@ public:
     void FullRepaint(); // the paint routine: background, then the visible lines
     void PaintVisibleLines();
     void PaintLine(int line);
-    void PaintChar(int line, int column);
+    // One character; `appendedAtLineEnd` tells the formatting processor it was just typed at
+    // the end of its line.
+    void PaintChar(int line, int column, bool appendedAtLineEnd = false);
     void EraseCell(int line, int column);
     void RedrawLine(int line);
     void RedrawLines(int first, int last);
@@ -177,7 +198,8 @@ public:
     void RecreateCaret();
     void HideCaret();
     void ShowCaret();
-    // The completion list, while one is attached and visible.
+    // The completion list, and whether it is attached and visible.
+    TInteractiveListMenu* ListMenu() const;
     bool ListMenuVisible() const;
     // Hides the list and draws again the lines it covered.
     void HideListMenu();
@@ -236,8 +258,10 @@ public:
     void ClearUndo();
     void Undo();
     void Redo();
-    bool CanUndo() const { return FCanUndo; }
-    bool CanRedo() const { return FCanRedo; }
+    bool CanUndo() const { return FDoc.CanUndo(); }
+    bool CanRedo() const { return FDoc.CanRedo(); }
+    // The tables automatic entity encoding types from.
+    const TEntityTables& Entities() const { return FEntities; }
 
     // ---- Events ----
     TNotifyEvent OnCaretModeChange;
@@ -257,28 +281,6 @@ public:
     TMouseEvent OnMouseUp;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
-
-    // ---- Working state, shared by the editor's parts ----
-    bool CollapseSelection = false;
-    bool HadSelection = false;
-    TPoint PrevCaret;
-    TPoint PrevSelEnd;
-    TPoint PrevScrollPos;
-    bool NoAutoScroll = false;
-    bool NeedsFullRepaint = false;
-    bool AppendedAtLineEnd = false;
-    bool MouseSelecting = false;
-    bool DraggingSelection = false;
-    std::vector<std::string> DragText;
-    TPoint DragOrigin;
-    bool DragRemoved = false;
-    QPointer<TInteractiveListMenu> ListMenu;
-    std::vector<std::string> LetterChars, LetterEntities, SymbolChars, SymbolEntities;
-    std::vector<TUndoSnapshot> UndoHistory;
-    int32_t UndoOffset = 0;
-    bool FCanUndo = false;
-    bool FCanRedo = false;
-    bool RestoringUndo = false;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -309,7 +311,8 @@ private:
     void SelEndChanged(TPoint p);
     void ScrollChanged(TPoint p);
     void LinesChanged();
-    void FillEntityTables();
+    // What an edit changed, drawn again: its lines, or everything when lines came or went.
+    void RedrawEdit(const TEditResult& r);
 
     // ---- The completion list (ListMenu file) ----
     void CreateListMenu();
@@ -336,11 +339,16 @@ private:
     void MoveDropCaret(TPoint p, bool notify);
     // Ends a drag whose release never came: a moved text goes back where it was taken from.
     void CancelDrag();
-    // The position whose absolute offset is `offset`, or false outside the text.
-    bool PositionFromOffset(int64_t offset, TPoint& p) const;
-    void RestoreUndoSnapshot(const TUndoSnapshot& s);
+    // The selection of an undo snapshot, set after its text came back.
+    void SelectFromSnapshot(const TUndoSnapshot& s);
 
-    std::unique_ptr<TLineStore> FLines;
+    TEditDocument FDoc;
+    TCaretPos CaretPos;
+    TCaretPos SelEndPos;
+    TCaretPos ScrollPos;
+    TEditorViewState St;
+    TEntityTables FEntities;
+    QPointer<TInteractiveListMenu> FListMenu;
     std::unique_ptr<TTextEditorExSettings> FSettings;
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;
     std::unique_ptr<TCellPainter> FCells;
@@ -358,7 +366,6 @@ private:
     int FLineHeight = 0;
     TBorderStyle FBorderStyle = bsSingle;
     bool FCtl3D = true;
-    bool FIsScrolling = false;
     bool Constructing = true;
     bool LayingOut = false;
 };

@@ -20,19 +20,19 @@ bool TTextEditorEx::MoveByKey(int key, bool extend, bool ctrl)
     TCaretHidden hidden(*this);
     TCaretPos& moved = extend ? SelEndPos : CaretPos;
     const TPoint p = moved.GetPoint();
-    const int last = FLines->Count() - 1;
+    const int last = FDoc.Count() - 1;
     const int rows = FLineHeight > 0 ? ClientHeight() / FLineHeight : 0;
-    auto lineAt = [&](int y) { return TPoint{std::min(p.X, FLines->Length(y)), y}; };
+    auto lineAt = [&](int y) { return TPoint{std::min(p.X, FDoc.Length(y)), y}; };
     TPoint target = p;
     switch (key) {
     case Qt::Key_Left:
         if (ctrl) target = WordLeft(p);
         else if (p.X > 0) target = {p.X - 1, p.Y};
-        else if (p.Y > 0) target = {FLines->Length(p.Y - 1), p.Y - 1};
+        else if (p.Y > 0) target = {FDoc.Length(p.Y - 1), p.Y - 1};
         break;
     case Qt::Key_Right:
         if (ctrl) target = WordRight(p);
-        else if (p.X < FLines->Length(p.Y)) target = {p.X + 1, p.Y};
+        else if (p.X < FDoc.Length(p.Y)) target = {p.X + 1, p.Y};
         else if (p.Y < last) target = {0, p.Y + 1};
         break;
     case Qt::Key_Up:
@@ -49,14 +49,14 @@ bool TTextEditorEx::MoveByKey(int key, bool extend, bool ctrl)
     case Qt::Key_PageDown: {
         // Near the bottom the page jumps to the very end of the text.
         const int t = p.Y + rows;
-        target = t < last ? lineAt(t) : TPoint{FLines->Length(last), last};
+        target = t < last ? lineAt(t) : TPoint{FDoc.Length(last), last};
         break;
     }
     case Qt::Key_Home:
         target = ctrl ? TPoint{0, 0} : TPoint{0, p.Y};
         break;
     case Qt::Key_End:
-        target = ctrl ? TPoint{FLines->Length(last), last} : TPoint{FLines->Length(p.Y), p.Y};
+        target = ctrl ? TPoint{FDoc.Length(last), last} : TPoint{FDoc.Length(p.Y), p.Y};
         break;
     }
     moved.SetPoint(target);

@@ -26,43 +26,43 @@ void TTextEditorEx::CreateListMenu()
     list->OnItemSelected = [this](const std::string& item, const std::string& unTyped) {
         ListMenuItemSelected(item, unTyped);
     };
-    ListMenu = list;
+    FListMenu = list;
 }
 
 std::vector<std::string> TTextEditorEx::ListMenuItems() const
 {
     TPoint start, end;
     GetSelection(start, end);
-    return ::ListMenuItems(*FLines, start);
+    return ::ListMenuItems(FDoc.Lines(), start);
 }
 
 std::string TTextEditorEx::TagNameAtCaret() const
 {
     TPoint start, end;
     GetSelection(start, end);
-    return ::TagNameAtCaret(*FLines, start);
+    return ::TagNameAtCaret(FDoc.Lines(), start);
 }
 
 void TTextEditorEx::ShowListMenu(const std::vector<std::string>& items)
 {
-    if (!ListMenu) return;
-    ListMenu->AssignItems(items);
+    if (!FListMenu) return;
+    FListMenu->AssignItems(items);
     // Just below the caret's line, in the editor's own font.
     const TPoint caret = CaretPos.GetPoint();
     const int left = (caret.X - ScrollPos.X()) * FCharWidth;
     const int top = (caret.Y - ScrollPos.Y() + 1) * FLineHeight;
-    ListMenu->SetFont(FFont);
-    ListMenu->setGeometry(FView->x() + left, FView->y() + top, 300, 100);
-    ListMenu->ClearFilter();
-    ListMenu->raise();
-    ListMenu->show();
+    FListMenu->SetFont(FFont);
+    FListMenu->setGeometry(FView->x() + left, FView->y() + top, 300, 100);
+    FListMenu->ClearFilter();
+    FListMenu->raise();
+    FListMenu->show();
 }
 
 void TTextEditorEx::ListMenuItemSelected(const std::string& item, const std::string& unTyped)
 {
     // Every character typed into the editor went into the filter as well, so only the rest
     // of the entry is missing from the text, unless the list itself had the keyboard.
-    InsertText(ListMenu && ListMenu->hasFocus() ? item : unTyped);
+    InsertText(FListMenu && FListMenu->hasFocus() ? item : unTyped);
 }
 
 bool TTextEditorEx::ListMenuKeyDown(int key, bool ctrl)
@@ -75,11 +75,11 @@ bool TTextEditorEx::ListMenuKeyDown(int key, bool ctrl)
     switch (key) {
     case Qt::Key_Backspace:
         // The list drops a filter character, and the editor the character itself.
-        ListMenu->SendKey(key);
+        FListMenu->SendKey(key);
         return false;
     case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape: case Qt::Key_PageUp:
     case Qt::Key_PageDown: case Qt::Key_End: case Qt::Key_Home: case Qt::Key_Up: case Qt::Key_Down:
-        ListMenu->SendKey(key);
+        FListMenu->SendKey(key);
         return true;
     default: return false;
     }
@@ -91,6 +91,6 @@ void TTextEditorEx::ListMenuKeyUp(const QKeyEvent& e)
     if (e.nativeScanCode() == Oem102ScanCode) {
         if (!KeyState::ShiftDown() && !KeyState::CtrlDown()) ShowListMenu(ListMenuItems());
     } else if (e.key() == Qt::Key_Space) {
-        if (SpaceOpensListMenu(*FLines, CaretPos.GetPoint())) ShowListMenu(ListMenuItems());
+        if (SpaceOpensListMenu(FDoc.Lines(), CaretPos.GetPoint())) ShowListMenu(ListMenuItems());
     }
 }

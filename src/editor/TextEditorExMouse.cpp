@@ -17,8 +17,8 @@ TPoint TTextEditorEx::HitTest(int px, int py) const
     int line = py / FLineHeight + ScrollPos.Y();
     int column = (px + FCharWidth / 2) / FCharWidth + ScrollPos.X();
     if (column < ScrollPos.X() || line < ScrollPos.Y()) return {0, 0};
-    line = std::min(line, FLines->Count() - 1);
-    column = std::min(column, FLines->Length(line));
+    line = std::min(line, FDoc.Count() - 1);
+    column = std::min(column, FDoc.Length(line));
     return {column, line};
 }
 
@@ -34,17 +34,17 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
     if (!FSettings->ReadOnly()) {
         if (e->button() != Qt::LeftButton) return;
         const TPoint p = HitTest(c.X, c.Y);
-        DraggingSelection = IsSelected(p);
-        if (DraggingSelection) {
+        St.DraggingSelection = IsSelected(p);
+        if (St.DraggingSelection) {
             TPoint start, end;
             GetSelection(start, end);
             if (start == end) return;
-            DragText = GetRange(start, end);
-            DragOrigin = start;
+            St.DragText = GetRange(start, end);
+            St.DragOrigin = start;
             // A move takes the text away now and puts it back at the release; a copy (Ctrl)
             // leaves it where it is.
-            DragRemoved = !ctrl;
-            if (DragRemoved) DeleteRange(start, end);
+            St.DragRemoved = !ctrl;
+            if (St.DragRemoved) DeleteRange(start, end);
             // The selection is gone with its text, Shift or not: an end left behind would lie
             // past the shortened text.
             MoveDropCaret(start, true);
@@ -59,7 +59,7 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
     TCaretPos& target = (mods & Qt::ShiftModifier) ? SelEndPos : CaretPos;
     target.SetPoint(HitTest(c.X, c.Y));
     if ((focusPolicy() & Qt::ClickFocus) && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
-    MouseSelecting = true;
+    St.MouseSelecting = true;
     if (ctrl) SelectWordAtCaret();
 }
 
@@ -68,13 +68,13 @@ void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)
     const TPoint c = ClientFromWidget(e->position().toPoint());
     if (OnMouseMove) OnMouseMove(this, e->modifiers(), c.X, c.Y);
     e->accept();
-    if (DraggingSelection && !(e->buttons() & Qt::LeftButton)) {
+    if (St.DraggingSelection && !(e->buttons() & Qt::LeftButton)) {
         // The release went elsewhere (a message box took it): the text goes back.
         CancelDrag();
-    } else if (DraggingSelection) {
+    } else if (St.DraggingSelection) {
         // The caret follows the pointer and shows where the text will drop.
         MoveDropCaret(HitTest(c.X, c.Y), false);
-    } else if (MouseSelecting) {
+    } else if (St.MouseSelecting) {
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     } else {
         MouseHover(c, e->modifiers() & Qt::ControlModifier);
@@ -93,9 +93,9 @@ void TTextEditorEx::MouseHover(TPoint client, bool ctrl)
 void TTextEditorEx::RerunMouseMove(bool ctrl)
 {
     const TPoint c = ClientFromWidget(mapFromGlobal(QCursor::pos()));
-    if (DraggingSelection)
+    if (St.DraggingSelection)
         MoveDropCaret(HitTest(c.X, c.Y), false);
-    else if (MouseSelecting)
+    else if (St.MouseSelecting)
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     else
         MouseHover(c, ctrl);
@@ -104,22 +104,22 @@ void TTextEditorEx::RerunMouseMove(bool ctrl)
 void TTextEditorEx::MoveDropCaret(TPoint p, bool notify)
 {
     // The drop point is a caret without a selection, whatever the Shift key is doing.
-    CollapseSelection = true;
+    St.CollapseSelection = true;
     notify ? CaretPos.SetPointNotify(p) : CaretPos.SetPoint(p);
-    CollapseSelection = false;
+    St.CollapseSelection = false;
 }
 
 void TTextEditorEx::CancelDrag()
 {
-    MouseSelecting = false;
-    if (!DraggingSelection) return;
-    DraggingSelection = false;
-    std::vector<std::string> text = std::move(DragText);
-    DragText.clear();
-    if (!DragRemoved) return;
-    InsertLines(ClampToText(DragOrigin), std::move(text));
+    St.MouseSelecting = false;
+    if (!St.DraggingSelection) return;
+    St.DraggingSelection = false;
+    std::vector<std::string> text = std::move(St.DragText);
+    St.DragText.clear();
+    if (!St.DragRemoved) return;
+    InsertLines(ClampToText(St.DragOrigin), std::move(text));
     Repaint();
-    MoveDropCaret(ClampToText(DragOrigin), true);
+    MoveDropCaret(ClampToText(St.DragOrigin), true);
 }
 
 void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)
@@ -127,14 +127,14 @@ void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     if (e->button() != Qt::LeftButton) return;
     const TPoint c = ClientFromWidget(e->position().toPoint());
-    if (DraggingSelection) {
-        std::vector<std::string> text = std::move(DragText);
-        DragText.clear();
+    if (St.DraggingSelection) {
+        std::vector<std::string> text = std::move(St.DragText);
+        St.DragText.clear();
         InsertLines(HitTest(c.X, c.Y), std::move(text));
         Repaint();
     }
-    MouseSelecting = false;
-    DraggingSelection = false;
+    St.MouseSelecting = false;
+    St.DraggingSelection = false;
     if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), c.X, c.Y);
     if (OnClick && rect().contains(e->position().toPoint())) OnClick(this);
 }

@@ -25,14 +25,14 @@ void TTextEditorEx::FullRepaint()
 void TTextEditorEx::PaintVisibleLines()
 {
     const int first = ScrollPos.Y();
-    const int last = std::min(FLines->Count() - 1, first + CeilDiv(ClientHeight(), FLineHeight) - 1);
+    const int last = std::min(FDoc.Count() - 1, first + CeilDiv(ClientHeight(), FLineHeight) - 1);
     for (int l = std::max(first, 0); l <= last; ++l) PaintLine(l);
 }
 
 void TTextEditorEx::PaintLine(int line)
 {
-    if (line < 0 || line >= FLines->Count()) return;
-    const int length = FLines->Length(line);
+    if (line < 0 || line >= FDoc.Count()) return;
+    const int length = FDoc.Length(line);
     const int sx = ScrollPos.X();
     const int last = std::min(length - 1, sx + CeilDiv(ClientWidth(), FCharWidth) - 1);
     for (int c = std::max(sx, 0); c <= last; ++c) PaintChar(line, c);
@@ -49,10 +49,10 @@ void TTextEditorEx::EraseCell(int line, int column)
     FView->MarkDirty();
 }
 
-void TTextEditorEx::PaintChar(int line, int column)
+void TTextEditorEx::PaintChar(int line, int column, bool appendedAtLineEnd)
 {
-    if (line < 0 || line >= FLines->Count()) return;
-    const std::string& text = (*FLines)[line];
+    if (line < 0 || line >= FDoc.Count()) return;
+    const std::string& text = FDoc[line];
     if (column < 0 || column >= int(text.size())) return;
     const TPoint p = CellPoint({column, line});
     const unsigned char ch = static_cast<unsigned char>(text[size_t(column)]);
@@ -69,9 +69,7 @@ void TTextEditorEx::PaintChar(int line, int column)
     }
 
     if (FSettings->InteractiveFormatting() && FFormattingProcessor) {
-        const bool appended = AppendedAtLineEnd;
-        AppendedAtLineEnd = false;
-        const TCharFormat f = FFormattingProcessor->GetCharFormat(char(ch), {column, line}, appended);
+        const TCharFormat f = FFormattingProcessor->GetCharFormat(char(ch), {column, line}, appendedAtLineEnd);
         c.Font.Color = f.Color;
         c.Font.Style = f.Style;
     } else {
@@ -108,7 +106,7 @@ void TTextEditorEx::RedrawLine(int line)
 
 void TTextEditorEx::RedrawLines(int first, int last)
 {
-    last = std::min(last, FLines->Count() - 1);
+    last = std::min(last, FDoc.Count() - 1);
     for (int l = first; l <= last; ++l) RedrawLine(l);
 }
 
@@ -122,9 +120,9 @@ void TTextEditorEx::ClearLineBand(int line)
 void TTextEditorEx::PaintColumn(int column)
 {
     const int first = ScrollPos.Y();
-    const int last = std::min(FLines->Count() - 1, first + CeilDiv(ClientHeight(), FLineHeight) - 1);
+    const int last = std::min(FDoc.Count() - 1, first + CeilDiv(ClientHeight(), FLineHeight) - 1);
     for (int l = std::max(first, 0); l <= last; ++l)
-        if (FLines->Length(l) > column) PaintChar(l, column);
+        if (FDoc.Length(l) > column) PaintChar(l, column);
 }
 
 void TTextEditorEx::RedrawColumn(int column)

@@ -4,7 +4,6 @@
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
 
-#include "editor/EntityTables.h"
 #include "editor/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 
@@ -37,9 +36,9 @@ bool TTextEditorEx::DeleteSelection()
     DeleteRange(start, end);
     // The old selection end may now lie past the text; the selection always collapses at
     // its start, whatever the Shift key is doing.
-    CollapseSelection = true;
+    St.CollapseSelection = true;
     CaretPos.SetPointNotify(start);
-    CollapseSelection = false;
+    St.CollapseSelection = false;
     return true;
 }
 
@@ -55,34 +54,27 @@ void TTextEditorEx::TypeChar(char c)
     TCaretHidden hidden(*this);
 
     if (FSettings->AutoEncode()) {
-        if (const auto entity = LookupEntity(c, LetterChars, LetterEntities, SymbolChars, SymbolEntities)) {
-            CollapseSelection = true;
+        if (const auto entity = FEntities.EntityFor(c)) {
+            St.CollapseSelection = true;
             InsertText(*entity);
-            CollapseSelection = false;
+            St.CollapseSelection = false;
             return;
         }
     }
 
     DeleteSelection();
     const TPoint caret = CaretPos.GetPoint();
-    const int x = caret.X, y = caret.Y;
-    const std::string& line = (*FLines)[y];
-    const bool overwrite = FSettings->OverwriteMode() && x < int(line.size());
     std::string typed(1, c);
     if (FSettings->AutoCloseQts())
         if (const char partner = ClosingPartner(c)) typed += partner;
-    FLines->Set(y, line.substr(0, size_t(x)) + typed + line.substr(size_t(overwrite ? x + 1 : x)));
+    const TEditResult r = FDoc.Type(caret, typed, FSettings->OverwriteMode());
     // The completion list narrows with every character typed while it shows.
-    if (ListMenuVisible()) ListMenu->AppendFilterChar(c);
+    if (ListMenuVisible()) FListMenu->AppendFilterChar(c);
     // A shifted character must not extend the selection.
-    if (KeyState::ShiftDown()) CollapseSelection = true;
-    CaretPos.SetX(x + 1);
-    if (CaretPos.X() == FLines->Length(y)) {
-        AppendedAtLineEnd = true;
-        PaintChar(y, x);
-    } else {
-        PaintLine(y);
-    }
+    if (KeyState::ShiftDown()) St.CollapseSelection = true;
+    CaretPos.SetX(r.Caret.X);
+    if (CaretPos.X() == FDoc.Length(caret.Y)) PaintChar(caret.Y, caret.X, true);
+    else PaintLine(caret.Y);
     View()->Flush();
 }
 
@@ -90,19 +82,12 @@ void TTextEditorEx::KeyEnter()
 {
     if (FSettings->ReadOnly()) return;
     TCaretHidden hidden(*this);
-    NeedsFullRepaint = VisibilityProbe();
+    St.NeedsFullRepaint = VisibilityProbe();
     DeleteSelection();
     ScrollPos.SetX(0);
-    const TPoint caret = CaretPos.GetPoint();
-    const int x = caret.X, y = caret.Y;
-    const std::string line = (*FLines)[y];
-    if (x >= int(line.size())) {
-        FLines->Insert(y + 1, std::string());
-    } else {
-        FLines->Insert(y + 1, line.substr(size_t(x)));
-        FLines->Set(y, line.substr(0, size_t(x)));
-    }
-    if (!NeedsFullRepaint) {
+    const int y = CaretPos.Y();
+    const TEditResult r = FDoc.BreakLine(CaretPos.GetPoint());
+    if (!St.NeedsFullRepaint) {
         // Move the lines below down by one line instead of drawing them again.
         const int lh = LineHeight(), w = ClientWidth(), h = ClientHeight();
         const int top = std::max(0, (y + 1 - ScrollPos.Y()) * lh);
@@ -111,19 +96,15 @@ void TTextEditorEx::KeyEnter()
         RedrawLine(y + 1);
         View()->Flush();
     }
-    CaretPos.SetPoint({0, y + 1});
+    CaretPos.SetPoint(r.Caret);
     if (FSettings->AutoIndent()) {
-        int k = 0;
-        const std::string& above = (*FLines)[y];
-        while (k < int(above.size()) && above[size_t(k)] == ' ') ++k;
-        if (k > 0) FLines->Set(y + 1, std::string(size_t(k), ' ') + (*FLines)[y + 1]);
-        CaretPos.SetX(k);
-        if (!NeedsFullRepaint) {
+        CaretPos.SetX(FDoc.CopyIndent(y + 1).Caret.X);
+        if (!St.NeedsFullRepaint) {
             PaintLine(y + 1);
             View()->Flush();
         }
     }
-    if (NeedsFullRepaint) Repaint();
+    if (St.NeedsFullRepaint) Repaint();
 }
 
 void TTextEditorEx::KeyTab()
@@ -140,17 +121,11 @@ void TTextEditorEx::KeyTab()
 bool TTextEditorEx::DeleteWholeEntity()
 {
     const TPoint caret = CaretPos.GetPoint();
-    const int x = caret.X, y = caret.Y;
-    const std::string& line = (*FLines)[y];
-    if (x < 3 || x > int(line.size()) || line[size_t(x - 1)] != ';') return false;
-    for (int a = x - 3; a >= 0; --a) {
-        if (line[size_t(a)] == '&') {
-            DeleteRange({a, y}, {x, y});
-            CaretPos.SetX(a);
-            return true;
-        }
-    }
-    return false;
+    const int a = FDoc.EntityStartBefore(caret);
+    if (a < 0) return false;
+    DeleteRange({a, caret.Y}, caret);
+    CaretPos.SetX(a);
+    return true;
 }
 
 void TTextEditorEx::KeyBackspace(bool ctrl)
@@ -160,53 +135,39 @@ void TTextEditorEx::KeyBackspace(bool ctrl)
     if (DeleteWholeEntity()) return;
     const TPoint caret = CaretPos.GetPoint();
     const int x = caret.X, y = caret.Y;
-
     if (ctrl) {
         // Word-wise, without regard to the selection; at column 0 nothing happens.
         const TPoint w = WordLeft(caret);
         if (w.Y != y || w.X >= x) return;
-        const std::string& line = (*FLines)[y];
-        FLines->Set(y, line.substr(0, size_t(w.X)) + line.substr(size_t(x)));
-        RedrawLine(y);
+        RedrawEdit(FDoc.DeleteRange(w, caret));
         CaretPos.SetX(w.X);
-        View()->Flush();
+    } else if (DeleteSelection()) {
         return;
-    }
-
-    if (DeleteSelection()) return;
-    const std::string line = (*FLines)[y];
-    const int tab = FSettings->TabLength();
-    if (tab > 0 && x >= tab && x % tab == 0 && x <= int(line.size()) &&
-        std::all_of(line.begin(), line.begin() + x, [](char ch) { return ch == ' '; })) {
+    } else if (FDoc.AtIndentStep(caret, FSettings->TabLength())) {
         // Un-indent by one step.
-        FLines->Set(y, line.substr(size_t(tab)));
-        RedrawLine(y);
-        CaretPos.SetPointNotify({x - tab, y});
-        View()->Flush();
-        return;
-    }
-    if (x > 0) {
-        FLines->Set(y, line.substr(0, size_t(x - 1)) + line.substr(size_t(x)));
-        CollapseSelection = true;
+        const TEditResult r = FDoc.Unindent(caret, FSettings->TabLength());
+        RedrawEdit(r);
+        CaretPos.SetPointNotify(r.Caret);
+    } else if (x > 0) {
+        FDoc.DeleteRange({x - 1, y}, caret);
+        St.CollapseSelection = true;
         CaretPos.SetX(x - 1);
-        if (CaretPos.X() == FLines->Length(y)) {
+        if (CaretPos.X() == FDoc.Length(y)) {
             EraseCell(y, x - 1);
             EraseCell(y, x);
         } else {
             PaintLine(y);
         }
-        View()->Flush();
+    } else if (y > 0) {
+        St.CollapseSelection = true;
+        CaretPos.SetPoint({FDoc.Length(y - 1), y - 1});
+        FDoc.JoinWithNext(y - 1);
+        Repaint();
+        ClearLineBand(FDoc.Count());
+    } else {
         return;
     }
-    if (y > 0) {
-        CollapseSelection = true;
-        CaretPos.SetPoint({FLines->Length(y - 1), y - 1});
-        FLines->Set(y - 1, (*FLines)[y - 1] + line);
-        FLines->Delete(y);
-        Repaint();
-        ClearLineBand(FLines->Count());
-        View()->Flush();
-    }
+    View()->Flush();
 }
 
 void TTextEditorEx::KeyDelete(bool ctrl)
@@ -215,30 +176,23 @@ void TTextEditorEx::KeyDelete(bool ctrl)
     TCaretHidden hidden(*this);
     const TPoint caret = CaretPos.GetPoint();
     const int x = caret.X, y = caret.Y;
-
     if (ctrl) {
         const TPoint w = WordRight(caret);
         if (w.Y != y || w.X <= x) return;
-        const std::string& line = (*FLines)[y];
-        FLines->Set(y, line.substr(0, size_t(x)) + line.substr(size_t(w.X)));
-        RedrawLine(y);
-        View()->Flush();
+        RedrawEdit(FDoc.DeleteRange(caret, w));
+    } else if (DeleteSelection()) {
+        return;
+    } else if (x < FDoc.Length(y)) {
+        FDoc.DeleteRange(caret, {x + 1, y});
+        PaintLine(y);
+    } else if (y < FDoc.Count() - 1) {
+        FDoc.JoinWithNext(y);
+        Repaint();
+        ClearLineBand(FDoc.Count());
+    } else {
         return;
     }
-
-    if (DeleteSelection()) return;
-    const std::string line = (*FLines)[y];
-    if (x < int(line.size())) {
-        FLines->Set(y, line.substr(0, size_t(x)) + line.substr(size_t(x + 1)));
-        PaintLine(y);
-        View()->Flush();
-    } else if (y < FLines->Count() - 1) {
-        FLines->Set(y, line + (*FLines)[y + 1]);
-        FLines->Delete(y + 1);
-        Repaint();
-        ClearLineBand(FLines->Count());
-        View()->Flush();
-    }
+    View()->Flush();
 }
 
 void TTextEditorEx::ToggleOverwriteMode()

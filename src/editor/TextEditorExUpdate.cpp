@@ -24,24 +24,24 @@ void TTextEditorEx::CaretChanged(TPoint p)
     HideCaret();
     // The live state of Shift, not that of the event that moved the caret: a program move
     // while Shift is held extends the selection.
-    if (!KeyState::ShiftDown() || CollapseSelection) {
+    if (!KeyState::ShiftDown() || St.CollapseSelection) {
         SelEndPos.SetPointNotify(p);
-    } else if (HasSelection() || HadSelection) {
+    } else if (HasSelection() || St.HadSelection) {
         // The fixed end of the selection moved while Shift is held: the selection now runs
         // from here, so its highlight has to follow, and the selection-end handler's record
         // of what is drawn with it.
         PaintVisibleLines();
         FView->MarkDirty();
-        HadSelection = HasSelection();
-        PrevCaret = CaretPos.GetPoint();
-        PrevSelEnd = SelEndPos.GetPoint();
+        St.HadSelection = HasSelection();
+        St.PrevCaret = CaretPos.GetPoint();
+        St.PrevSelEnd = SelEndPos.GetPoint();
     }
-    CollapseSelection = false;
-    if (!NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
+    St.CollapseSelection = false;
+    if (!St.NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
     const TPoint px = CellPoint(CaretPos.GetPoint());
     if (ListMenuVisible()) {
         // In screen coordinates: the list may be a child of the form or a window of its own.
-        const QRect r(ListMenu->mapToGlobal(QPoint(0, 0)), ListMenu->size());
+        const QRect r(FListMenu->mapToGlobal(QPoint(0, 0)), FListMenu->size());
         const QPoint at = FView->mapToGlobal(QPoint(px.X, px.Y));
         if (at.x() >= r.left() && at.x() <= r.left() + r.width() && at.y() >= r.top() &&
             at.y() <= r.top() + r.height())
@@ -55,26 +55,26 @@ void TTextEditorEx::CaretChanged(TPoint p)
 void TTextEditorEx::SelEndChanged(TPoint n)
 {
     const TPoint caret = CaretPos.GetPoint();
-    if (caret == SelEndPos.GetPoint() && !HadSelection) return;
-    HadSelection = caret != SelEndPos.GetPoint();
-    if (n == PrevSelEnd && caret == PrevCaret) return;
+    if (caret == SelEndPos.GetPoint() && !St.HadSelection) return;
+    St.HadSelection = caret != SelEndPos.GetPoint();
+    if (n == St.PrevSelEnd && caret == St.PrevCaret) return;
     HideListMenu();
-    if (n.Y == PrevSelEnd.Y && caret == PrevCaret) {
+    if (n.Y == St.PrevSelEnd.Y && caret == St.PrevCaret) {
         PaintLine(n.Y);
-    } else if (caret == PrevCaret) {
+    } else if (caret == St.PrevCaret) {
         // Only the lines on screen: one off screen leaves no pixels, and a jump across a long
         // text would otherwise walk every line in between.
         const int top = ScrollPos.Y(), rows = FLineHeight > 0 ? (ClientHeight() + FLineHeight - 1) / FLineHeight : 0;
-        const int first = std::max(std::min(PrevSelEnd.Y, n.Y), top);
-        const int last = std::min({FLines->Count() - 1, std::max(PrevSelEnd.Y, n.Y), top + rows - 1});
+        const int first = std::max(std::min(St.PrevSelEnd.Y, n.Y), top);
+        const int last = std::min({FDoc.Count() - 1, std::max(St.PrevSelEnd.Y, n.Y), top + rows - 1});
         for (int l = first; l <= last; ++l) PaintLine(l);
     } else {
         PaintVisibleLines();
     }
     FView->MarkDirty();
-    if (!NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
-    PrevSelEnd = n;
-    PrevCaret = CaretPos.GetPoint();
+    if (!St.NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
+    St.PrevSelEnd = n;
+    St.PrevCaret = CaretPos.GetPoint();
     if (OnSelChange) OnSelChange(this);
 }
 
@@ -96,11 +96,11 @@ void TTextEditorEx::ScrollIntoView(TPoint p)
 
 void TTextEditorEx::ScrollChanged(TPoint n)
 {
-    const TPoint v = PrevScrollPos;
+    const TPoint v = St.PrevScrollPos;
     if (n == v) return;
-    NeedsFullRepaint = VisibilityProbe();
+    St.NeedsFullRepaint = VisibilityProbe();
     HideCaret();
-    if (NeedsFullRepaint) {
+    if (St.NeedsFullRepaint) {
         Repaint();
     } else {
         const int w = ClientWidth(), h = ClientHeight(), cw = FCharWidth, lh = FLineHeight;
@@ -111,7 +111,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
         const TRect dest{std::max(-dx, 0) * cw, std::max(-dy, 0) * lh, w - std::max(dx, 0) * cw,
                          h - std::max(dy, 0) * lh};
         c.CopyRect(dest, c, src);
-        const int n1 = FLines->Count() - 1;
+        const int n1 = FDoc.Count() - 1;
         const int rows = lh > 0 ? h / lh : 0, cols = cw > 0 ? w / cw : 0;
         // What the move uncovered, never more than a screen: a jump further than that
         // moved no pixels and uncovered the whole screen.
@@ -131,10 +131,10 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     const TPoint px = CellPoint(CaretPos.GetPoint());
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
-    FIsScrolling = true;
+    St.IsScrolling = true;
     FScrollSettleTimer->start();
     if (FRuler && n.Y != v.Y) FRuler->RefreshLineNumbers();
-    PrevScrollPos = n;
+    St.PrevScrollPos = n;
 }
 
 bool TTextEditorEx::VisibilityProbe() const
@@ -159,7 +159,7 @@ void TTextEditorEx::ScrollBy(int dx, int dy)
     if (dx != 0 && FCharWidth > 0)
         p.X = std::min(std::max(p.X + dx, 0), std::max(MaxLineLength() - ClientWidth() / FCharWidth, 0));
     if (dy != 0 && FLineHeight > 0)
-        p.Y = std::min(std::max(p.Y + dy, 0), std::max(FLines->Count() - ClientHeight() / FLineHeight, 0));
+        p.Y = std::min(std::max(p.Y + dy, 0), std::max(FDoc.Count() - ClientHeight() / FLineHeight, 0));
     ScrollPos.SetPoint(p);
 }
 
@@ -184,7 +184,7 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
     }
     case QAbstractSlider::SliderToMinimum: vertical ? ScrollPos.SetY(0) : ScrollPos.SetX(0); break;
     case QAbstractSlider::SliderToMaximum:
-        vertical ? ScrollPos.SetY(FLines->Count() - 1) : ScrollPos.SetX(MaxLineLength() - 1);
+        vertical ? ScrollPos.SetY(FDoc.Count() - 1) : ScrollPos.SetX(MaxLineLength() - 1);
         break;
     default: break;
     }
@@ -195,7 +195,7 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
 void TTextEditorEx::ScrollSettled()
 {
     FScrollSettleTimer->stop();
-    FIsScrolling = false;
+    St.IsScrolling = false;
     if (FRuler) FRuler->RefreshLineNumbers();
 }
 
@@ -208,7 +208,7 @@ void TTextEditorEx::UpdateScrollBars()
     // Showing or hiding one bar changes the client size and so the other bar's page.
     for (int pass = 0; pass < 3; ++pass) {
         const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
-        ::SetScrollInfo(FVertScrollBar, 0, FLines->Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
+        ::SetScrollInfo(FVertScrollBar, 0, FDoc.Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
         ::SetScrollInfo(FHorzScrollBar, 0, MaxLineLength() - 1, FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
         if (v == !FVertScrollBar->isHidden() && h == !FHorzScrollBar->isHidden()) break;
         LayoutChildren();
@@ -220,7 +220,7 @@ void TTextEditorEx::UpdateScrollBars()
 void TTextEditorEx::LinesChanged()
 {
     UpdateScrollBars();
-    if (OnChange) OnChange(FLines.get());
+    if (OnChange) OnChange(&FDoc.Lines());
 }
 
 // ---- window events ----
@@ -290,19 +290,20 @@ void TTextEditorEx::focusOutEvent(QFocusEvent* e)
 
 // ---- the completion list and the context menu ----
 
-bool TTextEditorEx::ListMenuVisible() const { return ListMenu && ListMenu->isVisible(); }
+TInteractiveListMenu* TTextEditorEx::ListMenu() const { return FListMenu; }
+bool TTextEditorEx::ListMenuVisible() const { return FListMenu && FListMenu->isVisible(); }
 
 void TTextEditorEx::HideListMenu()
 {
     if (!ListMenuVisible()) return;
-    const QRect r(FView->mapFromGlobal(ListMenu->mapToGlobal(QPoint(0, 0))), ListMenu->size());
-    ListMenu->hide();
+    const QRect r(FView->mapFromGlobal(FListMenu->mapToGlobal(QPoint(0, 0))), FListMenu->size());
+    FListMenu->hide();
     // Draw again the lines the list covered, with a line to spare on either side.
     if (FLineHeight > 0) {
         const int top = r.top(), bottom = r.top() + r.height();
         const int firstRow = top >= 0 ? top / FLineHeight : -((-top + FLineHeight - 1) / FLineHeight);
         const int lastRow = bottom >= 0 ? (bottom + FLineHeight - 1) / FLineHeight : -(-bottom / FLineHeight);
-        RedrawLines(std::max(firstRow + ScrollPos.Y() - 1, 0), std::min(lastRow + ScrollPos.Y() + 1, FLines->Count()));
+        RedrawLines(std::max(firstRow + ScrollPos.Y() - 1, 0), std::min(lastRow + ScrollPos.Y() + 1, FDoc.Count()));
     }
     FView->MarkDirty();
 }

@@ -29,7 +29,7 @@ TEST_F(EditorText, SelectAllSelectsEverythingWithoutScrolling)
     EXPECT_EQ(CaretAt(), (TPoint{0, 0}));
     EXPECT_EQ(SelEndAt(), (TPoint{3, 99}));
     EXPECT_EQ(E->GetScrollPoint(), scroll);
-    EXPECT_FALSE(E->NoAutoScroll);
+    EXPECT_FALSE(E->ViewState().NoAutoScroll);
     EXPECT_EQ(E->SelLength(), 100 * 5 - 2);
 }
 
@@ -274,8 +274,8 @@ TEST_F(EditorText, SelLengthAgreesWithAbsoluteOffsetsEverywhere)
         if (from > 0 && at[size_t(from)] == at[size_t(from - 1)]) continue;
         for (int n = -20; n <= 20; ++n) {
             Caret(at[size_t(from)].X, at[size_t(from)].Y);
-            E->SelEndPos.SetPoint({1, 0});
-            E->SelEndPos.SetPoint({0, 0});
+            E->SetSelEndPoint({1, 0});
+            E->SetSelEndPoint({0, 0});
             const TPoint before = SelEndAt();
             E->SetSelLength(n);
             const int target = from + n;

@@ -56,7 +56,7 @@ inline int DifferentPixels(const QImage& a, const QImage& b, const QRect& hole =
 inline QRect ListMenuCover(TTextEditorEx& e)
 {
     if (!e.ListMenuVisible()) return QRect();
-    return QRect(e.View()->mapFrom(&e, e.ListMenu->pos()), e.ListMenu->size());
+    return QRect(e.View()->mapFrom(&e, e.ListMenu()->pos()), e.ListMenu()->size());
 }
 
 // What a full repaint of the current state draws. The editor keeps the repainted picture,

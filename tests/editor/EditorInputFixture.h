@@ -35,24 +35,24 @@ protected:
     void SetLines(const std::vector<std::string>& lines)
     {
         E->Lines().Assign(lines);
-        E->CaretPos.SetPoint({0, 0});
-        E->SelEndPos.SetPoint({0, 0});
+        E->SetCaretPoint({0, 0});
+        E->SetSelEndPoint({0, 0});
         // Assigning lines directly draws nothing; start from a picture of the new text.
         E->Repaint();
     }
     std::vector<std::string> Lines() const { return E->Lines().ToVector(); }
     void Caret(int x, int y)
     {
-        E->CaretPos.SetPoint({x, y});
-        E->SelEndPos.SetPoint({x, y});
+        E->SetCaretPoint({x, y});
+        E->SetSelEndPoint({x, y});
     }
     void Select(TPoint from, TPoint to)
     {
-        E->CaretPos.SetPoint(from);
-        E->SelEndPos.SetPoint(to);
+        E->SetCaretPoint(from);
+        E->SetSelEndPoint(to);
     }
-    TPoint CaretAt() const { return E->CaretPos.GetPoint(); }
-    TPoint SelEndAt() const { return E->SelEndPos.GetPoint(); }
+    TPoint CaretAt() const { return E->GetCaretPoint(); }
+    TPoint SelEndAt() const { return E->GetSelEndPoint(); }
 
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(E, key, mods); }
     void Type(const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier)

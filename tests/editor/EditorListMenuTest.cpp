@@ -16,7 +16,7 @@ namespace {
 
 class EditorListMenu : public EditorInput {
 protected:
-    TInteractiveListMenu& List() { return *E->ListMenu; }
+    TInteractiveListMenu& List() { return *E->ListMenu(); }
     bool Shown() { return E->ListMenuVisible(); }
     void AutoPopup(bool on = true) { E->Settings().SetListMenuHelperAutoPopup(on); }
     // The key left of Z on a 102-key keyboard, which types "<" under many layouts.
@@ -269,10 +269,10 @@ TEST_F(EditorListMenu, ScrollingAndSelectingHideTheList)
     // A caret move that does not land under the list leaves it.
     Caret(4, 5);
     E->ShowListMenu(E->ListMenuItems());
-    E->CaretPos.SetPoint({1, 5});
+    E->SetCaretPoint({1, 5});
     EXPECT_TRUE(Shown());
     // One that does hides it.
-    E->CaretPos.SetPoint({6, 7});
+    E->SetCaretPoint({6, 7});
     EXPECT_FALSE(Shown());
 }
 
@@ -286,7 +286,7 @@ TEST_F(EditorListMenu, HidingRedrawsExactlyTheCoveredLinesAtEveryScrollPosition)
     const int w = E->ClientWidth();
     for (int top = 0; top <= 40 - rows; ++top) {
         for (int offset : {0, rows / 2, rows - 1}) {
-            E->ScrollPos.SetPoint({0, top});
+            E->SetScrollPoint({0, top});
             Caret(4 + offset % 3, top + offset);
             ASSERT_EQ(E->GetScrollPoint().Y, top);
             E->ShowListMenu(E->ListMenuItems());

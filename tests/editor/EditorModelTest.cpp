@@ -66,10 +66,10 @@ TEST(EditorModel, NewEditorStartsEmptyWithItsInitialValues)
     EditorWindow w;
     TTextEditorEx& e = *w;
     EXPECT_EQ(e.Lines().ToVector(), std::vector<std::string>{""});
-    EXPECT_EQ(e.CaretPos.GetPoint(), (TPoint{0, 0}));
-    EXPECT_EQ(e.SelEndPos.GetPoint(), (TPoint{0, 0}));
-    EXPECT_EQ(e.ScrollPos.GetPoint(), (TPoint{0, 0}));
-    EXPECT_TRUE(e.UndoHistory.empty());
+    EXPECT_EQ(e.GetCaretPoint(), (TPoint{0, 0}));
+    EXPECT_EQ(e.GetSelEndPoint(), (TPoint{0, 0}));
+    EXPECT_EQ(e.GetScrollPoint(), (TPoint{0, 0}));
+    EXPECT_TRUE(e.Document().UndoCount() == 0);
     EXPECT_FALSE(e.CanUndo());
     EXPECT_FALSE(e.CanRedo());
     EXPECT_FALSE(e.HasSelection());
@@ -129,14 +129,14 @@ TEST(EditorModel, NewEditorStartsEmptyWithItsInitialValues)
     EXPECT_EQ(p.FooterMarginBottom, 250);
 
     // The entity tables pair 30 characters each with their entities.
-    EXPECT_EQ(e.LetterChars.size(), 30u);
-    EXPECT_EQ(e.LetterEntities.size(), 30u);
-    EXPECT_EQ(e.SymbolChars.size(), 30u);
-    EXPECT_EQ(e.SymbolEntities.size(), 30u);
-    EXPECT_EQ(e.LetterChars[1], "\xC4");
-    EXPECT_EQ(e.LetterEntities[1], "&Auml;");
-    EXPECT_EQ(e.SymbolChars[20], "\x80");
-    EXPECT_EQ(e.SymbolEntities[20], "&euro;");
+    EXPECT_EQ(e.Entities().LetterChars.size(), 30u);
+    EXPECT_EQ(e.Entities().LetterEntities.size(), 30u);
+    EXPECT_EQ(e.Entities().SymbolChars.size(), 30u);
+    EXPECT_EQ(e.Entities().SymbolEntities.size(), 30u);
+    EXPECT_EQ(e.Entities().LetterChars[1], "\xC4");
+    EXPECT_EQ(e.Entities().LetterEntities[1], "&Auml;");
+    EXPECT_EQ(e.Entities().SymbolChars[20], "\x80");
+    EXPECT_EQ(e.Entities().SymbolEntities[20], "&euro;");
 }
 
 TEST(EditorModel, CellMetricsAreMeasuredFromTheFontPlusSpacing)
@@ -158,7 +158,7 @@ TEST(EditorModel, CellMetricsAreMeasuredFromTheFontPlusSpacing)
     EXPECT_EQ(w->CharWidth(), c.TextWidth("M") + 3);
     // The cell grid: column c, line l at ((c - sx) * CW, (l - sy) * LH).
     w->Lines().SetText(std::string(300, 'x') + "\r\n" + std::string(100, '\n'));
-    w->ScrollPos.SetPoint({4, 7});
+    w->SetScrollPoint({4, 7});
     EXPECT_EQ(w->CellPoint({6, 10}), (TPoint{2 * w->CharWidth(), 3 * w->LineHeight()}));
 }
 
@@ -172,8 +172,7 @@ TEST(EditorModel, SelectionOrderOffsetsAndLongestLine)
     EXPECT_EQ(w->AbsoluteOffset({0, 1}), 5);
     EXPECT_EQ(w->AbsoluteOffset({0, 2}), 7);
     EXPECT_EQ(w->AbsoluteOffset({1, 3}), 15);
-    w->CaretPos.SetPointQuiet({3, 2});
-    w->SelEndPos.SetPointQuiet({1, 0});
+    w->PlaceSelectionQuietly({3, 2}, {1, 0});
     TPoint s, e;
     w->GetSelection(s, e);
     EXPECT_EQ(s, (TPoint{1, 0}));
@@ -290,11 +289,11 @@ TEST(EditorModel, ChangeEventCarriesTheLineStore)
     w->Lines().SetText(text);
     EXPECT_EQ(maxSeen, 499 - (w->ClientHeight() / w->LineHeight() - 1));
     // Clear: one empty line, caret home.
-    w->CaretPos.SetPoint({1, 100});
+    w->SetCaretPoint({1, 100});
     w->Clear();
     EXPECT_EQ(w->Lines().ToVector(), std::vector<std::string>{""});
-    EXPECT_EQ(w->CaretPos.GetPoint(), (TPoint{0, 0}));
-    EXPECT_EQ(w->ScrollPos.GetPoint(), (TPoint{0, 0}));
+    EXPECT_EQ(w->GetCaretPoint(), (TPoint{0, 0}));
+    EXPECT_EQ(w->GetScrollPoint(), (TPoint{0, 0}));
 }
 
 TEST(EditorModel, ZoomStepsByTwoPointsWithinItsLimits)
@@ -335,9 +334,9 @@ TEST(EditorModel, RulerIsPlacedAtTheLeftAndRefreshedWhenTheFirstLineChanges)
     EXPECT_EQ(ruler.geometry(), QRect(60 - 33, 30, 33, 170));
     w->Lines().SetText(std::string(300, '\n'));
     const int before = ruler.Refreshes;
-    w->ScrollPos.SetX(2); // the first line stays
+    w->SetScrollX(2); // the first line stays
     EXPECT_EQ(ruler.Refreshes, before);
-    w->ScrollPos.SetY(5);
+    w->SetScrollY(5);
     EXPECT_EQ(ruler.Refreshes, before + 1);
     w->ScrollSettled();
     EXPECT_EQ(ruler.Refreshes, before + 2);
@@ -348,7 +347,7 @@ TEST(EditorModel, RulerIsPlacedAtTheLeftAndRefreshedWhenTheFirstLineChanges)
 TEST(EditorModel, ContextMenuStaysShutWhileTheCompletionListShows)
 {
     EditorWindow w;
-    TInteractiveListMenu& list = *w->ListMenu;
+    TInteractiveListMenu& list = *w->ListMenu();
     list.setGeometry(20, 20, 50, 50);
     QMenu menu;
     menu.addAction("x");
@@ -361,7 +360,7 @@ TEST(EditorModel, ContextMenuStaysShutWhileTheCompletionListShows)
     // A caret move under the list hides it.
     w->Lines().SetText("abcdefghij\r\nabcdefghij\r\nabcdefghij");
     const QPoint listInClient = w->View()->mapFrom(w.Editor, list.pos());
-    w->CaretPos.SetPoint({listInClient.x() / w->CharWidth() + 1, listInClient.y() / w->LineHeight() + 1});
+    w->SetCaretPoint({listInClient.x() / w->CharWidth() + 1, listInClient.y() / w->LineHeight() + 1});
     EXPECT_FALSE(list.isVisible());
     QContextMenuEvent ev2(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w.Editor, &ev2);
@@ -378,7 +377,7 @@ TEST(EditorModel, HidingTheCompletionListRedrawsTheLinesItCovered)
     w->Repaint();
     const int lh = w->LineHeight();
     // The list is the editor's child, over rows 3 to 5 of the client area.
-    TInteractiveListMenu& list = *w->ListMenu;
+    TInteractiveListMenu& list = *w->ListMenu();
     list.setGeometry(w->View()->x() + 40, w->View()->y() + 3 * lh + 2, 60, 2 * lh);
     list.show();
     const QImage full = w->BackingImage().copy();

@@ -90,7 +90,7 @@ TEST_F(EditorMouse, DragOvershootAboveTheClientArea)
     std::vector<std::string> lines;
     for (int i = 0; i < 60; ++i) lines.push_back("line " + std::to_string(i));
     SetLines(lines);
-    E->ScrollPos.SetPoint({0, 10});
+    E->SetScrollPoint({0, 10});
     const int lh = E->LineHeight(), cw = E->CharWidth();
     Press(CellPoint(4, 14));
     EXPECT_EQ(CaretAt(), (TPoint{4, 14}));
@@ -136,8 +136,8 @@ TEST_F(EditorMouse, DragMoveReleasedAtItsOwnStartLeavesTheTextUnchanged)
     Release(CellPoint(0, 0));
     EXPECT_EQ(Lines(), (L{"hello world"}));
     EXPECT_EQ(CaretAt(), (TPoint{0, 0}));
-    EXPECT_FALSE(E->DraggingSelection);
-    EXPECT_TRUE(E->DragText.empty());
+    EXPECT_FALSE(E->ViewState().DraggingSelection);
+    EXPECT_TRUE(E->ViewState().DragText.empty());
 }
 
 TEST_F(EditorMouse, CtrlDragReleasedAtItsOwnStartDuplicatesTheSelection)
@@ -193,7 +193,7 @@ TEST_F(EditorMouse, ReadOnlyPressesOnlyPlaceTheCaret)
     Select({0, 0}, {4, 0});
     // A press on the selection starts no drag.
     Press(CellPoint(2, 0));
-    EXPECT_FALSE(E->DraggingSelection);
+    EXPECT_FALSE(E->ViewState().DraggingSelection);
     EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
     Release(CellPoint(2, 0));
     EXPECT_EQ(Lines(), (L{"some text", "more"}));
@@ -201,9 +201,9 @@ TEST_F(EditorMouse, ReadOnlyPressesOnlyPlaceTheCaret)
     Press(CellPoint(3, 1), Qt::NoModifier, Qt::RightButton);
     EXPECT_EQ(CaretAt(), (TPoint{3, 1}));
     Release(CellPoint(3, 1), Qt::NoModifier, Qt::RightButton);
-    EXPECT_TRUE(E->MouseSelecting); // only a left release ends it
+    EXPECT_TRUE(E->ViewState().MouseSelecting); // only a left release ends it
     Release(CellPoint(3, 1));
-    EXPECT_FALSE(E->MouseSelecting);
+    EXPECT_FALSE(E->ViewState().MouseSelecting);
 }
 
 TEST_F(EditorMouse, HoveringOverTheSelectionShowsTheDragCursors)
@@ -365,7 +365,7 @@ TEST_F(EditorMouse, ADragWhoseReleaseNeverComesPutsItsTextBack)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
     EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
-    EXPECT_FALSE(E->DraggingSelection);
+    EXPECT_FALSE(E->ViewState().DraggingSelection);
     other.hide();
     QApplication::setActiveWindow(Host.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(Host.get()));
@@ -381,7 +381,7 @@ TEST_F(EditorMouse, ADragWhoseReleaseNeverComesPutsItsTextBack)
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(E, &move);
     EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
-    EXPECT_FALSE(E->DraggingSelection);
+    EXPECT_FALSE(E->ViewState().DraggingSelection);
     QTest::mouseRelease(E, Qt::LeftButton, Qt::NoModifier, CellPoint(1, 0));
     EXPECT_EQ(Lines(), (L{"one", "two", "three"}));
 }

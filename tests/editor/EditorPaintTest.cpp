@@ -113,8 +113,7 @@ TEST(EditorPaint, SelectionAcrossALineBreakHighlightsOnlyCharacters)
 {
     EditorWindow w;
     w->Lines().SetText("abcd\r\nefgh");
-    w->CaretPos.SetPointQuiet({2, 0});
-    w->SelEndPos.SetPointQuiet({1, 1});
+    w->PlaceSelectionQuietly({2, 0}, {1, 1});
     w->Repaint();
     const TColor hl = ColorToRGB(clHighlight), hlText = ColorToRGB(clHighlightText);
     const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
@@ -154,7 +153,7 @@ TEST(EditorPaint, PaintLineBlanksTheTwoCellsAfterAShortenedLine)
     EXPECT_EQ(PixelAt(*w, 2 * w->CharWidth() + 1, 1), clRed);
 }
 
-TEST(EditorPaint, FormattingProcessorColoursCharactersAndTakesTheOneShotFlag)
+TEST(EditorPaint, FormattingProcessorColoursCharactersAndHearsOfTheOneJustTyped)
 {
     EditorWindow w;
     w->Lines().SetText("ab");
@@ -162,26 +161,44 @@ TEST(EditorPaint, FormattingProcessorColoursCharactersAndTakesTheOneShotFlag)
     proc.SetTextEditorEx(w.Editor);
     const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
 
-    // Attached but switched off: the editor's own font, and the flag stays set.
+    // Attached but switched off: the editor's own font, and the processor is never asked.
     w->Settings().SetInteractiveFormatting(false);
     w->SetFormattingProcessor(&proc);
-    w->AppendedAtLineEnd = true;
+    w->PaintChar(0, 0, true);
     w->Repaint();
     EXPECT_TRUE(proc.Calls.empty());
-    EXPECT_TRUE(w->AppendedAtLineEnd);
     EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", fg, bg)), 0);
 
-    // Switched on: every character is asked for, and the flag reaches the first one only.
+    // Switched on: every character is asked for; only the one painted as just typed at the
+    // end of its line is told so.
     w->Settings().SetInteractiveFormatting(true);
+    w->PaintChar(0, 0, true);
+    ASSERT_EQ(proc.Calls.size(), 1u);
+    EXPECT_TRUE(proc.Calls[0].Appended);
+    proc.Calls.clear();
     w->Repaint();
     ASSERT_EQ(proc.Calls.size(), 2u);
     EXPECT_EQ(proc.Calls[0].Ch, 'a');
     EXPECT_EQ(proc.Calls[0].Pos, (TPoint{0, 0}));
-    EXPECT_TRUE(proc.Calls[0].Appended);
+    EXPECT_FALSE(proc.Calls[0].Appended);
     EXPECT_EQ(proc.Calls[1].Pos, (TPoint{1, 0}));
     EXPECT_FALSE(proc.Calls[1].Appended);
-    EXPECT_FALSE(w->AppendedAtLineEnd);
     EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", ColorToRGB(clRed), bg, fsBold)), 0);
+
+    // Typing at the end of the line paints the new character as just typed; typing inside
+    // the line paints the line again, none of it as just typed.
+    proc.Calls.clear();
+    w->SetCaretPoint({2, 0});
+    w->TypeChar('c');
+    ASSERT_EQ(proc.Calls.size(), 1u);
+    EXPECT_EQ(proc.Calls[0].Pos, (TPoint{2, 0}));
+    EXPECT_TRUE(proc.Calls[0].Appended);
+    proc.Calls.clear();
+    w->SetCaretPoint({0, 0});
+    w->TypeChar('d');
+    ASSERT_EQ(proc.Calls.size(), 4u);
+    for (const auto& call : proc.Calls) EXPECT_FALSE(call.Appended);
+    w->Lines().SetText("ab");
 
     // The base processor answers the editor font, or names its missing editor.
     TFormattingProcessor base;
@@ -286,10 +303,10 @@ TEST(EditorPaint, DISABLED_Screenshot)
     for (int i = 0; i < 60; ++i) text += "Item " + std::to_string(i) + "\tsvar f\xF6r rad " + std::to_string(i) + " med text\r\n";
     w->Lines().SetText(text);
     w->Settings().SetShowHiddenChars(true);
-    w->ScrollPos.SetPoint({3, 5});
-    w->CaretPos.SetPoint({6, 7});
+    w->SetScrollPoint({3, 5});
+    w->SetCaretPoint({6, 7});
     KeyState::Override(Qt::ShiftModifier);
-    w->SelEndPos.SetPoint({12, 9});
+    w->SetSelEndPoint({12, 9});
     KeyState::Override(std::nullopt);
     w->ScrollSettled();
     w.Window->grab().save(QDir::tempPath() + "/editor-shot.png");

@@ -19,7 +19,7 @@ TEST_F(EditorUndo, FlagsAfterClearAndSnapshots)
     EXPECT_FALSE(E->CanRedo());
     E->ClearUndo();
     EXPECT_FALSE(E->CanUndo());
-    EXPECT_TRUE(E->UndoHistory.empty());
+    EXPECT_TRUE(E->Document().UndoCount() == 0);
 }
 
 TEST_F(EditorUndo, UndoAndRedoWalkTheSnapshotsWithTheirSelections)
@@ -33,7 +33,7 @@ TEST_F(EditorUndo, UndoAndRedoWalkTheSnapshotsWithTheirSelections)
     SetLines({"gamma"});
     Caret(5, 0);
     E->AddUndoPoint();
-    ASSERT_EQ(E->UndoHistory.size(), 3u);
+    ASSERT_EQ(E->Document().UndoCount(), 3u);
 
     int changes = 0;
     E->OnChange = [&](QObject* sender) {
@@ -81,8 +81,8 @@ TEST_F(EditorUndo, NewSnapshotAfterTwoUndosDropsTheRedoSteps)
     SetLines({"five"});
     E->AddUndoPoint();
     EXPECT_FALSE(E->CanRedo());
-    EXPECT_EQ(E->UndoHistory.size(), 3u);
-    EXPECT_EQ(E->UndoOffset, 0);
+    EXPECT_EQ(E->Document().UndoCount(), 3u);
+    EXPECT_EQ(E->Document().UndoOffset(), 0);
     E->Undo();
     EXPECT_EQ(Lines(), (L{"two"}));
     E->Undo();
@@ -116,9 +116,9 @@ TEST_F(EditorUndo, SnapshotDuringARestoreEndsSilentlyAndTheRestoreCompletes)
     };
     E->Undo();
     EXPECT_FALSE(handlerWentOn);
-    EXPECT_FALSE(E->RestoringUndo);
+    EXPECT_FALSE(E->Document().Restoring());
     EXPECT_EQ(Lines(), (L{"first"}));
-    EXPECT_EQ(E->UndoHistory.size(), 2u);
+    EXPECT_EQ(E->Document().UndoCount(), 2u);
     EXPECT_TRUE(E->CanRedo());
     EXPECT_FALSE(E->CanUndo());
     E->OnChange = nullptr;

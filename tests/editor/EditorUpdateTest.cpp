@@ -44,52 +44,52 @@ void Stain(TTextEditorEx& e, int x, int y) { e.Canvas().SetPixel(x, y, 0x123456)
 
 TEST_F(UpdateTest, SelectionGrownAndShrunkAcrossLinesMatchesAFullRepaint)
 {
-    E().CaretPos.SetPoint({5, 3});
+    E().SetCaretPoint({5, 3});
     EXPECT_MATCHES_FULL_REPAINT(E(), "caret moved");
     Shift(true);
     const TPoint steps[] = {{9, 3}, {2, 3}, {2, 6}, {7, 9}, {0, 5}, {3, 1}, {1, 0}, {4, 3}, {5, 3}, {8, 8}};
     for (const TPoint& p : steps) {
-        E().SelEndPos.SetPoint(p);
+        E().SetSelEndPoint(p);
         EXPECT_MATCHES_FULL_REPAINT(E(), "selection end at " << p.X << "," << p.Y);
     }
     // The caret moved while Shift is held: the selection is extended from the new caret.
-    E().CaretPos.SetPoint({1, 2});
-    EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{8, 8}));
-    E().SelEndPos.SetPoint({3, 4});
+    E().SetCaretPoint({1, 2});
+    EXPECT_EQ(E().GetSelEndPoint(), (TPoint{8, 8}));
+    E().SetSelEndPoint({3, 4});
     EXPECT_MATCHES_FULL_REPAINT(E(), "after the caret moved under Shift");
     // Released: the next caret move collapses the selection, and the picture follows.
     Shift(false);
-    E().CaretPos.SetPoint({2, 2});
+    E().SetCaretPoint({2, 2});
     EXPECT_FALSE(E().HasSelection());
     EXPECT_MATCHES_FULL_REPAINT(E(), "collapsed");
     // The one-shot collapse works even with Shift held.
     Shift(true);
-    E().SelEndPos.SetPoint({6, 4});
-    E().CollapseSelection = true;
-    E().CaretPos.SetPoint({0, 4});
-    EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{0, 4}));
-    EXPECT_FALSE(E().CollapseSelection);
+    E().SetSelEndPoint({6, 4});
+    E().CollapseOnNextCaretMove();
+    E().SetCaretPoint({0, 4});
+    EXPECT_EQ(E().GetSelEndPoint(), (TPoint{0, 4}));
+    EXPECT_FALSE(E().ViewState().CollapseSelection);
     EXPECT_MATCHES_FULL_REPAINT(E(), "collapsed by the one-shot flag");
 }
 
 TEST_F(UpdateTest, ScrollingByLinesColumnsAndPagesMatchesAFullRepaint)
 {
-    E().CaretPos.SetPoint({3, 2});
+    E().SetCaretPoint({3, 2});
     Shift(true);
-    E().SelEndPos.SetPoint({20, 12}); // a selection that scrolls along
+    E().SetSelEndPoint({20, 12}); // a selection that scrolls along
     Shift(false);
     const TPoint steps[] = {{0, 1},  {0, 1},   {0, 5},  {0, -3}, {0, -4}, {1, 0},  {3, 0},  {-2, 0}, {-2, 0},
                             {2, 2},  {-1, 3},  {1, -2}, {0, 11}, {0, -11}, {0, 40}, {5, 0}, {-5, 0}, {0, 110},
                             {0, -7}, {30, 0}, {-30, 0}, {0, -140}};
     for (const TPoint& d : steps) {
-        const TPoint to{std::max(0, E().ScrollPos.X() + d.X), std::max(0, E().ScrollPos.Y() + d.Y)};
-        E().ScrollPos.SetPoint(to);
-        EXPECT_FALSE(E().NeedsFullRepaint);
+        const TPoint to{std::max(0, E().GetScrollPoint().X + d.X), std::max(0, E().GetScrollPoint().Y + d.Y)};
+        E().SetScrollPoint(to);
+        EXPECT_FALSE(E().ViewState().NeedsFullRepaint);
         EXPECT_MATCHES_FULL_REPAINT(E(), "scrolled to " << to.X << "," << to.Y);
     }
     // Scrolling coordinate by coordinate, as scroll-into-view does.
-    E().ScrollPos.SetX(4);
-    E().ScrollPos.SetY(9);
+    E().SetScrollX(4);
+    E().SetScrollY(9);
     EXPECT_MATCHES_FULL_REPAINT(E(), "SetX then SetY");
 }
 
@@ -98,8 +98,8 @@ TEST_F(UpdateTest, ScrollingMovesPixelsWhenVisibleAndRepaintsWhenCovered)
     const int lh = E().LineHeight();
     // A stain that only a moving copy carries along: a full repaint would remove it.
     Stain(E(), 40, 5 * lh + 3);
-    E().ScrollPos.SetY(2);
-    EXPECT_FALSE(E().NeedsFullRepaint);
+    E().SetScrollY(2);
+    EXPECT_FALSE(E().ViewState().NeedsFullRepaint);
     EXPECT_EQ(E().Canvas().GetPixel(40, 3 * lh + 3), TColor(0x123456));
 
     // Another window over part of the editor, on the probe's grid point (150, 150): the probe
@@ -110,8 +110,8 @@ TEST_F(UpdateTest, ScrollingMovesPixelsWhenVisibleAndRepaintsWhenCovered)
     cover.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
     EXPECT_TRUE(E().VisibilityProbe());
-    E().ScrollPos.SetY(3);
-    EXPECT_TRUE(E().NeedsFullRepaint);
+    E().SetScrollY(3);
+    EXPECT_TRUE(E().ViewState().NeedsFullRepaint);
     EXPECT_NE(E().Canvas().GetPixel(40, 2 * lh + 3), TColor(0x123456));
     EXPECT_MATCHES_FULL_REPAINT(E(), "covered");
 
@@ -142,11 +142,11 @@ TEST_F(UpdateTest, ZoomThenScrollMatchesAFullRepaint)
     EXPECT_GT(E().CharWidth(), cw);
     EXPECT_GT(E().LineHeight(), lh);
     EXPECT_MATCHES_FULL_REPAINT(E(), "zoomed in");
-    E().ScrollPos.SetPoint({1, 3});
+    E().SetScrollPoint({1, 3});
     EXPECT_MATCHES_FULL_REPAINT(E(), "scrolled after zoom");
     E().ZoomOut();
     E().ZoomOut();
-    E().ScrollPos.SetPoint({0, 1});
+    E().SetScrollPoint({0, 1});
     EXPECT_MATCHES_FULL_REPAINT(E(), "zoomed out and scrolled");
     EXPECT_EQ(sizes, (std::vector<int>{14, 12, 10}));
 }
@@ -160,10 +160,10 @@ TEST_F(UpdateTest, RandomMixOfChangesAlwaysMatchesAFullRepaint)
         const TPoint p{int(rng() % 50), int(rng() % unsigned(n))};
         const TPoint clamped{std::min(p.X, E().Lines().Length(p.Y)), p.Y};
         switch (kind) {
-        case 0: Shift(false); E().CaretPos.SetPoint(clamped); break;
-        case 1: Shift(true); E().SelEndPos.SetPoint(clamped); break;
+        case 0: Shift(false); E().SetCaretPoint(clamped); break;
+        case 1: Shift(true); E().SetSelEndPoint(clamped); break;
         case 2: E().ScrollBy(int(rng() % 7) - 3, int(rng() % 11) - 5); break;
-        case 3: Shift(true); E().CaretPos.SetPoint(clamped); break;
+        case 3: Shift(true); E().SetCaretPoint(clamped); break;
         case 4: {
             // An edit of one line as typing does it: the store changes, the line is redrawn.
             std::string line = E().Lines()[p.Y];
@@ -175,7 +175,7 @@ TEST_F(UpdateTest, RandomMixOfChangesAlwaysMatchesAFullRepaint)
         }
         case 6: E().ShowListMenu(E().ListMenuItems()); break;
         case 7: E().HideListMenu(); break;
-        default: E().ScrollPos.SetPoint({int(rng() % 10), int(rng() % unsigned(n))}); break;
+        default: E().SetScrollPoint({int(rng() % 10), int(rng() % unsigned(n))}); break;
         }
         Shift(false);
         const QImage now = E().BackingImage().copy();
@@ -188,20 +188,20 @@ TEST_F(UpdateTest, RandomMixOfChangesAlwaysMatchesAFullRepaint)
 TEST_F(UpdateTest, ScrollIntoViewBringsTheCaretOnScreen)
 {
     const int rows = E().ClientHeight() / E().LineHeight(), cols = E().ClientWidth() / E().CharWidth();
-    E().CaretPos.SetPoint({0, 50});
-    EXPECT_EQ(E().ScrollPos.GetPoint(), (TPoint{0, 50 - rows + 1}));
-    E().CaretPos.SetPoint({0, 10});
-    EXPECT_EQ(E().ScrollPos.GetPoint(), (TPoint{0, 10}));
+    E().SetCaretPoint({0, 50});
+    EXPECT_EQ(E().GetScrollPoint(), (TPoint{0, 50 - rows + 1}));
+    E().SetCaretPoint({0, 10});
+    EXPECT_EQ(E().GetScrollPoint(), (TPoint{0, 10}));
     E().Lines().Set(10, std::string(100, 'x'));
-    E().CaretPos.SetPoint({80, 10});
-    EXPECT_EQ(E().ScrollPos.X(), 80 - cols + 1);
-    E().CaretPos.SetPoint({3, 10});
-    EXPECT_EQ(E().ScrollPos.X(), 3);
+    E().SetCaretPoint({80, 10});
+    EXPECT_EQ(E().GetScrollPoint().X, 80 - cols + 1);
+    E().SetCaretPoint({3, 10});
+    EXPECT_EQ(E().GetScrollPoint().X, 3);
     // While NoAutoScroll is set nothing scrolls.
-    E().NoAutoScroll = true;
-    E().CaretPos.SetPoint({0, 100});
-    EXPECT_EQ(E().ScrollPos.Y(), 10);
-    E().NoAutoScroll = false;
+    E().SetNoAutoScroll(true);
+    E().SetCaretPoint({0, 100});
+    EXPECT_EQ(E().GetScrollPoint().Y, 10);
+    E().SetNoAutoScroll(false);
     EXPECT_MATCHES_FULL_REPAINT(E(), "after scrolling into view");
 }
 
@@ -212,17 +212,17 @@ TEST_F(UpdateTest, SelChangeIsRaisedForHandledChangesOnly)
         EXPECT_EQ(sender, &E());
         ++raised;
     };
-    E().CaretPos.SetPoint({2, 1}); // caret handler; the collapsed selection end stops early
+    E().SetCaretPoint({2, 1}); // caret handler; the collapsed selection end stops early
     EXPECT_EQ(raised, 1);
     Shift(true);
-    E().SelEndPos.SetPoint({4, 1});
+    E().SetSelEndPoint({4, 1});
     EXPECT_EQ(raised, 2);
-    E().SelEndPos.SetPointNotify({4, 1}); // same place, same caret: nothing
+    E().SetSelEndPointNotify({4, 1}); // same place, same caret: nothing
     EXPECT_EQ(raised, 2);
     Shift(false);
-    E().CaretPos.SetPoint({0, 0}); // collapses: selection end handler and caret handler
+    E().SetCaretPoint({0, 0}); // collapses: selection end handler and caret handler
     EXPECT_EQ(raised, 4);
-    E().SelEndPos.SetPointNotify({0, 0}); // empty and was empty: nothing
+    E().SetSelEndPointNotify({0, 0}); // empty and was empty: nothing
     EXPECT_EQ(raised, 4);
 }
 
@@ -235,7 +235,7 @@ TEST_F(UpdateTest, ScrollBarsFollowTextAndScrollPosition)
     EXPECT_EQ(v->minimum(), 0);
     EXPECT_EQ(v->maximum(), 120 - 1 - (rows - 1));
     EXPECT_EQ(v->pageStep(), rows);
-    E().ScrollPos.SetPoint({2, 17});
+    E().SetScrollPoint({2, 17});
     EXPECT_EQ(v->value(), 17);
     EXPECT_EQ(h->value(), 2);
     EXPECT_TRUE(E().IsScrolling());
@@ -247,17 +247,17 @@ TEST_F(UpdateTest, ScrollBarsFollowTextAndScrollPosition)
 
     // Scroll bar requests: a line, a page, the thumb, the ends.
     E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(E().ScrollPos.Y(), 18);
+    EXPECT_EQ(E().GetScrollPoint().Y, 18);
     E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(E().ScrollPos.Y(), 18 - rows);
+    EXPECT_EQ(E().GetScrollPoint().Y, 18 - rows);
     E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(E().ScrollPos.Y(), 119); // only the last line left at the top
+    EXPECT_EQ(E().GetScrollPoint().Y, 119); // only the last line left at the top
     E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(E().ScrollPos.Y(), 0);
+    EXPECT_EQ(E().GetScrollPoint().Y, 0);
     E().ScrollBy(0, 1000);
-    EXPECT_EQ(E().ScrollPos.Y(), 120 - rows);
+    EXPECT_EQ(E().GetScrollPoint().Y, 120 - rows);
     E().ScrollBy(-5, -1000);
-    EXPECT_EQ(E().ScrollPos.GetPoint(), (TPoint{0, 0}));
+    EXPECT_EQ(E().GetScrollPoint(), (TPoint{0, 0}));
 
     // A text that fits in one page hides both bars; an empty text gives the range 0 to -1.
     E().Lines().SetText("short");
@@ -279,13 +279,13 @@ TEST_F(UpdateTest, FocusCreatesTheCaretAndOverwriteModeWidensIt)
     EXPECT_EQ(SystemCaret::Owner(), E().View());
     EXPECT_EQ(SystemCaret::Size(), QSize(2, E().LineHeight()));
     EXPECT_TRUE(SystemCaret::IsShown());
-    E().CaretPos.SetPoint({3, 2});
+    E().SetCaretPoint({3, 2});
     EXPECT_EQ(SystemCaret::Pos(), QPoint(3 * E().CharWidth(), 2 * E().LineHeight()));
     EXPECT_TRUE(SystemCaret::IsShown()); // hides and shows balance
     E().Settings().SetOverwriteMode(true);
     EXPECT_EQ(SystemCaret::Size(), QSize(E().CharWidth(), E().LineHeight()));
     EXPECT_TRUE(SystemCaret::IsShown());
-    E().ScrollPos.SetPoint({1, 1});
+    E().SetScrollPoint({1, 1});
     EXPECT_EQ(SystemCaret::Pos(), QPoint(2 * E().CharWidth(), E().LineHeight()));
     EXPECT_TRUE(SystemCaret::IsShown());
     E().clearFocus();
@@ -299,7 +299,7 @@ TEST_F(UpdateTest, ThumbTrackingReachesLinesBeyondSixteenBits)
     QScrollBar* v = E().VertScrollBar();
     v->setSliderPosition(70000);
     E().ScrollBarAction(Qt::Vertical, QAbstractSlider::SliderMove);
-    EXPECT_EQ(E().ScrollPos.Y(), 70000);
+    EXPECT_EQ(E().GetScrollPoint().Y, 70000);
     EXPECT_EQ(v->value(), 70000);
     EXPECT_MATCHES_FULL_REPAINT(E(), "after tracking the thumb");
 }
@@ -309,15 +309,15 @@ TEST_F(UpdateTest, ThumbTrackingReachesLinesBeyondSixteenBits)
 TEST_F(UpdateTest, WholeTextSelectionJumpsMatchAFullRepaint)
 {
     E().Lines().SetText(ListText(3000, 5));
-    E().CaretPos.SetPoint({2, 40});
+    E().SetCaretPoint({2, 40});
     E().Repaint();
     const Qt::KeyboardModifiers jump = Qt::ShiftModifier | Qt::ControlModifier;
     for (int round = 0; round < 2; ++round) {
         QTest::keyClick(&E(), Qt::Key_End, jump);
-        EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{E().Lines().Length(2999), 2999}));
+        EXPECT_EQ(E().GetSelEndPoint(), (TPoint{E().Lines().Length(2999), 2999}));
         EXPECT_MATCHES_FULL_REPAINT(E(), "at the end, round " << round);
         QTest::keyClick(&E(), Qt::Key_Home, jump);
-        EXPECT_EQ(E().SelEndPos.GetPoint(), (TPoint{0, 0}));
+        EXPECT_EQ(E().GetSelEndPoint(), (TPoint{0, 0}));
         EXPECT_MATCHES_FULL_REPAINT(E(), "at the start, round " << round);
         // Scrolled away and back by less than a screen, then more than one.
         E().ScrollBy(3, 20);

@@ -28,7 +28,7 @@ struct Gutter {
         Editor->InsertText("HHHH\r\nline 2");
         Host.show();
         (void)QTest::qWaitForWindowExposed(&Host);
-        Editor->CaretPos.SetPoint({0, 1});
+        Editor->SetCaretPoint({0, 1});
         Editor->ScrollSettled();
         Editor->Repaint();
         Ruler->Repaint();

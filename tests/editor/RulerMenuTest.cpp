@@ -35,7 +35,7 @@ struct RulerHost {
         std::string text;
         for (int i = 1; i <= 40; ++i) text += "line " + std::to_string(i) + "\r\n";
         Editor->InsertText(text);
-        Editor->CaretPos.SetPoint({0, 0});
+        Editor->SetCaretPoint({0, 0});
         Editor->ScrollSettled(); // the full picture, not the one drawn while scrolling
         Menu->CustomColorsFile = Dir / "CustomColors.dat";
         Window.show();

@@ -101,7 +101,7 @@ struct Gutter {
         Host.show();
         QCoreApplication::processEvents();
         // Back to the top, and past the scrolling that typing the text caused.
-        Editor->CaretPos.SetPoint({0, 0});
+        Editor->SetCaretPoint({0, 0});
         Editor->ScrollSettled();
     }
     int Lh() const { return Editor->LineHeight(); }
@@ -110,7 +110,7 @@ struct Gutter {
     // Rows after scrolling, once the settle timer has done its work.
     void ScrollTo(int line)
     {
-        Editor->ScrollPos.SetY(line);
+        Editor->SetScrollY(line);
         Editor->ScrollSettled();
     }
 };
@@ -277,7 +277,7 @@ TEST(Ruler, WhileTheEditorScrollsOnlyTheEndsAreNumberedOnThePlainColour)
     g.Ruler->SetColor(RGB(250, 250, 250));
     g.Ruler->SetGradientColor(RGB(255, 255, 255));
     // Scrolling: plain Color, whatever the surface type, and only the first and last rows.
-    g.Editor->ScrollPos.SetY(5);
+    g.Editor->SetScrollY(5);
     ASSERT_TRUE(g.Editor->IsScrolling());
     const int lh = g.Lh(), rows = g.Rows();
     EXPECT_EQ(g.Px(32, 1), RGB(250, 250, 250));
@@ -327,7 +327,7 @@ TEST(Ruler, ALeftClickSelectsTheLineBesideItAndBelowTheTextNothing)
     // The right button selects nothing and opens nothing.
     g.Editor->Clear();
     g.Editor->InsertText("a\r\nb\r\nc");
-    g.Editor->CaretPos.SetPoint({0, 0});
+    g.Editor->SetCaretPoint({0, 0});
     QTest::mouseClick(g.Ruler, Qt::RightButton, {}, QPoint(10, lh + 1));
     EXPECT_FALSE(g.Editor->HasSelection());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
