@@ -114,8 +114,9 @@ void TRuler::SetTextEditorEx(TTextEditorEx* e)
 {
     if (e == FEditor) return;
     FEditor = e;
+    SetEditorView(FEditor ? FEditor->RulerView() : TRulerView());
     if (FEditor) {
-        Canvas().Font = FEditor->Font();
+        Canvas().Font = FEditorView.Font;
         Canvas().Font.Style |= fsBold;
     }
     Repaint();
@@ -165,7 +166,7 @@ void TRuler::SelectNumberFont()
 {
     TCanvas& c = Canvas();
     if (FUseEditorFont && FEditor) {
-        c.Font = FEditor->Font();
+        c.Font = FEditorView.Font;
         c.Font.Style |= fsBold;
     } else {
         c.Font = FFont;
@@ -204,9 +205,9 @@ void TRuler::Paint()
     TCanvas& c = Canvas();
     const int w = ClientWidth();
     const int h = ClientHeight();
-    const bool scrolling = FEditor && FEditor->IsScrolling();
-    const int lh = FEditor ? FEditor->LineHeight() : 0;
-    const int top = FEditor ? FEditor->GetScrollPoint().Y : 0;
+    const bool scrolling = FEditor && FEditorView.Scrolling;
+    const int lh = FEditor ? FEditorView.LineHeight : 0;
+    const int top = FEditor ? FEditorView.TopLine : 0;
     const int rows = RulerLayout::WholeRows(h, lh);
 
     if (scrolling || FSurfaceType == stSolid) {
@@ -235,10 +236,10 @@ void TRuler::mousePressEvent(QMouseEvent* e)
 {
     TRulerBase::mousePressEvent(e);
     if (e->button() != Qt::LeftButton || !FEditor) return;
-    const int lh = FEditor->LineHeight();
+    const int lh = FEditorView.LineHeight;
     if (lh <= 0) return;
     const int y = int(e->position().y());
     const int row = y >= 0 ? y / lh : -1;
     if (row < 0) return;
-    FEditor->SelectLine(FEditor->GetScrollPoint().Y + row);
+    FEditor->SelectLine(FEditorView.TopLine + row);
 }

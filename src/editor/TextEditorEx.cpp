@@ -1,7 +1,6 @@
 // Construction, properties, cell metrics and zoom of the editor.
 #include "editor/TextEditorEx.h"
 
-#include "editor/CellPainter.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
 
@@ -43,7 +42,6 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     // 1. The control, the settle timer, the border.
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    FCells = std::make_unique<TCellPainter>();
     FView = new TTextEditorExView(this);
     FVertScrollBar = new QScrollBar(Qt::Vertical, this);
     FHorzScrollBar = new QScrollBar(Qt::Horizontal, this);
@@ -161,6 +159,12 @@ void TTextEditorEx::MeasureCells()
     c.Font = FFont;
     FCharWidth = c.TextWidth("M") + FTextXSpace;
     FLineHeight = c.TextHeight("Hj") + FTextYSpace;
+    SyncRuler();
+}
+
+void TTextEditorEx::SyncRuler()
+{
+    if (FRuler) FRuler->SetEditorView(RulerView());
 }
 
 // ---- properties ----
@@ -169,6 +173,7 @@ void TTextEditorEx::SetFont(const TFont& f)
 {
     if (f == FFont) return;
     FFont = f;
+    SyncRuler();
     Repaint();
 }
 
@@ -205,6 +210,7 @@ void TTextEditorEx::SetRuler(TRulerBase* r)
 {
     if (r == FRuler) return;
     FRuler = r;
+    SyncRuler();
     PlaceRuler();
 }
 
@@ -267,6 +273,7 @@ void TTextEditorEx::ZoomIn()
     const int size = FFont.Size();
     if (size + 2 > 100) return;
     FFont.SetSize(size + 2);
+    SyncRuler();
     ResetCanvasFont();
     MeasureCells();
     UpdateScrollBars();
@@ -281,6 +288,7 @@ void TTextEditorEx::ZoomOut()
     const int size = FFont.Size();
     if (size - 2 < 4) return;
     FFont.SetSize(size - 2);
+    SyncRuler();
     ResetCanvasFont();
     MeasureCells();
     UpdateScrollBars();

@@ -25,6 +25,7 @@
 #include "editor/TextEditorExSettings.h"
 #include "editor/model/EditDocument.h"
 #include "editor/view/EditorViewState.h"
+#include "editor/view/LineRenderer.h"
 #include "platform/Canvas.h"
 #include "platform/ControlEvents.h"
 #include "platform/ControlFrame.h"
@@ -42,7 +43,6 @@
 class QScrollBar;
 class QTimer;
 class TTextEditorEx;
-class TCellPainter;
 class TInteractiveListMenu;
 class QKeyEvent;
 
@@ -148,6 +148,8 @@ public:
     TTextEditorExPrintingSettings& PrintingSettings() { return *FPrintingSettings; }
     TRulerBase* Ruler() const { return FRuler; }
     void SetRuler(TRulerBase* r);
+    // What the ruler paints from; the editor hands it over whenever it changes.
+    TRulerView RulerView() const { return {ScrollPos.Y(), FLineHeight, St.IsScrolling, FFont}; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle s);
     bool Ctl3D() const { return FCtl3D; }
@@ -305,6 +307,7 @@ protected:
 private:
     friend class TTextEditorExView;
     void MeasureCells();
+    void SyncRuler();
     void LayoutChildren();
     int BorderWidth() const;
     void CaretChanged(TPoint p);
@@ -339,6 +342,11 @@ private:
     void MoveDropCaret(TPoint p, bool notify);
     // Ends a drag whose release never came: a moved text goes back where it was taken from.
     void CancelDrag();
+    // What the renderer draws from, and a drawing into the backing image that asks for the
+    // screen to be updated when it drew anything.
+    TCellMetrics Metrics() const;
+    TPaintInput PaintInput();
+    void Draw(const std::function<void(const TPaintInput&)>& draw);
     // The selection of an undo snapshot, set after its text came back.
     void SelectFromSnapshot(const TUndoSnapshot& s);
 
@@ -351,7 +359,8 @@ private:
     QPointer<TInteractiveListMenu> FListMenu;
     std::unique_ptr<TTextEditorExSettings> FSettings;
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;
-    std::unique_ptr<TCellPainter> FCells;
+    TLineRenderer FRenderer;
+    TTextStyle FStyle;
     TTextEditorExView* FView = nullptr;
     QScrollBar* FVertScrollBar = nullptr;
     QScrollBar* FHorzScrollBar = nullptr;

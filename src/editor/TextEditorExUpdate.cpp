@@ -3,7 +3,6 @@
 // bars, focus and the system caret, the ruler's place and the settle timer.
 #include "editor/TextEditorEx.h"
 
-#include "editor/CellPainter.h"
 #include "editor/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 #include "platform/SystemCaret.h"
@@ -103,28 +102,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     if (St.NeedsFullRepaint) {
         Repaint();
     } else {
-        const int w = ClientWidth(), h = ClientHeight(), cw = FCharWidth, lh = FLineHeight;
-        const int dx = n.X - v.X, dy = n.Y - v.Y;
-        TCanvas& c = Canvas();
-        const TRect src{std::max(dx, 0) * cw, std::max(dy, 0) * lh, w - std::max(-dx, 0) * cw,
-                        h - std::max(-dy, 0) * lh};
-        const TRect dest{std::max(-dx, 0) * cw, std::max(-dy, 0) * lh, w - std::max(dx, 0) * cw,
-                         h - std::max(dy, 0) * lh};
-        c.CopyRect(dest, c, src);
-        const int n1 = FDoc.Count() - 1;
-        const int rows = lh > 0 ? h / lh : 0, cols = cw > 0 ? w / cw : 0;
-        // What the move uncovered, never more than a screen: a jump further than that
-        // moved no pixels and uncovered the whole screen.
-        if (dy > 0)
-            for (int l = std::max(v.Y + rows, n.Y); l <= std::min(n.Y + rows, n1); ++l) RedrawLine(l);
-        if (dy < 0)
-            for (int l = n.Y; l <= std::min({v.Y - 1, n.Y + rows, n1}); ++l) RedrawLine(l);
-        if (dx > 0)
-            for (int col = std::max(v.X + cols, n.X); col <= n.X + cols; ++col) RedrawColumn(col);
-        if (dx < 0)
-            for (int col = n.X; col <= std::min(v.X - 1, n.X + cols); ++col) RedrawColumn(col);
-        for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(l);
-        FView->MarkDirty();
+        Draw([&](const TPaintInput& in) { FRenderer.ScrollPicture(in, v); });
     }
     FVertScrollBar->setValue(n.Y);
     FHorzScrollBar->setValue(n.X);
@@ -132,6 +110,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
     St.IsScrolling = true;
+    SyncRuler();
     FScrollSettleTimer->start();
     if (FRuler && n.Y != v.Y) FRuler->RefreshLineNumbers();
     St.PrevScrollPos = n;
@@ -196,6 +175,7 @@ void TTextEditorEx::ScrollSettled()
 {
     FScrollSettleTimer->stop();
     St.IsScrolling = false;
+    SyncRuler();
     if (FRuler) FRuler->RefreshLineNumbers();
 }
 
@@ -243,7 +223,7 @@ void TTextEditorEx::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::EnabledChange) Repaint();
-    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::StyleChange) FCells->Clear();
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::StyleChange) FRenderer.ClearGlyphs();
 }
 
 void TTextEditorEx::PlaceRuler()

@@ -1,0 +1,145 @@
+#include "editor/view/LineRenderer.h"
+
+#include "editor/CaretPos.h"
+#include "editor/FormattingProcessor.h"
+
+#include <algorithm>
+
+namespace {
+// ⌈a / b⌉ for a ≥ 0, b > 0.
+int CeilDiv(int a, int b) { return b > 0 ? (a + b - 1) / b : 0; }
+
+// The byte a character shows as.
+unsigned char Shown(unsigned char ch, bool showHidden)
+{
+    if (showHidden) {
+        if (ch == ' ') return 0xB7;  // middle dot
+        if (ch == '\t') return 0x95; // bullet
+    } else if (ch == '\t') {
+        return ' ';
+    }
+    return ch;
+}
+} // namespace
+
+int TCellMetrics::LastVisibleLine(int count) const
+{
+    return std::min(count - 1, Scroll.Y + CeilDiv(ClientHeight, LineHeight) - 1);
+}
+
+bool TSelectionSpan::Contains(int line, int column) const
+{
+    if (Start == End) return false;
+    if (Start.Y < line && line < End.Y) return true;
+    if (line == Start.Y && Start.Y == End.Y) return Start.X <= column && column < End.X;
+    if (line == Start.Y) return column >= Start.X;
+    if (line == End.Y) return column < End.X;
+    return false;
+}
+
+void TLineRenderer::PaintVisibleLines(const TPaintInput& in)
+{
+    const int last = in.Cells.LastVisibleLine(in.Lines.Count());
+    for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l) PaintLine(in, l);
+}
+
+void TLineRenderer::PaintLine(const TPaintInput& in, int line)
+{
+    if (line < 0 || line >= in.Lines.Count()) return;
+    const int length = in.Lines.Length(line);
+    const int sx = in.Cells.Scroll.X;
+    const int last = std::min(length - 1, sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth) - 1);
+    for (int c = std::max(sx, 0); c <= last; ++c) PaintChar(in, line, c);
+    EraseCell(in, line, length);
+    EraseCell(in, line, length + 1);
+}
+
+void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
+{
+    const TPoint p = in.Cells.CellPoint({column, line});
+    in.Canvas.FillRect({p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight});
+    Cells.TextOut(in.Canvas, p.X, p.Y, ' ');
+    in.Drew = true;
+}
+
+void TLineRenderer::PaintChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd)
+{
+    if (line < 0 || line >= in.Lines.Count()) return;
+    const std::string& text = in.Lines[line];
+    if (column < 0 || column >= int(text.size())) return;
+    const TPoint p = in.Cells.CellPoint({column, line});
+    const unsigned char ch = static_cast<unsigned char>(text[size_t(column)]);
+    TCanvas& c = in.Canvas;
+    const bool selected = in.Selection.Contains(line, column);
+    if (in.Style.Formatting) {
+        const TCharFormat f = in.Style.Formatting->GetCharFormat(char(ch), {column, line}, appendedAtLineEnd);
+        c.Font.Color = f.Color;
+        c.Font.Style = f.Style;
+    } else {
+        c.Font = in.Style.Font;
+    }
+    const TColor savedBrush = c.Brush.Color, savedFont = c.Font.Color;
+    if (selected) {
+        c.Brush.Color = in.Style.HighlightColor;
+        c.Font.Color = in.Style.HighlightTextColor;
+    }
+    Cells.TextOut(c, p.X, p.Y, Shown(ch, in.Style.ShowHiddenChars));
+    in.Drew = true;
+    if (selected) {
+        c.Brush.Color = savedBrush;
+        c.Font.Color = savedFont;
+    }
+}
+
+void TLineRenderer::ClearLineBand(const TPaintInput& in, int line)
+{
+    const int y = (line - in.Cells.Scroll.Y) * in.Cells.LineHeight;
+    in.Canvas.FillRect({0, y, in.Cells.ClientWidth, y + in.Cells.LineHeight});
+    in.Drew = true;
+}
+
+void TLineRenderer::RedrawLine(const TPaintInput& in, int line)
+{
+    ClearLineBand(in, line);
+    PaintLine(in, line);
+}
+
+void TLineRenderer::PaintColumn(const TPaintInput& in, int column)
+{
+    const int last = in.Cells.LastVisibleLine(in.Lines.Count());
+    for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l)
+        if (in.Lines.Length(l) > column) PaintChar(in, l, column);
+}
+
+void TLineRenderer::RedrawColumn(const TPaintInput& in, int column)
+{
+    const int x = (column - in.Cells.Scroll.X) * in.Cells.CharWidth;
+    in.Canvas.FillRect({x, 0, x + in.Cells.CharWidth, in.Cells.ClientHeight});
+    in.Drew = true;
+    PaintColumn(in, column);
+}
+
+void TLineRenderer::ScrollPicture(const TPaintInput& in, TPoint v)
+{
+    const TCellMetrics& m = in.Cells;
+    const TPoint n = m.Scroll;
+    const int w = m.ClientWidth, h = m.ClientHeight, cw = m.CharWidth, lh = m.LineHeight;
+    const int dx = n.X - v.X, dy = n.Y - v.Y;
+    const TRect src{std::max(dx, 0) * cw, std::max(dy, 0) * lh, w - std::max(-dx, 0) * cw, h - std::max(-dy, 0) * lh};
+    const TRect dest{std::max(-dx, 0) * cw, std::max(-dy, 0) * lh, w - std::max(dx, 0) * cw, h - std::max(dy, 0) * lh};
+    in.Canvas.CopyRect(dest, in.Canvas, src);
+    in.Drew = true;
+    const int n1 = in.Lines.Count() - 1;
+    const int rows = lh > 0 ? h / lh : 0, cols = cw > 0 ? w / cw : 0;
+    // What the move uncovered, never more than a screen: a jump further than that moved no
+    // pixels and uncovered the whole screen.
+    if (dy > 0)
+        for (int l = std::max(v.Y + rows, n.Y); l <= std::min(n.Y + rows, n1); ++l) RedrawLine(in, l);
+    if (dy < 0)
+        for (int l = n.Y; l <= std::min({v.Y - 1, n.Y + rows, n1}); ++l) RedrawLine(in, l);
+    if (dx > 0)
+        for (int col = std::max(v.X + cols, n.X); col <= n.X + cols; ++col) RedrawColumn(in, col);
+    if (dx < 0)
+        for (int col = n.X; col <= std::min(v.X - 1, n.X + cols); ++col) RedrawColumn(in, col);
+    for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(in, l);
+}

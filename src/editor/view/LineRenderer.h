@@ -1,0 +1,81 @@
+#pragma once
+// Draws the editor's text into its backing image: characters in a fixed grid of cells, the
+// selection highlighted, a formatting processor's colours, and the strips and bands around
+// the text. Everything a picture depends on comes in as an argument (the canvas, the lines,
+// the selection, the cell metrics with the scroll position, the style); the renderer keeps
+// nothing between calls but its cache of rendered glyphs. Showing the picture on screen is
+// the caller's part.
+#include "editor/CellPainter.h"
+#include "editor/LineStore.h"
+#include "platform/Canvas.h"
+
+class TFormattingProcessor;
+
+// The grid: cell size, the top-left visible cell and the client area it is drawn into.
+struct TCellMetrics {
+    int CharWidth = 0;
+    int LineHeight = 0;
+    TPoint Scroll;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    // Top-left client pixel of the cell at p.
+    TPoint CellPoint(TPoint p) const { return {(p.X - Scroll.X) * CharWidth, (p.Y - Scroll.Y) * LineHeight}; }
+    // The last line with a pixel on screen, for a text of `count` lines.
+    int LastVisibleLine(int count) const;
+};
+
+// How characters look.
+struct TTextStyle {
+    TFont Font;
+    TColor HighlightColor = 0;
+    TColor HighlightTextColor = 0;
+    // Spaces as middle dots and tabs as bullets; otherwise a tab shows as a space.
+    bool ShowHiddenChars = false;
+    // Asked for each character's colour and style; without one the font's own are used.
+    TFormattingProcessor* Formatting = nullptr;
+};
+
+// The selected text: Start inclusive, End exclusive, ordered; nothing when they are equal.
+struct TSelectionSpan {
+    TPoint Start;
+    TPoint End;
+    bool Contains(int line, int column) const;
+};
+
+// One picture's inputs.
+struct TPaintInput {
+    TCanvas& Canvas;
+    const TLineStore& Lines;
+    TSelectionSpan Selection;
+    TCellMetrics Cells;
+    const TTextStyle& Style;
+    // Set by every call that drew a pixel, so the caller knows to show the picture.
+    mutable bool Drew = false;
+};
+
+class TLineRenderer {
+public:
+    // The visible characters of every visible line, over what is there.
+    void PaintVisibleLines(const TPaintInput& in);
+    // The visible characters of `line` and the two cells after its end.
+    void PaintLine(const TPaintInput& in, int line);
+    // One character; `appendedAtLineEnd` tells the formatting processor it was just typed
+    // at the end of its line.
+    void PaintChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd = false);
+    // A cell filled with the brush and a space.
+    void EraseCell(const TPaintInput& in, int line, int column);
+    // The band of `line` across the client area, filled with the brush; and then its text.
+    void ClearLineBand(const TPaintInput& in, int line);
+    void RedrawLine(const TPaintInput& in, int line);
+    // The characters in `column` on the visible lines; and the strip filled first.
+    void PaintColumn(const TPaintInput& in, int column);
+    void RedrawColumn(const TPaintInput& in, int column);
+    // The picture of scroll position `from` moved to in.Cells.Scroll: the pixels that stay
+    // visible are copied, what the move uncovered is drawn (never more than a screen).
+    void ScrollPicture(const TPaintInput& in, TPoint from);
+    // Forgets every rendered glyph (system colours may have changed).
+    void ClearGlyphs() { Cells.Clear(); }
+
+private:
+    TCellPainter Cells;
+};

@@ -1,0 +1,127 @@
+// The renderer on a bare image: what it draws depends on its arguments alone.
+#include "editor/view/LineRenderer.h"
+
+#include "editor/FormattingProcessor.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr TColor Back = 0xFFFFFF, Text = 0x000000, Mark = 0x804000, MarkText = 0xFFFFFF;
+
+struct Picture {
+    QImage Image{240, 120, QImage::Format_RGB32};
+    TCanvas Canvas{&Image};
+    TLineStore Lines;
+    TTextStyle Style;
+    TCellMetrics Cells;
+    TLineRenderer Renderer;
+
+    explicit Picture(const std::vector<std::string>& lines)
+    {
+        Lines.Assign(lines);
+        Style.Font.Name = "Courier New";
+        Style.Font.SetSize(12);
+        Style.Font.Color = Text;
+        Style.Font.FixedPitch = true;
+        Style.HighlightColor = Mark;
+        Style.HighlightTextColor = MarkText;
+        Canvas.Font = Style.Font;
+        Cells = {Canvas.TextWidth("M") + 1, Canvas.TextHeight("Hj"), {0, 0}, Image.width(), Image.height()};
+    }
+    TPaintInput In(TSelectionSpan sel = {}) { return {Canvas, Lines, sel, Cells, Style}; }
+    void Full(TSelectionSpan sel = {})
+    {
+        Canvas.Brush = {Back, bsSolid};
+        Canvas.FillRect({0, 0, Image.width(), Image.height()});
+        Renderer.PaintVisibleLines(In(sel));
+    }
+    // The colour at the top-left pixel of a cell, where no glyph reaches.
+    TColor CellBackground(int column, int line) const
+    {
+        const TPoint p = Cells.CellPoint({column, line});
+        return Canvas.GetPixel(p.X, p.Y) & 0xFFFFFF;
+    }
+};
+
+struct Recorder : TFormattingProcessor {
+    std::vector<std::pair<TPoint, bool>> Calls;
+    TCharFormat GetCharFormat(char, TPoint pos, bool appended) override
+    {
+        Calls.push_back({pos, appended});
+        return {0x0000FF, 0};
+    }
+};
+
+} // namespace
+
+TEST(LineRenderer, SelectionSpansCoverTheirCellsOnly)
+{
+    const TSelectionSpan one{{2, 1}, {4, 1}};
+    EXPECT_FALSE(one.Contains(1, 1));
+    EXPECT_TRUE(one.Contains(1, 2));
+    EXPECT_TRUE(one.Contains(1, 3));
+    EXPECT_FALSE(one.Contains(1, 4));
+    EXPECT_FALSE(one.Contains(0, 3));
+    const TSelectionSpan many{{3, 0}, {1, 2}};
+    EXPECT_FALSE(many.Contains(0, 2));
+    EXPECT_TRUE(many.Contains(0, 50));
+    EXPECT_TRUE(many.Contains(1, 0));
+    EXPECT_TRUE(many.Contains(2, 0));
+    EXPECT_FALSE(many.Contains(2, 1));
+    EXPECT_FALSE(many.Contains(3, 0));
+    EXPECT_FALSE((TSelectionSpan{{2, 2}, {2, 2}}.Contains(2, 2)));
+}
+
+TEST(LineRenderer, TheSelectionIsHighlightedAndTheProcessorHearsOfTheTypedCharacter)
+{
+    Picture p({"abcdef", "ghi"});
+    p.Full({{2, 0}, {1, 1}});
+    EXPECT_EQ(p.CellBackground(1, 0), Back);
+    EXPECT_EQ(p.CellBackground(2, 0), Mark);
+    EXPECT_EQ(p.CellBackground(5, 0), Mark);
+    EXPECT_EQ(p.CellBackground(0, 1), Mark);
+    EXPECT_EQ(p.CellBackground(1, 1), Back);
+    // The highlight ends with the text: the cells after a line's end are blank.
+    EXPECT_EQ(p.CellBackground(6, 0), Back);
+
+    Recorder proc;
+    p.Style.Formatting = &proc;
+    const TPaintInput in = p.In();
+    EXPECT_FALSE(in.Drew);
+    p.Renderer.PaintChar(in, 1, 2, true);
+    EXPECT_TRUE(in.Drew);
+    p.Renderer.PaintLine(in, 1);
+    ASSERT_EQ(proc.Calls.size(), 4u);
+    EXPECT_EQ(proc.Calls[0], (std::pair<TPoint, bool>{{2, 1}, true}));
+    for (size_t i = 1; i < 4; ++i) EXPECT_FALSE(proc.Calls[i].second) << i;
+    // Outside the text nothing is drawn and nothing asked.
+    const TPaintInput outside = p.In();
+    p.Renderer.PaintChar(outside, 1, 3);
+    p.Renderer.PaintChar(outside, 5, 0);
+    EXPECT_FALSE(outside.Drew);
+    EXPECT_EQ(proc.Calls.size(), 4u);
+}
+
+TEST(LineRenderer, AScrolledPictureEqualsOneDrawnAtItsNewPosition)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) lines.push_back(std::string(size_t(i % 7) * 5, char('a' + i % 26)) + std::to_string(i));
+    const TSelectionSpan sel{{3, 4}, {8, 9}};
+    const TPoint moves[] = {{0, 1}, {0, 3}, {2, 0}, {1, 2}, {-1, -1}, {0, 30}, {-3, 0}, {0, -12}};
+    Picture moved(lines), fresh(lines);
+    moved.Full(sel);
+    for (const TPoint d : moves) {
+        const TPoint from = moved.Cells.Scroll;
+        moved.Cells.Scroll = {std::max(0, from.X + d.X), std::max(0, from.Y + d.Y)};
+        moved.Canvas.Brush = {Back, bsSolid};
+        moved.Renderer.ScrollPicture(moved.In(sel), from);
+        fresh.Cells.Scroll = moved.Cells.Scroll;
+        fresh.Full(sel);
+        EXPECT_TRUE(moved.Image == fresh.Image) << "scrolled to " << moved.Cells.Scroll.X << "," << moved.Cells.Scroll.Y;
+    }
+}
