@@ -52,14 +52,22 @@ std::string CheckLineReading(std::string_view bytes)
     const std::string text = store.Text();
     if (text != JoinLines(editorLines)) return "the editor's text is not its lines joined with CR LF";
     if (store.TextLength() != int64_t(text.size())) return "the editor's text length differs from its text";
+    // Finding an offset walks its chunk, so every line of a long text would make each input
+    // cost the square of its length; the lines where chunks meet and both ends are enough.
+    const auto worthChecking = [&](int i) {
+        const int inChunk = i % TLineStore::ChunkLines;
+        return i < 4 || i >= store.Count() - 4 || inChunk < 2 || inChunk >= TLineStore::ChunkLines - 2;
+    };
     int64_t offset = 0;
     for (int i = 0; i < store.Count(); ++i) {
-        if (store.OffsetOf(i) != offset) return "offset of line " + std::to_string(i) + " is wrong";
         const int64_t end = offset + store.Length(i) + 1; // the LF of its break
-        for (const int64_t at : {offset, end}) {
-            int64_t start = -1;
-            if (store.LineAtOffset(at, start) != i || start != offset)
-                return "offset " + std::to_string(at) + " is not found in line " + std::to_string(i);
+        if (worthChecking(i)) {
+            if (store.OffsetOf(i) != offset) return "offset of line " + std::to_string(i) + " is wrong";
+            for (const int64_t at : {offset, end}) {
+                int64_t start = -1;
+                if (store.LineAtOffset(at, start) != i || start != offset)
+                    return "offset " + std::to_string(at) + " is not found in line " + std::to_string(i);
+            }
         }
         offset = end + 1;
     }
