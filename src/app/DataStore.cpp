@@ -1,6 +1,7 @@
 #include "app/DataStore.h"
 
 #include "platform/Files.h"
+#include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
@@ -49,12 +50,17 @@ std::string ProjectFilePath(const std::string& name) { return FilePath(TFolderKi
 
 std::string ListFilePath(const std::string& name) { return FilePath(TFolderKind::Lists, name); }
 
-std::vector<std::string> LoadLines(const std::string& path)
+namespace {
+std::vector<std::string> ReadLines(const std::string& path, TUnmappable unmappable)
 {
-    // Split as it is read: the file never sits whole in memory beside its lines.
+    // Split as it is read: the file never sits whole in memory beside its lines. Whether it
+    // is UTF-8 is known only at its end, so the lines are split from its bytes (UTF-8 puts no
+    // CR, LF or NUL inside a character) and decoded afterwards when it is.
     TLineSplitter splitter;
+    TEncodingSniffer sniffer;
     bool first = true;
     ReadFilePieces(path, [&](std::string_view piece, uint64_t fileSize) {
+        sniffer.Feed(piece);
         const bool more = splitter.Feed(piece);
         if (first && splitter.Count() > 0) {
             // Room for the whole file's lines at the first piece's line length (a tenth more),
@@ -68,7 +74,20 @@ std::vector<std::string> LoadLines(const std::string& path)
     std::vector<std::string> lines = splitter.TakeLines();
     // A first piece of short lines before long ones reserved far too much: give it back.
     if (lines.capacity() > 2 * lines.size() + 1024) lines.shrink_to_fit();
+    DecodeLines(lines, sniffer, unmappable);
     return lines;
+}
+} // namespace
+
+std::vector<std::string> LoadLines(const std::string& path) { return ReadLines(path, TUnmappable::Refuse); }
+
+std::vector<std::string> LoadProjectLines(const std::string& path) { return ReadLines(path, TUnmappable::KeepBytes); }
+
+std::string UnmappableListMessage(const std::string& name, int line)
+{
+    return "The list \"" + name + "\" holds characters that this program cannot show, such as "
+           "Cyrillic, Greek or Chinese letters (line " + std::to_string(line) + "). The list was not "
+           "opened and is left as it is.";
 }
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines)

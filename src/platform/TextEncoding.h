@@ -1,0 +1,69 @@
+#pragma once
+// The encodings a text file is read in and written back in. The program's own text is
+// Windows-1252, a byte a character, and that is how a file is read unless its bytes say
+// otherwise: a file that is UTF-8 throughout and holds at least one character beyond ASCII
+// (or begins with the UTF-8 byte-order mark) was written by a tool that speaks UTF-8, as every
+// Linux editor does, and is read as UTF-8 and written back as UTF-8 so that tool can still
+// read it.
+//
+// A Windows-1252 text can happen to be valid UTF-8 ("Ã¤" is the two bytes of UTF-8 "ä");
+// such a text is read as UTF-8. Written back it has the same bytes again.
+#include "platform/Files.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TTextEncoding {
+    Ansi,    // Windows-1252 (also every file that is plain ASCII or not valid UTF-8)
+    Utf8,    // UTF-8 without a byte-order mark
+    Utf8Bom, // UTF-8 that begins with the byte-order mark EF BB BF
+};
+
+// A UTF-8 text holds a character that Windows-1252 has no byte for (Cyrillic, Greek, CJK ...):
+// it cannot be taken into the program's text without losing that character.
+class EUnmappableText : public EFileError {
+public:
+    explicit EUnmappableText(int line);
+    int Line; // 1-based line of the first such character
+};
+
+// Tells a text's encoding from its bytes as they arrive in pieces, each byte looked at once.
+// A NUL ends the text, as it does for the line rules: what follows it is not looked at.
+class TEncodingSniffer {
+public:
+    void Feed(std::string_view piece);
+    TTextEncoding Encoding() const;
+    // Bytes of text seen (before any NUL); while the text may still be UTF-8.
+    uint64_t Length() const { return FLength; }
+
+private:
+    uint64_t FLength = 0;
+    unsigned char FHead[3] = {};       // the first three bytes, for the byte-order mark
+    int FNeed = 0;                     // continuation bytes the current sequence still needs
+    unsigned FLow = 0x80, FHigh = 0xBF; // the range the next continuation byte must lie in
+    bool FInvalid = false;             // not UTF-8: nothing more need be looked at
+    bool FMultiByte = false;
+    bool FEnded = false;               // a NUL was seen
+};
+
+// The text of a whole file in memory, made the program's text: cut at the first NUL, and when
+// it is UTF-8, the byte-order mark dropped and every character turned into its Windows-1252
+// byte, in place. Returns the encoding to write it back in. Throws EUnmappableText.
+TTextEncoding DecodeText(std::string& bytes);
+
+// What to do with a line that holds a character Windows-1252 has no byte for.
+enum class TUnmappable {
+    Refuse,   // throw EUnmappableText
+    KeepBytes // leave the line as its bytes, as a file name that is no Windows-1252 is kept
+};
+// Lines split from a text `sniffer` has seen whole, made the program's text as DecodeText
+// does. Lines without a byte beyond ASCII are not touched, and a text that is not UTF-8 not at
+// all. Returns the encoding to write them back in.
+TTextEncoding DecodeLines(std::vector<std::string>& lines, const TEncodingSniffer& sniffer,
+                          TUnmappable unmappable = TUnmappable::Refuse);
+
+// The bytes to write for the program's text in `encoding`: the text itself for Windows-1252,
+// else its UTF-8 (after the byte-order mark for Utf8Bom).
+std::string EncodeText(std::string ansi, TTextEncoding encoding);
