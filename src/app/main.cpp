@@ -11,6 +11,7 @@
 #include "controls/CaptionGroup.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
+#include "platform/TextEncoding.h"
 #include "platform/Win1252.h"
 
 #include <QGroupBox>
@@ -160,7 +161,7 @@ void TmainFrm::ScanProjectFile()
     if (!FileExists(path)) return;
     std::vector<std::string> lines;
     try {
-        lines = LoadLines(path);
+        lines = LoadProjectLines(path);
     } catch (const EFOpenError&) {
         ldMessageBox("Unable to open project file.");
         return;
@@ -178,12 +179,18 @@ void TmainFrm::list1selectorChange() { projectSelector->SetText(""); }
 void TmainFrm::NewSession()
 {
     TDrillStart start;
+    std::string loading; // the list being read, to name it when it is refused
     try {
-        start.Answers = LoadLines(ListFilePath(list2selector->Text()));
-        start.Questions = LoadLines(ListFilePath(list1selector->Text()));
+        loading = list2selector->Text();
+        start.Answers = LoadLines(ListFilePath(loading));
+        loading = list1selector->Text();
+        start.Questions = LoadLines(ListFilePath(loading));
         if (!Drill) throw EFOpenError("No drill window.");
     } catch (const ESilentCancel&) {
         throw;
+    } catch (const EUnmappableText& e) {
+        ldMessageBox(UnmappableListMessage(loading, e.Line));
+        return;
     } catch (const std::exception&) {
         ldMessageBox("The two list files could not be opened.");
         return;

@@ -119,6 +119,7 @@ TTextEditorEx::~TTextEditorEx()
 void TTextEditorEx::Clear()
 {
     FDoc.Lines().Clear();
+    FFileEncoding = TTextEncoding::Ansi;
     if (Constructing) {
         CaretPos.SetPoint({0, 0});
         return;

@@ -29,6 +29,7 @@
 #include "platform/Canvas.h"
 #include "platform/ControlEvents.h"
 #include "platform/ControlFrame.h"
+#include "platform/TextEncoding.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -244,8 +245,13 @@ public:
 
     // ---- Whole text, clipboard and undo ----
     void Clear();
+    // A UTF-8 file is decoded into the text (EUnmappableText when it can't be) and written
+    // back as UTF-8 again, the byte-order mark too if it had one; any other file byte for byte.
+    // The encoding goes with the text loaded, through every edit and undo, until the next
+    // load or Clear; a text that came from no file is Windows-1252.
     void LoadFromFile(const std::string& path);
     void SaveToFile(const std::string& path) const;
+    TTextEncoding FileEncoding() const { return FFileEncoding; }
     void InsertText(const std::string& text);
     void SelectAll();
     std::string GetSelText() const;
@@ -351,6 +357,7 @@ private:
     void SelectFromSnapshot(const TUndoSnapshot& s);
 
     TEditDocument FDoc;
+    TTextEncoding FFileEncoding = TTextEncoding::Ansi; // of the file the text was loaded from
     TCaretPos CaretPos;
     TCaretPos SelEndPos;
     TCaretPos ScrollPos;

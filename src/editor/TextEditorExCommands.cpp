@@ -71,10 +71,13 @@ void TTextEditorEx::InsertLines(TPoint p, std::vector<std::string> lines, bool f
 
 void TTextEditorEx::LoadFromFile(const std::string& path)
 {
-    // Read first: a file that cannot be read leaves the text (and the caret) as they were.
-    const std::string bytes = ReadWholeFile(path);
+    // Read and decode first: a file that cannot be read, or taken into the text, leaves the
+    // text (and the caret) as they were.
+    std::string bytes = ReadWholeFile(path);
+    const TTextEncoding encoding = DecodeText(bytes);
     TCaretHidden hidden(*this);
     FDoc.Lines().SetText(bytes);
+    FFileEncoding = encoding;
     // The selection end is left where it was when the caret does not move; keep it inside
     // the new text so no later operation reads past its end.
     SelEndPos.SetPointQuiet(ClampToText(SelEndPos.GetPoint()));
@@ -86,7 +89,7 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
 void TTextEditorEx::SaveToFile(const std::string& path) const
 {
     // Through a temporary file renamed over the old one: a failed write leaves it whole.
-    WriteFileAtomic(path, FDoc.Lines().Text());
+    WriteFileAtomic(path, EncodeText(FDoc.Lines().Text(), FFileEncoding));
 }
 
 void TTextEditorEx::InsertText(const std::string& text)

@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Commands.h"
 #include "platform/Files.h"
+#include "platform/TextEncoding.h"
 #include "platform/Win1252.h"
 
 #include <QFrame>
@@ -258,6 +259,17 @@ void TSettingsFrm::ListListClick()
         // offer an undo that changes nothing.
         AUU->stop();
         FModified = false;
+    } catch (const EUnmappableText& e) {
+        // Nothing opens: with no list open there is no Save that could write the editor's
+        // empty text over the list. The list keeps the focus, so the arrow keys go on from it.
+        PanelCaption2->SetCaptionText("No list file selected.");
+        editor->Clear();
+        SetListOpen(false);
+        const std::string name = FOpenName;
+        FOpenName.clear();
+        FModified = false;
+        mainFrm->ldMessageBox(UnmappableListMessage(name, e.Line));
+        return;
     } catch (const std::exception&) {
         FModified = false;
         mainFrm->ldMessageBox("Unable to open list file.");
