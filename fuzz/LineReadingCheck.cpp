@@ -1,7 +1,13 @@
 #include "FuzzChecks.h"
 
 #include "editor/LineStore.h"
+#include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
+#include "platform/Win1252.h"
+
+#include <QByteArray>
+#include <QString>
+#include <algorithm>
 
 std::vector<std::string> ReferenceSplit(std::string_view bytes)
 {
@@ -25,12 +31,87 @@ std::vector<std::string> ReferenceSplit(std::string_view bytes)
     return lines;
 }
 
+bool ReferenceTakenForUtf8(std::string_view bytes)
+{
+    std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+    const bool marked = text.substr(0, 3) == "\xEF\xBB\xBF";
+    if (marked) text.remove_prefix(3);
+    const QByteArray raw(text.data(), qsizetype(text.size()));
+    if (QString::fromUtf8(raw).toUtf8() != raw) return false;
+    return marked || std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+TReferenceText ReferenceDecode(std::string_view bytes, bool keepUnmappable)
+{
+    std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+    TReferenceText out;
+    out.Lines = ReferenceSplit(text);
+    if (!ReferenceTakenForUtf8(text)) return out;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    out.Lines = ReferenceSplit(text);
+    for (size_t i = 0; i < out.Lines.size(); ++i) {
+        std::string& line = out.Lines[i];
+        std::string mapped;
+        if (FromQStringExact(QString::fromUtf8(line.data(), qsizetype(line.size())), mapped)) {
+            line = mapped;
+        } else if (!keepUnmappable) {
+            out.Unmappable = int(i) + 1;
+            out.Lines.clear();
+            break;
+        }
+    }
+    return out;
+}
+
 namespace {
 std::string Describe(const std::vector<std::string>& lines)
 {
     std::string out = std::to_string(lines.size()) + " lines:";
     for (size_t i = 0; i < lines.size() && i < 8; ++i) out += " [" + lines[i] + "]";
     return out;
+}
+
+std::string CheckDecoding(std::string_view bytes)
+{
+    const TReferenceText expected = ReferenceDecode(bytes, false);
+    // The editor's way: the whole text decoded, then split.
+    std::string whole(bytes);
+    int refused = 0;
+    TTextEncoding encoding = TTextEncoding::Ansi;
+    try {
+        encoding = DecodeText(whole);
+    } catch (const EUnmappableText& e) {
+        refused = e.Line;
+    }
+    if (refused != expected.Unmappable)
+        return "the whole text was refused at line " + std::to_string(refused) + ", expected " + std::to_string(expected.Unmappable);
+    if (!refused && SplitLines(whole) != expected.Lines)
+        return "the whole text decoded to " + Describe(SplitLines(whole)) + ", expected " + Describe(expected.Lines);
+    // LoadLines's way: split as the pieces come, decoded afterwards.
+    TLineSplitter splitter;
+    TEncodingSniffer sniffer;
+    for (size_t at = 0; at < bytes.size(); at += 7) {
+        sniffer.Feed(bytes.substr(at, 7));
+        if (!splitter.Feed(bytes.substr(at, 7))) break;
+    }
+    std::vector<std::string> lines = splitter.TakeLines();
+    refused = 0;
+    try {
+        if (DecodeLines(lines, sniffer) != encoding) return "the pieces were told another encoding than the whole";
+    } catch (const EUnmappableText& e) {
+        refused = e.Line;
+    }
+    if (refused != expected.Unmappable) return "the pieces were refused at line " + std::to_string(refused);
+    if (refused) return {};
+    if (lines != expected.Lines) return "the pieces decoded to " + Describe(lines) + ", expected " + Describe(expected.Lines);
+    // Written back in the encoding they were read in, and read again: the same lines; in
+    // Windows-1252 exactly the bytes of the text read, when that was Windows-1252.
+    std::string written = EncodeText(JoinLines(lines), encoding);
+    if (encoding == TTextEncoding::Ansi && written != JoinLines(ReferenceSplit(bytes)))
+        return "a Windows-1252 text was written back with other bytes";
+    DecodeText(written);
+    if (SplitLines(written) != lines) return "the lines written back read differently";
+    return {};
 }
 } // namespace
 
@@ -75,5 +156,5 @@ std::string CheckLineReading(std::string_view bytes)
     int64_t start = 0;
     if (store.LineAtOffset(offset, start) != -1 || store.LineAtOffset(-1, start) != -1)
         return "an offset outside the text is found in a line";
-    return {};
+    return CheckDecoding(bytes);
 }

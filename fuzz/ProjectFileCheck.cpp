@@ -2,6 +2,9 @@
 
 #include "app/DataStore.h"
 #include "platform/Files.h"
+#include "platform/Win1252.h"
+
+#include <QString>
 
 #include <filesystem>
 #include <fstream>
@@ -61,10 +64,10 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
         return "the project is listed as " + (listed.empty() ? std::string("nothing") : listed.front());
     if (ProjectFilePath(listed.front()) != path) return "the listed name leads to another file";
 
-    const std::vector<std::string> expected = ReferenceSplit(content);
+    const std::vector<std::string> expected = ReferenceDecode(content, true).Lines;
     std::vector<std::string> lines;
     try {
-        lines = LoadLines(path);
+        lines = LoadProjectLines(path);
     } catch (const std::exception& e) {
         return std::string("reading the project failed: ") + e.what();
     }
@@ -78,8 +81,12 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
     } catch (const std::exception& e) {
         return std::string("writing the project back failed: ") + e.what();
     }
-    if (ReadWholeFile(path) != question + "\r\n" + answer + "\r\n") return "the project was written with other bytes";
-    if (LoadLines(path) != std::vector<std::string>{question, answer}) return "the written project reads differently";
+    // Windows-1252, unless those bytes would be taken for UTF-8 and read as other names: then
+    // the UTF-8 of the names.
+    const std::string ansi = question + "\r\n" + answer + "\r\n";
+    const std::string utf8 = ToQString(ansi).toUtf8().toStdString();
+    if (ReadWholeFile(path) != (ReferenceTakenForUtf8(ansi) ? utf8 : ansi)) return "the project was written with other bytes";
+    if (LoadProjectLines(path) != std::vector<std::string>{question, answer}) return "the written project reads differently";
     if (std::distance(fs::directory_iterator(projects), fs::directory_iterator()) != 1)
         return "writing the project left another file beside it";
     return {};

@@ -92,5 +92,7 @@ std::string UnmappableListMessage(const std::string& name, int line)
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines)
 {
-    WriteFileAtomic(path, JoinLines(lines));
+    // Windows-1252, as ever; EncodeText only steps in for names that would read back as
+    // other characters.
+    WriteFileAtomic(path, EncodeText(JoinLines(lines), TTextEncoding::Ansi));
 }

@@ -29,6 +29,7 @@ std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> LoadProjectLines(const std::string& path);
 // The message for a list refused by EUnmappableText; `line` is 1-based.
 std::string UnmappableListMessage(const std::string& name, int line);
-// Atomic; throws EFCreateError when the file can't be created; a failed write leaves the old
+// Windows-1252 (platform/TextEncoding.h EncodeText: text that would be taken for UTF-8 is
+// written as UTF-8, so it reads back the same). Atomic; throws EFCreateError when the file can't be created; a failed write leaves the old
 // file whole.
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);

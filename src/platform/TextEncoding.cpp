@@ -196,7 +196,15 @@ TTextEncoding DecodeLines(std::vector<std::string>& lines, const TEncodingSniffe
 
 std::string EncodeText(std::string ansi, TTextEncoding encoding)
 {
-    if (encoding == TTextEncoding::Ansi) return ansi;
+    if (encoding == TTextEncoding::Ansi) {
+        // Nearly always the text itself. Only a text whose bytes beyond ASCII all happen to
+        // form UTF-8 (or that begins with the bytes of the mark) would read back as other
+        // characters; its UTF-8 reads back as itself.
+        TEncodingSniffer sniffer;
+        sniffer.Feed(ansi);
+        if (sniffer.Encoding() == TTextEncoding::Ansi) return ansi;
+        encoding = TTextEncoding::Utf8;
+    }
     const size_t first = FirstHighByte(ansi);
     if (first == ansi.size() && encoding == TTextEncoding::Utf8) return ansi;
     size_t extra = encoding == TTextEncoding::Utf8Bom ? 3 : 0;

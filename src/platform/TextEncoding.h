@@ -7,7 +7,7 @@
 // read it.
 //
 // A Windows-1252 text can happen to be valid UTF-8 ("Ã¤" is the two bytes of UTF-8 "ä");
-// such a text is read as UTF-8. Written back it has the same bytes again.
+// such a file is read as UTF-8, and written back it has the same bytes again.
 #include "platform/Files.h"
 
 #include <cstdint>
@@ -65,5 +65,8 @@ TTextEncoding DecodeLines(std::vector<std::string>& lines, const TEncodingSniffe
                           TUnmappable unmappable = TUnmappable::Refuse);
 
 // The bytes to write for the program's text in `encoding`: the text itself for Windows-1252,
-// else its UTF-8 (after the byte-order mark for Utf8Bom).
+// else its UTF-8 (after the byte-order mark for Utf8Bom). Whatever is written reads back as
+// the same text: a Windows-1252 text that would be taken for UTF-8 (all its bytes beyond ASCII
+// forming UTF-8, as "Ã¤" does) is written as UTF-8 instead. No text read as Windows-1252 is
+// such a text, so one saved unchanged keeps its bytes.
 std::string EncodeText(std::string ansi, TTextEncoding encoding);

@@ -125,7 +125,10 @@ TEST_F(Store, LineRulesOfReading)
         {"a\rb\r", {"a", "b"}},
         {"a\n\rb", {"a", "", "b"}},
         {"one\r\ntw\0o\r\nthree\r\n"s, {"one", "tw"}},
-        {"\xef\xbb\xbfx", {"\xef\xbb\xbfx"}},
+        // A byte-order mark marks UTF-8 and is dropped; before bytes that are no UTF-8 it is
+        // no mark but the first line's first three characters.
+        {"\xef\xbb\xbfx", {"x"}},
+        {"\xef\xbb\xbfx\xe4", {"\xef\xbb\xbfx\xe4"}},
         {" \tpadded\t \r\n", {" \tpadded\t "}},
     };
     for (const Case& c : cases) {

@@ -280,6 +280,16 @@ TEST_F(ListEncoding, Windows1252AndAsciiListsAreSavedByteForByteAndNewListsAreWi
     Save();
     EXPECT_EQ(Base.Read("Lists/ascii.txt"), "horse\r\nmeat\r\nfish\r\n");
 
+    // Typed text that would be taken for UTF-8 if written as Windows-1252 ("Ã¤" is the UTF-8 of
+    // "ä") is written as UTF-8, so the list reads back as it was typed.
+    Click("ascii");
+    QTest::keyClick(Ed(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(Ed(), Qt::Key_Return);
+    TypeText(Ed(), QString::fromUtf8("Ã¤"));
+    Save();
+    EXPECT_EQ(Base.Read("Lists/ascii.txt"), "horse\r\nmeat\r\nfish\r\n\xc3\x83\xc2\xa4\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("ascii")), (Lines{"horse", "meat", "fish", "\xc3\xa4"}));
+
     // A new list after a UTF-8 one was open is the program's own: Windows-1252.
     Click("utf8");
     DialogScript script;

@@ -233,6 +233,7 @@ TEST(TextEncoding, KeepBytesLeavesOnlyTheLinesThatCannotBeDecoded)
 TEST(TextEncoding, EncodesBackToTheBytesItWasReadFrom)
 {
     EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Ansi), "h\xe4st\r\n");
+    EXPECT_EQ(EncodeText("\x80\x81\x9f\xa0\xff", TTextEncoding::Ansi), "\x80\x81\x9f\xa0\xff");
     EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Utf8), "h\xc3\xa4st\r\n");
     EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Utf8Bom), "\xef\xbb\xbfh\xc3\xa4st\r\n");
     EXPECT_EQ(EncodeText("", TTextEncoding::Utf8Bom), "\xef\xbb\xbf") << "the mark even on an empty text";
@@ -260,4 +261,16 @@ TEST(TextEncoding, Windows1252ThatHappensToBeUtf8IsReadAsUtf8AndWrittenBackTheSa
     EXPECT_EQ(e, TTextEncoding::Utf8);
     EXPECT_EQ(text, "\xe4\r\n");
     EXPECT_EQ(EncodeText(text, e), file);
+
+    // The same two characters typed into a Windows-1252 list would be taken for "ä" if they
+    // were written as they are: they are written as UTF-8, which reads back as themselves.
+    for (const std::string typed : {"\xc3\xa4\r\n", "\xef\xbb\xbf" "abc\r\n", "\xef\xbb\xbf"}) {
+        std::string bytes = EncodeText(typed, TTextEncoding::Ansi);
+        EXPECT_NE(bytes, typed);
+        DecodeText(bytes);
+        EXPECT_EQ(bytes, typed);
+    }
+    // Every other Windows-1252 text is written as it is.
+    for (const std::string typed : {"h\xe4st \xc3\xa4\r\n", "ascii\r\n", "", "\xef\xbb\xbf\xff"})
+        EXPECT_EQ(EncodeText(typed, TTextEncoding::Ansi), typed);
 }
