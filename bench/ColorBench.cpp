@@ -3,6 +3,7 @@
 // same field, once with the colours already computed and once rounding every pixel.
 #include "colordlg/ColorBrightness.h"
 #include "colordlg/ColorModel.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 
 #include <QImage>
@@ -89,7 +90,8 @@ BENCHMARK(BM_ReferencePerPixelRounding)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 #include "app/SelectorBox.h"
 #include "app/main.h"
 #include "drill/repetitions.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Win1252.h"
 
@@ -41,7 +42,7 @@ struct World {
         };
         write("big-q.txt", Questions);
         write("big-a.txt", Answers);
-        SetBaseFolder(Base.path().toStdString() + "/");
+        Services().BaseFolder = Base.path().toStdString() + "/";
         Main = std::make_unique<TmainFrm>();
         mainFrm = Main.get();
         Frm = std::make_unique<TrepetitionsFrm>();
@@ -153,7 +154,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("LEXIDRILL_SILENT", "1", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
     World world;
     TheWorld = &world;

@@ -5,6 +5,7 @@
 // Run: build-*/bench/EditorBench (it sets up an offscreen screen large enough that the
 // editor is fully visible, so scrolling moves pixels as it does on a desktop).
 #include "editor/TextEditorEx.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
 #include "platform/TextLines.h"
@@ -301,7 +302,8 @@ int main(int argc, char** argv)
     const std::string platform = "offscreen:configfile=" + screens;
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
     setenv("LEXIDRILL_SILENT", "1", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
 
     // A name of this run's own: two runs at once must not remove each other's list.

@@ -3,6 +3,7 @@
 // a tenth of the items, one that keeps none, and Backspace back to all of them. The reference does the same filtering and repaint the
 // usual Qt way: a QListView over a QSortFilterProxyModel, repainted at once.
 #include "editor/InteractiveListMenu.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 
 #include <QListView>
@@ -122,7 +123,8 @@ BENCHMARK(BM_QListViewProxyReference)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
     auto setup = std::make_unique<Setup>();
     gSetup = setup.get();

@@ -4,6 +4,7 @@
 // and drawText per row) on an image of the same size.
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 
 #include <QLinearGradient>
@@ -82,7 +83,8 @@ BENCHMARK(BM_QtGutterReference);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
     auto setup = std::make_unique<Setup>();
     gSetup = setup.get();

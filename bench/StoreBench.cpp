@@ -5,6 +5,7 @@
 #include "app/DrillLink.h"
 #include "app/SelectorBox.h"
 #include "app/main.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/TextEncoding.h"
 
@@ -46,7 +47,7 @@ struct Data {
     {
         QDir(Base.path()).mkpath("Lists");
         QDir(Base.path()).mkpath("Projects");
-        SetBaseFolder(Base.path().toStdString());
+        Services().BaseFolder = Base.path().toStdString();
         std::string text;
         text.reserve(TargetBytes + 64);
         while (text.size() < TargetBytes) {
@@ -80,7 +81,7 @@ Data& TheData()
 void LoadLines50MB(benchmark::State& state, const char* name, bool utf8)
 {
     Data& d = TheData();
-    SetBaseFolder(d.Base.path().toStdString());
+    Services().BaseFolder = d.Base.path().toStdString();
     const std::string path = ListFilePath(name);
     for (auto _ : state) {
         auto lines = LoadLines(path);
@@ -167,7 +168,7 @@ BENCHMARK(ReadAndMemchrSplitToStrings50MB)->Unit(benchmark::kMillisecond);
 void SaveLines50MB(benchmark::State& state)
 {
     Data& d = TheData();
-    SetBaseFolder(d.Base.path().toStdString());
+    Services().BaseFolder = d.Base.path().toStdString();
     const auto lines = LoadLines(ListFilePath("Big questions"));
     const std::string path = ListFilePath("Saved copy");
     for (auto _ : state) SaveLines(path, lines);
@@ -179,7 +180,7 @@ BENCHMARK(SaveLines50MB)->Unit(benchmark::kMillisecond);
 void ExecuteWithTwo50MBLists(benchmark::State& state)
 {
     Data& d = TheData();
-    SetBaseFolder(d.Base.path().toStdString());
+    Services().BaseFolder = d.Base.path().toStdString();
     NullDrill drill;
     TmainFrm main;
     main.SetDrillWindow(&drill);
@@ -195,7 +196,7 @@ BENCHMARK(ExecuteWithTwo50MBLists)->Unit(benchmark::kMillisecond);
 void DisplayNamesOf2000Lists(benchmark::State& state)
 {
     Data& d = TheData();
-    SetBaseFolder(d.Base.path().toStdString() + "/Many");
+    Services().BaseFolder = d.Base.path().toStdString() + "/Many";
     for (auto _ : state) {
         auto names = GetDisplayNames(TFolderKind::Lists);
         if (names.size() != 2000) state.SkipWithError("wrong count");
@@ -209,7 +210,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("LEXIDRILL_SILENT", "1", 0);
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,6 +2,7 @@
 
 #include "app/DataStore.h"
 #include "platform/Files.h"
+#include "platform/Services.h"
 #include "platform/Win1252.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
     const std::string name(input.substr(1, nameLength));
     const std::string_view content = input.substr(1 + nameLength);
 
-    SetBaseFolder(baseFolder);
+    Services().BaseFolder = baseFolder;
     const fs::path projects = fs::path(baseFolder) / "Projects";
     std::error_code ec;
     fs::remove_all(projects, ec);

@@ -1,5 +1,5 @@
-// Lexidrill start-up: the application object, its title and hints, then the four windows
-// that live for the whole run, in their fixed order. Only the main window is shown; closing
+// Lexidrill start-up: the program's services, the application object, its title and hints,
+// then the four windows that live for the whole run, in their fixed order. Only the main window is shown; closing
 // it ends the program, and the windows are destroyed in the reverse order.
 #include "app/Program.h"
 #include "app/main.h"
@@ -12,8 +12,10 @@
 
 int main(int argc, char** argv)
 {
-    TApplication app(argc, argv);
+    TProgramServices services;
+    TApplication app(argc, argv, services);
     InstallProgramFonts();
+    InstallProgramCursors();
     SetUpProgram(app);
     // Hints show their command's shortcut (TAction::HintWithShortcut) from here on.
 

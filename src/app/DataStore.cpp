@@ -1,15 +1,13 @@
 #include "app/DataStore.h"
 
 #include "platform/Files.h"
+#include "platform/Services.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
 
 namespace {
-std::string gBaseFolder;
-bool gBaseFolderSet = false;
-
 const char* FolderName(TFolderKind kind) { return kind == TFolderKind::Projects ? "Projects" : "Lists"; }
 const char* Extension(TFolderKind kind) { return kind == TFolderKind::Projects ? ".rep" : ".txt"; }
 
@@ -26,15 +24,10 @@ std::string FilePath(TFolderKind kind, const std::string& name)
 
 std::string BaseFolder()
 {
-    if (!gBaseFolderSet) return ExecutableFolder();
-    return gBaseFolder;
-}
-
-void SetBaseFolder(const std::string& folder)
-{
-    gBaseFolder = folder;
-    if (!gBaseFolder.empty() && gBaseFolder.back() != '/') gBaseFolder += '/';
-    gBaseFolderSet = true;
+    std::string folder = Services().BaseFolder;
+    if (folder.empty()) return ExecutableFolder();
+    if (folder.back() != '/') folder += '/';
+    return folder;
 }
 
 std::vector<std::string> GetDisplayNames(TFolderKind kind)

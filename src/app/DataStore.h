@@ -6,9 +6,8 @@
 
 enum class TFolderKind { Projects, Lists };
 
-// The base folder, ending in "/": the executable's folder unless set (tests set their own).
+// The base folder, ending in "/": the services' one, or the executable's folder.
 std::string BaseFolder();
-void SetBaseFolder(const std::string& folder);
 
 // Display names (file names less ".rep"/".txt") in folder-search order: by file name,
 // letter case ignored.

@@ -1,5 +1,6 @@
 #include "app/DialogParts.h"
 
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Win1252.h"
@@ -26,7 +27,7 @@ QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top)
     image->setObjectName(name);
     image->setAlignment(Qt::AlignCenter);
     image->setAttribute(Qt::WA_TranslucentBackground);
-    image->setPixmap(ApplicationIcon().pixmap(32, 32));
+    image->setPixmap(ProgramIcon().pixmap(32, 32));
     Place(image, left, top, 32, 32);
     return image;
 }

@@ -1,6 +1,7 @@
 #include "app/InternalFunctionInputWin.h"
 
 #include "app/DialogParts.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 
 #include <QEvent>
@@ -12,7 +13,7 @@ TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TForm(owner)
 {
     setObjectName("InternalFunctionInput");
     setWindowTitle("Lexidrill");
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(ProgramIcon());
 
     Shape2 = new TShape(this, clHighlight, clHighlight);
     Shape2->setObjectName("Shape2");

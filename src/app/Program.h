@@ -1,6 +1,38 @@
 #pragma once
 // What makes the application object this program's: its name, the text of its task-bar entry,
-// and its icon.
+// its icon, its fonts, and the services it runs on.
+#include "platform/Services.h"
+
+#include <QIcon>
+#include <memory>
+
 class QApplication;
 
 void SetUpProgram(QApplication& app);
+
+// Registers the bundled faces (a Tahoma of matching metrics and the substitutes for Courier
+// New and Arial Narrow) and sets the application font to Tahoma 8 pt.
+void InstallProgramFonts();
+QIcon ProgramIcon();
+// The program's cursors in the application's cursor table: 11 the no-drop arrow of the
+// ruler, 12 dragging text, 13 dragging a copy of it.
+void InstallProgramCursors();
+
+// The services of a real run: the system clock, keyboard and clipboard, the desktop's sounds
+// (none while LEXIDRILL_SILENT is set), errors shown in the main window's message box, and
+// the data beside the executable.
+class TProgramServices : public TServices {
+public:
+    TProgramServices();
+    ~TProgramServices();
+
+private:
+    std::unique_ptr<TSystemClock> FClock;
+    std::unique_ptr<TSystemKeyboard> FKeys;
+    std::unique_ptr<TSystemClipboard> FClipboard;
+    std::unique_ptr<TSystemSounds> FSounds;
+};
+
+// The general error report of the program: the main window's message box while there is a
+// main window, else a plain critical message box.
+void ShowProgramError(const std::string& text);

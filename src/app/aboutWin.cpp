@@ -1,6 +1,7 @@
 #include "app/aboutWin.h"
 
 #include "app/DialogParts.h"
+#include "app/Program.h"
 #include "app/TranslationInfoButton.h"
 #include "platform/Application.h"
 
@@ -23,7 +24,7 @@ Tabout::Tabout(QWidget* owner) : TForm(owner)
 {
     setObjectName("about");
     setWindowTitle("Lexidrill");
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(ProgramIcon());
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");

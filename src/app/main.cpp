@@ -4,6 +4,7 @@
 #include "app/DialogParts.h"
 #include "app/DrillLink.h"
 #include "app/InternalFunctionInputWin.h"
+#include "app/Program.h"
 #include "app/SelectorBox.h"
 #include "app/aboutWin.h"
 #include "app/msgbox.h"
@@ -29,7 +30,7 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     if (!mainFrm) mainFrm = this;
     setObjectName("mainFrm");
     setWindowTitle("Lexidrill");
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(ProgramIcon());
 
     CaptionGroup1 = new TCaptionGroup(this);
     CaptionGroup1->setObjectName("CaptionGroup1");
@@ -94,15 +95,11 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     CenterOnScreen();
     projectSelector->setFocus();
 
-    // Errors nobody else catches are shown in the program's own message box.
-    SetErrorReporter([this](const std::string& text) { ldMessageBox(text); });
-
     LoadListsFromFile();
 }
 
 TmainFrm::~TmainFrm()
 {
-    SetErrorReporter(nullptr);
     if (mainFrm == this) mainFrm = nullptr;
 }
 

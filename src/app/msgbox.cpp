@@ -1,6 +1,7 @@
 #include "app/msgbox.h"
 
 #include "app/DialogParts.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Sound.h"
 
@@ -11,7 +12,7 @@ TMessageBox::TMessageBox(QWidget* owner) : TForm(owner)
 {
     setObjectName("MessageBox");
     setWindowTitle("Lexidrill");
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(ProgramIcon());
 
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 251, 86);

@@ -1,6 +1,7 @@
 #include "app/qbox.h"
 
 #include "app/DialogParts.h"
+#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Sound.h"
 
@@ -13,7 +14,7 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TForm(owner)
 {
     setObjectName("QuestionBox");
     setWindowTitle("Lexidrill");
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(ProgramIcon());
 
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 295, 88);

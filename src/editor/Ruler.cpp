@@ -61,7 +61,6 @@ TRuler::TRuler(QWidget* parent) : TRulerBase(parent)
     FFont.Color = clBlack;
     resize(33, 480);
     Canvas().Pen.Color = clBlack;
-    SetCustomCursor(NOArrowCursorIndex, LoadResourceCursor("NOArrow"));
     setCursor(CustomCursor(NOArrowCursorIndex));
     // The right button opens the ruler's own menu.
     FPopupMenu = new TRulerMenu(this);

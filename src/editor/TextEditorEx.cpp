@@ -6,7 +6,6 @@
 
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -54,9 +53,9 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
             [this](int action) { ScrollBarAction(Qt::Vertical, action); });
     connect(FHorzScrollBar, &QScrollBar::actionTriggered, this,
             [this](int action) { ScrollBarAction(Qt::Horizontal, action); });
-    FScrollSettleTimer = new QTimer(this);
+    FScrollSettleTimer = new TTimer(this);
     FScrollSettleTimer->setInterval(1000);
-    connect(FScrollSettleTimer, &QTimer::timeout, this, [this] { ScrollSettled(); });
+    connect(FScrollSettleTimer, &TTimer::timeout, this, [this] { ScrollSettled(); });
     FBorderStyle = bsSingle;
 
     // 2. The cell spacing.
@@ -87,10 +86,8 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     // 8. The selection end.
     SelEndPos.OnChange = [this](TPoint p) { SelEndChanged(p); };
 
-    // 9. Cursors.
+    // 9. Cursors; the drag cursors 12 and 13 come from the application's cursor table.
     setCursor(Qt::IBeamCursor);
-    SetCustomCursor(12, LoadResourceCursor("Drag"));
-    SetCustomCursor(13, LoadResourceCursor("CopyDrag"));
 
     // 10. The scroll position.
     ScrollPos.OnChange = [this](TPoint p) { ScrollChanged(p); };

@@ -27,6 +27,7 @@
 #include "editor/view/EditorViewState.h"
 #include "editor/view/LineRenderer.h"
 #include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "platform/ControlEvents.h"
 #include "platform/ControlFrame.h"
 #include "platform/TextEncoding.h"
@@ -42,7 +43,6 @@
 
 #include <QMenu>
 class QScrollBar;
-class QTimer;
 class TTextEditorEx;
 class TInteractiveListMenu;
 class QKeyEvent;
@@ -219,7 +219,7 @@ public:
     void ScrollBarAction(Qt::Orientation orientation, int action);
     // What ScrollSettleTimer does when it fires.
     void ScrollSettled();
-    QTimer* ScrollSettleTimer() const { return FScrollSettleTimer; }
+    TTimer* ScrollSettleTimer() const { return FScrollSettleTimer; }
 
     // ---- Caret movement, selection and mouse ----
     TPoint HitTest(int px, int py) const;
@@ -371,7 +371,7 @@ private:
     TTextEditorExView* FView = nullptr;
     QScrollBar* FVertScrollBar = nullptr;
     QScrollBar* FHorzScrollBar = nullptr;
-    QTimer* FScrollSettleTimer = nullptr;
+    TTimer* FScrollSettleTimer = nullptr;
     QPointer<TRulerBase> FRuler;
     QPointer<QMenu> FPopupMenu;
     TFormattingProcessor* FFormattingProcessor = nullptr;

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QHideEvent>
 #include <QShowEvent>
-#include <QTimer>
 
 TSettingsFrm* SettingsFrm = nullptr;
 
@@ -54,13 +53,11 @@ TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
     BuildCommands();
     BuildMenus();
 
-    AUU = new QTimer(this);
+    AUU = new TTimer(this);
     AUU->setObjectName("AUU");
     AUU->setSingleShot(true);
     AUU->setInterval(1000);
-    // A coarse timer may fire a little early; the step must not come before the second is up.
-    AUU->setTimerType(Qt::PreciseTimer);
-    connect(AUU, &QTimer::timeout, this, [this] { RunGuarded([this] { AUUTimer(); }); });
+    connect(AUU, &TTimer::timeout, this, [this] { RunGuarded([this] { AUUTimer(); }); });
 
     CenterOnScreen();
 }

@@ -2,6 +2,7 @@
 // The settings window: the list files of the Lists folder, one of them open in the editor
 // with its line-number ruler, Save, New, Remove, and the project functions.
 #include "manage/ListBox.h"
+#include "platform/Clock.h"
 #include "platform/Forms.h"
 
 #include <string>
@@ -9,7 +10,6 @@
 class QFrame;
 class QMenu;
 class QPushButton;
-class QTimer;
 class TAction;
 class TActionList;
 class TPanelCaption;
@@ -49,7 +49,7 @@ public:
 
     QMenu* editorPopup;
     QMenu* handleProjectsDropdown;
-    QTimer* AUU;
+    TTimer* AUU;
 
     // Window events.
     void FormShow();

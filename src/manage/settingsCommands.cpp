@@ -12,7 +12,6 @@
 
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 // A button shows the command's enabled state and hint and runs it, but keeps its own

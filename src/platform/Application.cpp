@@ -1,7 +1,6 @@
 #include "platform/Application.h"
 
 #include <QFile>
-#include <QFont>
 #include <QFontDatabase>
 #include <QMessageBox>
 
@@ -9,12 +8,9 @@
 
 #include <malloc.h>
 
-namespace {
-std::function<void(const std::string&)> gReporter;
-}
-
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+TApplication::TApplication(int& argc, char** argv, TServices& services) : QApplication(argc, argv)
 {
+    InstallServices(&services);
     // A list of a million lines is a million small blocks and one large array. By default
     // glibc serves every block over 128 KB with a mapping of its own and hands the top of the
     // heap back to the system once 128 KB of it lie free, so each list loaded after another
@@ -36,11 +32,11 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     return true;
 }
 
-void SetErrorReporter(std::function<void(const std::string&)> reporter) { gReporter = std::move(reporter); }
+TApplication::~TApplication() { InstallServices(nullptr); }
 
 void ReportError(const std::string& text)
 {
-    if (gReporter) gReporter(text);
+    if (const auto& report = Services().ReportError) report(text);
     else QMessageBox::critical(nullptr, QApplication::applicationName(), ToQString(text));
 }
 
@@ -54,32 +50,8 @@ void RunGuarded(const std::function<void()>& f)
     }
 }
 
-void InstallProgramFonts()
+void AddFont(const std::string& path)
 {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-    QFont::insertSubstitution("Tahoma", "Liberation Sans");
-    QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont font("Tahoma");
-    font.setPixelSize(11);
-    QApplication::setFont(font);
-}
-
-QIcon ApplicationIcon()
-{
-    // Built once: every dialog box shows it, and an icon built afresh for each one decodes the
-    // pictures again and leaves their scaled copies in Qt's pixmap cache, so memory grew with
-    // every box until the cache was full. Never destroyed, as it may outlive the application.
-    static const QIcon* icon = [] {
-        auto* built = new QIcon;
-        for (int size : {16, 32, 48})
-            built->addFile(QString(":/icons/lexidrill-%1.png").arg(size), QSize(size, size));
-        return built;
-    }();
-    return *icon;
+    const QString file = QString::fromStdString(path);
+    if (QFile::exists(file)) QFontDatabase::addApplicationFont(file);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The application object: the general error report around every event handler, the
-// silent cancellation it swallows, the program's fonts and icon.
+// The application object: started with the program's services, it puts the general error
+// report around every event handler and swallows the silent cancellation.
+#include "platform/Services.h"
+
 #include <QApplication>
-#include <QIcon>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -16,17 +17,16 @@ public:
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    TApplication(int& argc, char** argv);
+    // `services` must outlive the application object.
+    TApplication(int& argc, char** argv, TServices& services);
+    ~TApplication() override;
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Shows an error's own text; the program goes on. The shell installs its message box here.
-void SetErrorReporter(std::function<void(const std::string&)> reporter);
+// Shows an error's own text through the services' error report; the program goes on.
 void ReportError(const std::string& text);
 // Runs `f`, sending any exception to the general error report.
 void RunGuarded(const std::function<void()>& f);
 
-// Registers the bundled faces (a Tahoma of matching metrics and the substitutes for Courier
-// New and Arial Narrow) and sets the application font to Tahoma 8 pt.
-void InstallProgramFonts();
-QIcon ApplicationIcon();
+// Registers a font file with the application, if the file is there.
+void AddFont(const std::string& path);

@@ -1,5 +1,5 @@
 #pragma once
-// The system clipboard as 8-bit text. Text placed on it is converted from Windows-1252;
+// The clipboard (the services' one) as 8-bit text. Text placed on it is converted from Windows-1252;
 // text read from it is converted to Windows-1252 with "?" for characters that have no byte.
 #include <string>
 

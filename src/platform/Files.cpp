@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/Services.h"
 #include "platform/Win1252.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,6 @@
 #include <unistd.h>
 
 namespace {
-long long gFailAfterBytes = -1;
-
 std::string SystemErrorText(int err) { return std::strerror(err); }
 
 bool EndsWithNoCase(const std::string& name, const std::string& ext)
@@ -236,15 +235,19 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes)
     if (existed && access(target.c_str(), W_OK) != 0) fail(errno);
     const size_t slash = target.rfind('/');
     const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash);
-    std::string tmpl = JoinPath(dir, ".lexidrill-XXXXXX");
+    // A hidden name of the application's, so a file left by a crash shows whose it is.
+    const std::string app = QCoreApplication::applicationName().toLower().toStdString();
+    std::string tmpl = JoinPath(dir, "." + app + "-XXXXXX");
     const int fd = mkstemp(tmpl.data());
     if (fd < 0) fail(errno);
     // The replacement keeps the file's permissions and, where allowed, its owner.
     if (existed && (old.st_uid != geteuid() || old.st_gid != getegid())) (void)!fchown(fd, old.st_uid, old.st_gid);
     fchmod(fd, existed ? (old.st_mode & 07777) : CreationMode());
     size_t limit = bytes.size();
-    const bool injected = gFailAfterBytes >= 0 && size_t(gFailAfterBytes) < bytes.size();
-    if (injected) limit = size_t(gFailAfterBytes);
+    const auto& fault = Services().WriteFault;
+    const long long failAfter = fault ? fault(bytes.size()) : -1;
+    const bool injected = failAfter >= 0 && size_t(failAfter) < bytes.size();
+    if (injected) limit = size_t(failAfter);
     size_t done = 0;
     int err = 0;
     while (done < limit) {
@@ -265,5 +268,3 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes)
         fail(err);
     }
 }
-
-void SetWriteFailureAfterBytes(long long bytes) { gFailAfterBytes = bytes; }

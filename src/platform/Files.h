@@ -55,8 +55,6 @@ void ReadFilePieces(const std::string& path, const std::function<bool(std::strin
 // Writes through a temporary file beside the target and renames it over the target, so a
 // write that fails part-way leaves the old file whole. A symbolic link stays a link and the
 // file it points to is replaced; the file keeps its permissions; a file the user may not
-// write is refused. Throws EFCreateError with the system's error text on failure.
+// write is refused. Throws EFCreateError with the system's error text on failure. The
+// services' write-fault hook can make it fail part-way, as a full disk would.
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
-
-// Tests: make the next atomic writes fail after this many bytes (-1: never).
-void SetWriteFailureAfterBytes(long long bytes);

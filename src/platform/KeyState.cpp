@@ -1,19 +1,10 @@
 #include "platform/KeyState.h"
 
-#include <QGuiApplication>
-
-namespace {
-std::optional<Qt::KeyboardModifiers> gOverride;
-}
+#include "platform/Services.h"
 
 namespace KeyState {
-Qt::KeyboardModifiers Modifiers()
-{
-    if (gOverride) return *gOverride;
-    return QGuiApplication::queryKeyboardModifiers();
-}
+Qt::KeyboardModifiers Modifiers() { return Services().Keys->Modifiers(); }
 bool ShiftDown() { return Modifiers() & Qt::ShiftModifier; }
 bool CtrlDown() { return Modifiers() & Qt::ControlModifier; }
 bool AltDown() { return Modifiers() & Qt::AltModifier; }
-void Override(std::optional<Qt::KeyboardModifiers> mods) { gOverride = mods; }
 } // namespace KeyState

@@ -1,6 +1,6 @@
 #pragma once
-// Live state of the modifier keys, read when asked rather than from the event being handled.
-#include <optional>
+// Live state of the modifier keys, read when asked rather than from the event being handled
+// (from the services' keyboard).
 #include <Qt>
 
 namespace KeyState {
@@ -8,6 +8,4 @@ bool ShiftDown();
 bool CtrlDown();
 bool AltDown();
 Qt::KeyboardModifiers Modifiers();
-// Tests: replace the live state; nullopt returns to it.
-void Override(std::optional<Qt::KeyboardModifiers> mods);
 } // namespace KeyState

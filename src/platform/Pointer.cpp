@@ -47,27 +47,11 @@ void ClipCursor(const TRect& r)
 void ReleaseCursorClip() { gClip.reset(); }
 std::optional<TRect> GetClipCursor() { return gClip; }
 
-QCursor LoadResourceCursor(const std::string& name)
+QCursor LoadCursor(const QString& file, int hotX, int hotY)
 {
-    // Each cursor is an image with its hot spot in the file name's companion table.
-    struct Entry {
-        const char* Name;
-        const char* File;
-        int HotX, HotY;
-    };
-    static const Entry entries[] = {
-        {"Drag", ":/cursors/drag.png", 1, 1},
-        {"CopyDrag", ":/cursors/copydrag.png", 1, 1},
-        {"NOArrow", ":/cursors/noarrow.png", 20, 5},
-    };
-    for (const Entry& e : entries) {
-        if (name == e.Name) {
-            const QPixmap pix(QString::fromLatin1(e.File));
-            if (pix.isNull()) return QCursor(Qt::ArrowCursor);
-            return QCursor(pix, e.HotX, e.HotY);
-        }
-    }
-    return QCursor(Qt::ArrowCursor);
+    const QPixmap pix(file);
+    if (pix.isNull()) return QCursor(Qt::ArrowCursor);
+    return QCursor(pix, hotX, hotY);
 }
 
 void SetCustomCursor(int index, const QCursor& cursor) { Cursors()[index] = cursor; }

@@ -14,9 +14,11 @@ void ClipCursor(const TRect& r);
 void ReleaseCursorClip();
 std::optional<TRect> GetClipCursor();
 
-// Custom cursors by number, as the application's cursor table: 12 "Drag", 13 "CopyDrag",
-// and the named cursors loaded from the program's resources ("Drag", "CopyDrag", "NOArrow").
-QCursor LoadResourceCursor(const std::string& name);
+// A cursor from a picture file (or resource) with its hot spot; the arrow when the picture
+// cannot be read.
+QCursor LoadCursor(const QString& file, int hotX, int hotY);
+// The application's cursor table: custom cursors by number, filled by the program at
+// start-up; a number with no cursor is the arrow.
 void SetCustomCursor(int index, const QCursor& cursor);
 QCursor CustomCursor(int index);
 

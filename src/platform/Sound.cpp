@@ -1,17 +1,16 @@
 #include "platform/Sound.h"
 
+#include "platform/Services.h"
+
 #include <canberra.h>
-#include <cstdlib>
 
 namespace {
-std::function<void(const std::string&)> gRecorder;
-
-ca_context* Context()
+ca_context* Context(const std::string& application)
 {
-    static ca_context* ctx = [] {
+    static ca_context* ctx = [&] {
         ca_context* c = nullptr;
         if (ca_context_create(&c) != CA_SUCCESS) return static_cast<ca_context*>(nullptr);
-        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "Lexidrill", nullptr);
+        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, application.c_str(), nullptr);
         return c;
     }();
     return ctx;
@@ -25,11 +24,14 @@ const char* EventId(const std::string& name)
 }
 } // namespace
 
-void PlaySystemSound(const std::string& name)
+TSystemSounds::TSystemSounds(std::string application) : FApplication(std::move(application)) {}
+
+void TSystemSounds::Play(const std::string& name)
 {
-    if (gRecorder) gRecorder(name);
-    if (std::getenv("LEXIDRILL_SILENT")) return;
-    if (ca_context* c = Context()) ca_context_play(c, 0, CA_PROP_EVENT_ID, EventId(name), nullptr);
+    if (ca_context* c = Context(FApplication)) ca_context_play(c, 0, CA_PROP_EVENT_ID, EventId(name), nullptr);
 }
 
-void SetSoundRecorder(std::function<void(const std::string&)> recorder) { gRecorder = std::move(recorder); }
+void PlaySystemSound(const std::string& name)
+{
+    if (TSoundOutput* sound = Services().Sound) sound->Play(name);
+}

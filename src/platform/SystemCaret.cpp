@@ -1,9 +1,10 @@
 #include "platform/SystemCaret.h"
 
+#include "platform/Clock.h"
+
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStyleHints>
-#include <QTimer>
 
 namespace {
 struct CaretState {
@@ -12,7 +13,7 @@ struct CaretState {
     QPoint Pos;
     int Hides = 1; // a new caret starts hidden
     bool BlinkOn = true;
-    QTimer* Timer = nullptr;
+    TTimer* Timer = nullptr;
 };
 
 CaretState& State()
@@ -33,8 +34,8 @@ void Restart()
 {
     CaretState& s = State();
     if (!s.Timer) {
-        s.Timer = new QTimer(qApp);
-        QObject::connect(s.Timer, &QTimer::timeout, [] {
+        s.Timer = new TTimer(qApp);
+        QObject::connect(s.Timer, &TTimer::timeout, [] {
             State().BlinkOn = !State().BlinkOn;
             UpdateOwner();
         });

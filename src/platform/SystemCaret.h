@@ -1,8 +1,8 @@
 #pragma once
 // The one system caret of the application, as on Windows: created for one owner with a
 // size, placed, shown and hidden (hides are counted: n hides need n shows), destroyed. It
-// blinks at the platform's cursor-flash rate and is drawn over the owner's pixels, never into
-// them.
+// blinks at the platform's cursor-flash rate on the services' clock and is drawn over the
+// owner's pixels, never into them.
 #include <QPainter>
 #include <QWidget>
 

@@ -3,6 +3,7 @@
 #include "app/TranslationInfoButton.h"
 #include "app/aboutWin.h"
 #include "app/main.h"
+#include "FakeServices.h"
 
 #include "ModalHelper.h"
 #include "TempFolder.h"
@@ -105,7 +106,7 @@ TEST(TranslationInfoButton, InnerButtonFillsTheControlAndHasNoTooltip)
 TEST(AboutWindow, MainWindowAboutButtonShowsItModally)
 {
     TempFolder base;
-    SetBaseFolder(base.Path());
+    UseBaseFolder(base.Path());
     TmainFrm main;
     main.show();
     QString name;

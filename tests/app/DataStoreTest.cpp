@@ -1,6 +1,8 @@
 // The store on real files in a temporary base folder.
 #include "app/DataStore.h"
 #include "platform/Files.h"
+#include "FakeServices.h"
+#include "WriteFaults.h"
 
 #include "TempFolder.h"
 
@@ -18,7 +20,7 @@ struct Store : testing::Test {
     {
         Base.MakeDir("Lists");
         Base.MakeDir("Projects");
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
     }
     Lines Sorted(Lines v)
     {
@@ -156,9 +158,9 @@ TEST_F(Store, AWriteThatFailsPartWayLeavesTheOldFileWhole)
 {
     const std::string path = ListFilePath("precious");
     SaveLines(path, {"old line 1", "old line 2"});
-    SetWriteFailureAfterBytes(5);
+    FailWritesAfter(5);
     EXPECT_THROW(SaveLines(path, {"a much longer new first line", "and a second"}), EFCreateError);
-    SetWriteFailureAfterBytes(-1);
+    FailWritesAfter(-1);
     EXPECT_EQ(Base.Read("Lists/precious.txt"), "old line 1\r\nold line 2\r\n");
     // No temporary file is left behind to show up anywhere.
     EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), (Lines{"precious"}));
@@ -167,7 +169,7 @@ TEST_F(Store, AWriteThatFailsPartWayLeavesTheOldFileWhole)
 TEST_F(Store, MissingFoldersListNothingAndCannotTakeNewFiles)
 {
     TempFolder empty;
-    SetBaseFolder(empty.Path());
+    UseBaseFolder(empty.Path());
     EXPECT_TRUE(GetDisplayNames(TFolderKind::Lists).empty());
     EXPECT_TRUE(GetDisplayNames(TFolderKind::Projects).empty());
     EXPECT_THROW(SaveLines(ProjectFilePath("P"), {"Q", "A"}), EFCreateError);

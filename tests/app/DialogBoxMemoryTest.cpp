@@ -2,6 +2,7 @@
 // behind. Each box once built the program's icon afresh, and the scaled copies of every
 // such icon stayed in Qt's pixmap cache: a few kilobytes per box, for good.
 #include "app/InternalFunctionInputWin.h"
+#include "app/Program.h"
 #include "app/msgbox.h"
 #include "app/qbox.h"
 #include "platform/Application.h"
@@ -37,8 +38,8 @@ template <class TBox> void MakeAndDrop(int count)
 
 TEST(DialogBoxMemory, TheIconIsBuiltOnceAndShared)
 {
-    EXPECT_EQ(ApplicationIcon().cacheKey(), ApplicationIcon().cacheKey());
-    EXPECT_FALSE(ApplicationIcon().pixmap(32, 32).isNull());
+    EXPECT_EQ(ProgramIcon().cacheKey(), ProgramIcon().cacheKey());
+    EXPECT_FALSE(ProgramIcon().pixmap(32, 32).isNull());
 }
 
 TEST(DialogBoxMemory, BoxesMadeAndDroppedLeaveNoMemoryBehind)

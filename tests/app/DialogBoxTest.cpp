@@ -4,6 +4,7 @@
 #include "app/main.h"
 #include "app/msgbox.h"
 #include "app/qbox.h"
+#include "FakeServices.h"
 
 #include "ModalHelper.h"
 #include "SoundLog.h"
@@ -32,7 +33,7 @@ struct Dialogs : testing::Test {
     SoundLog Sounds;
     void SetUp() override
     {
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
         Main = std::make_unique<TmainFrm>();
         Main->show();
     }

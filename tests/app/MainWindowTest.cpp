@@ -7,6 +7,7 @@
 #include "app/msgbox.h"
 #include "controls/CaptionGroup.h"
 #include "platform/Application.h"
+#include "FakeServices.h"
 
 #include "TempFolder.h"
 
@@ -62,7 +63,7 @@ struct MainWindow : testing::Test {
         Base.Write("Lists/Empty.txt", "");
         Base.Write("Projects/Swedish.rep", "Swedish words\r\nEnglish words\r\n");
         Base.Write("Projects/Capitals.rep", "Countries\r\nCapitals\r\n");
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
         // Every message box that comes up is read and closed with OK.
         QObject::connect(&Answerer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<TMessageBox*>(QApplication::activeModalWidget())) {
@@ -108,7 +109,7 @@ struct MainWindow : testing::Test {
     void Execute()
     {
         Main->btnExecute->click();
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
     }
 };
 } // namespace
@@ -406,7 +407,7 @@ TEST_F(MainWindow, EnterExecutesFromASelectorAndEscExits)
     Main->list2selector->SetText("English words");
     Main->projectSelector->SetText("Swedish");
     Key(Main->list2selector, Qt::Key_Return);
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     EXPECT_EQ(Drill.Calls.size(), 1u);
     // Enter confirmed the text; it was no change by the user.
     EXPECT_EQ(Text(Main->projectSelector), "Swedish");
@@ -429,7 +430,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     auto enter = [&](TSelectorBox* box) {
         Focus(box);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
     };
 
     Type(Main->projectSelector, "sw");
@@ -468,7 +469,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     ASSERT_TRUE(Main->list1selector->hasFocus());
     ASSERT_EQ(Main->list1selector->lineEdit()->selectedText(), "Swedish words");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     EXPECT_EQ(Drill.Calls.size(), 4u);
     EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
     EXPECT_EQ(Text(Main->list1selector), "Swedish words");
@@ -479,7 +480,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     ASSERT_TRUE(Main->list2selector->hasFocus());
     ASSERT_EQ(Main->list2selector->lineEdit()->selectedText(), "English words");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     EXPECT_EQ(Drill.Calls.size(), 5u);
     EXPECT_EQ(Drill.Answers, (Lines{"house", "car", "year"}));
     EXPECT_TRUE(Messages.empty());
@@ -510,19 +511,25 @@ TEST_F(MainWindow, SettingsWindowClosingRefillsTheSelectors)
 TEST_F(MainWindow, UncaughtErrorsAreShownInTheMessageBox)
 {
     QTimer::singleShot(0, [] { throw std::runtime_error("Cannot create file \"x\". No space left on device"); });
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Messages.empty(); }));
     EXPECT_EQ(Messages, Lines{"Cannot create file \"x\". No space left on device"});
-    // The silent cancellation says nothing.
+    // The silent cancellation says nothing. The report of an exception is done by the time the
+    // event loop comes back from the handler that threw it.
     Messages.clear();
-    QTimer::singleShot(0, [] { throw ESilentCancel(); });
-    QTest::qWait(50);
+    bool thrown = false;
+    QTimer::singleShot(0, [&] {
+        thrown = true;
+        throw ESilentCancel();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return thrown; }));
+    QCoreApplication::processEvents();
     EXPECT_TRUE(Messages.empty());
 }
 
 TEST_F(MainWindow, MissingDataFoldersGiveEmptySelectors)
 {
     TempFolder empty;
-    SetBaseFolder(empty.Path());
+    UseBaseFolder(empty.Path());
     Main->LoadListsFromFile();
     EXPECT_EQ(Main->projectSelector->count(), 0);
     EXPECT_EQ(Main->list1selector->count(), 0);

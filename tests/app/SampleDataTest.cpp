@@ -1,5 +1,6 @@
 // The sample lists and projects shipped in data/ must work as they stand.
 #include "app/DataStore.h"
+#include "FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ std::string Bytes(const std::string& path)
 
 TEST(SampleData, EveryProjectPairsTwoListsOfEqualLength)
 {
-    SetBaseFolder(SourceData());
+    UseBaseFolder(SourceData());
     const auto projects = GetDisplayNames(TFolderKind::Projects);
     ASSERT_GE(projects.size(), 2u);
     for (const std::string& p : projects) {
@@ -39,7 +40,7 @@ TEST(SampleData, EveryProjectPairsTwoListsOfEqualLength)
 
 TEST(SampleData, ListsAreWindows1252WithCrLfLineEnds)
 {
-    SetBaseFolder(SourceData());
+    UseBaseFolder(SourceData());
     bool swedishLetters = false;
     for (const std::string& name : GetDisplayNames(TFolderKind::Lists)) {
         const std::string bytes = Bytes(ListFilePath(name));

@@ -6,6 +6,8 @@
 #include "colordlg/hexcolorWin.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
+#include "FakeServices.h"
+#include "app/Program.h"
 
 #include "TempFolder.h"
 #include "WriteFaults.h"
@@ -24,7 +26,7 @@ int CloseFailingAtEveryOffset(const std::string& old)
     dir.Write("CustomColors.dat", old);
     const std::set<std::string> before = FolderEntries(dir.Path());
     std::vector<std::string> reports;
-    SetErrorReporter([&](const std::string& text) { reports.push_back(text); });
+    TestServices().ReportError = [&](const std::string& text) { reports.push_back(text); };
     const std::string written = FormatCustomColors(ParseCustomColors(old.substr(0, MaxCustomColorsBytes))) + "#123456\r\n";
     int tried = 0;
     for (const long long offset : FailureOffsets(written.size())) {
@@ -33,9 +35,9 @@ int CloseFailingAtEveryOffset(const std::string& old)
             w.show();
             w.SetCurrentColor(RGB(0x12, 0x34, 0x56));
             w.AddCustomColor();
-            SetWriteFailureAfterBytes(offset);
+            FailWritesAfter(offset);
             w.close();
-            SetWriteFailureAfterBytes(-1);
+            FailWritesAfter(-1);
         }
         ++tried;
         EXPECT_EQ(reports.size(), size_t(tried)) << "offset " << offset;
@@ -52,7 +54,7 @@ int CloseFailingAtEveryOffset(const std::string& old)
         w.AddCustomColor();
         w.close();
     }
-    SetErrorReporter(nullptr);
+    TestServices().ReportError = ShowProgramError;
     EXPECT_EQ(size_t(tried), reports.size());
     EXPECT_TRUE(dir.Read("CustomColors.dat") == written);
     EXPECT_EQ(FolderEntries(dir.Path()), before);

@@ -2,6 +2,7 @@
 // folders, binary or huge.
 #include "colordlg/CustomColorsFile.h"
 #include "platform/Files.h"
+#include "WriteFaults.h"
 
 #include "TempFolder.h"
 
@@ -82,8 +83,8 @@ TEST(CustomColorsFile, FailedSaveLeavesTheOldFileWhole)
 {
     TempFolder dir;
     dir.Write("CustomColors.dat", "#111111\r\n#222222\r\n");
-    SetWriteFailureAfterBytes(5);
+    FailWritesAfter(5);
     EXPECT_THROW(SaveCustomColors(dir / "CustomColors.dat", {"#333333", "#444444", "#555555"}), EFileError);
-    SetWriteFailureAfterBytes(-1);
+    FailWritesAfter(-1);
     EXPECT_EQ(dir.Read("CustomColors.dat"), "#111111\r\n#222222\r\n");
 }

@@ -8,6 +8,9 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
+#include "FakeServices.h"
+#include "app/Program.h"
+#include "WriteFaults.h"
 
 #include "ModalHelper.h"
 #include "SoundLog.h"
@@ -329,13 +332,13 @@ TEST(hexcolorWin, FailedSaveLeavesTheOldFileAndTellsTheUser)
 {
     DialogHost h("#111111\r\n");
     std::vector<std::string> reports;
-    SetErrorReporter([&](const std::string& text) { reports.push_back(text); });
+    TestServices().ReportError = [&](const std::string& text) { reports.push_back(text); };
     h.W->SetCurrentColor(RGB(0x22, 0x22, 0x22));
     h.W->AddCustomColor();
-    SetWriteFailureAfterBytes(4);
+    FailWritesAfter(4);
     h.W->close();
-    SetWriteFailureAfterBytes(-1);
-    SetErrorReporter(nullptr);
+    FailWritesAfter(-1);
+    TestServices().ReportError = ShowProgramError;
     EXPECT_EQ(h.File(), "#111111\r\n");
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "The custom colours could not be saved. The colours added in this dialog are lost.");
@@ -346,7 +349,7 @@ TEST(hexcolorWin, CustomColoursFileThatIsAFolderOpensAndIsNotReplaced)
     TempFolder dir;
     dir.MakeDir("CustomColors.dat");
     std::vector<std::string> reports;
-    SetErrorReporter([&](const std::string& text) { reports.push_back(text); });
+    TestServices().ReportError = [&](const std::string& text) { reports.push_back(text); };
     {
         Thexcolor w(nullptr, dir / "CustomColors.dat");
         ASSERT_EQ(w.CustomColors->count(), 1);
@@ -354,7 +357,7 @@ TEST(hexcolorWin, CustomColoursFileThatIsAFolderOpensAndIsNotReplaced)
         w.show();
         w.close();
     }
-    SetErrorReporter(nullptr);
+    TestServices().ReportError = ShowProgramError;
     EXPECT_TRUE(DirectoryExists(dir / "CustomColors.dat"));
     EXPECT_EQ(reports.size(), 1u);
 }

@@ -1,6 +1,7 @@
 // A whole drill with the keyboard only: a project chosen in the main window, Execute, every
 // answer typed, the end message closed with Enter, and back to the main window.
 #include "drill/repetitions.h"
+#include "FakeServices.h"
 
 #include "ModalHelper.h"
 #include "SoundLog.h"
@@ -56,7 +57,7 @@ protected:
         Base.Write("Lists/capitals.txt", "Paris\r\nStockholm\r\nTokyo\r\n");
         Base.Write("Lists/short.txt", "one\r\n");
         Base.Write("Projects/Geography.rep", "countries\r\ncapitals\r\n");
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
         Main = std::make_unique<TmainFrm>();
         mainFrm = Main.get();
         Frm = std::make_unique<TrepetitionsFrm>();

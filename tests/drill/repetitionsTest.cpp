@@ -1,6 +1,7 @@
 // The drill window on real widgets: a real main window in a temporary base folder, keys and
 // clicks through QtTest, the end message answered as a user would.
 #include "drill/repetitions.h"
+#include "FakeServices.h"
 
 #include "ModalHelper.h"
 #include "SoundLog.h"
@@ -44,7 +45,7 @@ protected:
     {
         Base.MakeDir("Lists");
         Base.MakeDir("Projects");
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
         Main = std::make_unique<TmainFrm>();
         mainFrm = Main.get();
         Frm = std::make_unique<TrepetitionsFrm>();

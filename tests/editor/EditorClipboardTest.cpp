@@ -1,6 +1,7 @@
 // Whole-text operations, the selection as offsets and text, and the real clipboard as 8-bit
 // text, on the real editor.
 #include "EditorInputFixture.h"
+#include "WriteFaults.h"
 
 #include "TempFolder.h"
 #include "platform/Files.h"
@@ -237,9 +238,9 @@ TEST_F(EditorText, FailedSaveLeavesTheOldFileWhole)
     dir.Write("list.txt", "old one\r\nold two\r\n");
     std::vector<std::string> lines(1000, "a new line that is long enough to fail part-way");
     SetLines(lines);
-    SetWriteFailureAfterBytes(100);
+    FailWritesAfter(100);
     EXPECT_THROW(E->SaveToFile(dir / "list.txt"), EFCreateError);
-    SetWriteFailureAfterBytes(-1);
+    FailWritesAfter(-1);
     EXPECT_EQ(dir.Read("list.txt"), "old one\r\nold two\r\n");
     // Saving into a missing folder fails too, and says so.
     EXPECT_THROW(E->SaveToFile(dir / "no/such/folder/list.txt"), EFileError);

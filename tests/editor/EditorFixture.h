@@ -5,6 +5,7 @@
 #include "editor/InteractiveListMenu.h"
 #include "editor/TextEditorEx.h"
 #include "platform/KeyState.h"
+#include "FakeServices.h"
 
 #include <QTest>
 #include <QWidget>
@@ -27,7 +28,7 @@ public:
             (void)QTest::qWaitForWindowExposed(Window.get());
         }
     }
-    ~EditorWindow() { KeyState::Override(std::nullopt); }
+    ~EditorWindow() { TestServices().FakeKeys.Held = std::nullopt; }
 
     TTextEditorEx& operator*() { return *Editor; }
     TTextEditorEx* operator->() { return Editor; }

@@ -3,6 +3,7 @@
 // it with QtTest keys and mouse events at cell positions.
 #include "editor/TextEditorEx.h"
 #include "platform/KeyState.h"
+#include "FakeServices.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -16,7 +17,7 @@ class EditorInput : public testing::Test {
 protected:
     void SetUp() override
     {
-        KeyState::Override(std::nullopt);
+        TestServices().FakeKeys.Held = std::nullopt;
         Host = std::make_unique<QWidget>();
         Host->resize(420, 320);
         E = new TTextEditorEx(Host.get());
@@ -28,7 +29,7 @@ protected:
     }
     void TearDown() override
     {
-        KeyState::Override(std::nullopt);
+        TestServices().FakeKeys.Held = std::nullopt;
         Host.reset();
     }
 
@@ -64,12 +65,12 @@ protected:
     void TypeChar(char32_t ch, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         const QString text = QString::fromUcs4(&ch, 1);
-        KeyState::Override(mods);
+        TestServices().FakeKeys.Held = mods;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, mods, text);
         QApplication::sendEvent(E, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, mods, text);
         QApplication::sendEvent(E, &release);
-        KeyState::Override(std::nullopt);
+        TestServices().FakeKeys.Held = std::nullopt;
     }
 
     // The editor-widget point of a client pixel, and of a cell's left edge, vertically in the

@@ -4,6 +4,7 @@
 // it covered are drawn again exactly when it hides.
 #include "EditorFixture.h"
 #include "EditorInputFixture.h"
+#include "FakeServices.h"
 
 #include "editor/InteractiveListMenu.h"
 #include "editor/XhtmlCompletion.h"
@@ -22,12 +23,12 @@ protected:
     // The key left of Z on a 102-key keyboard, which types "<" under many layouts.
     void Press102ndKey(Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        KeyState::Override(mods);
+        TestServices().FakeKeys.Held = mods;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Less, mods, 94, 0x3c, 0, "<");
         QApplication::sendEvent(E, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Less, mods, 94, 0x3c, 0, "<");
         QApplication::sendEvent(E, &release);
-        KeyState::Override(std::nullopt);
+        TestServices().FakeKeys.Held = std::nullopt;
     }
     // Types `text` key by key; "<" from a key other than the 102nd.
     void TypeText(const std::string& text)

@@ -1,6 +1,8 @@
 // The mouse on the real editor: hit-testing, clicks and drags, Shift and Ctrl clicks,
 // moving and copying the selection by dragging it, the drag cursors, and the wheel.
 #include "EditorInputFixture.h"
+#include "FakeServices.h"
+#include "app/Program.h"
 
 #include "platform/Application.h"
 #include "platform/Pointer.h"
@@ -315,7 +317,7 @@ TEST_F(EditorMouse, IsSelectedCoversStartToEnd)
 TEST_F(EditorMouse, ShiftDragWithTheUndoTimerFiringMidDragKeepsEveryLine)
 {
     std::vector<std::string> errors;
-    SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
+    TestServices().ReportError = [&](const std::string& text) { errors.push_back(text); };
     QTimer snapshot; // the host's undo timer, made to fire at the first chance
     snapshot.setSingleShot(true);
     snapshot.setInterval(0);
@@ -325,7 +327,7 @@ TEST_F(EditorMouse, ShiftDragWithTheUndoTimerFiringMidDragKeepsEveryLine)
     SetLines({"a", "b", "c", "d"});
     E->AddUndoPoint(); // as loading does
     Select({1, 0}, {1, 3});
-    KeyState::Override(Qt::ShiftModifier);
+    TestServices().FakeKeys.Held = Qt::ShiftModifier;
     Press(CellPoint(0, 1), Qt::ShiftModifier);
     EXPECT_EQ(Lines(), (L{"a"}));
     EXPECT_FALSE(E->HasSelection());
@@ -336,7 +338,7 @@ TEST_F(EditorMouse, ShiftDragWithTheUndoTimerFiringMidDragKeepsEveryLine)
     Move(CellPoint(0, 0));
     EXPECT_FALSE(E->HasSelection()) << "the drop point is a caret, Shift or not";
     Release(CellPoint(1, 0), Qt::ShiftModifier);
-    KeyState::Override(std::nullopt);
+    TestServices().FakeKeys.Held = std::nullopt;
     EXPECT_EQ(Lines(), (L{"a", "b", "c", "d"}));
     QApplication::processEvents(); // and once more after the drop
     EXPECT_TRUE(errors.empty());
@@ -347,7 +349,7 @@ TEST_F(EditorMouse, ShiftDragWithTheUndoTimerFiringMidDragKeepsEveryLine)
     E->Redo();
     EXPECT_EQ(Lines(), (L{"a", "b", "c", "d"}));
     E->OnChange = nullptr;
-    SetErrorReporter(nullptr);
+    TestServices().ReportError = ShowProgramError;
 }
 
 // However the release goes missing, the text taken away at the press comes back.

@@ -2,6 +2,7 @@
 #include "EditorFixture.h"
 #include "editor/CellPainter.h"
 #include "editor/Ruler.h"
+#include "FakeServices.h"
 
 #include <QDir>
 
@@ -305,9 +306,9 @@ TEST(EditorPaint, DISABLED_Screenshot)
     w->Settings().SetShowHiddenChars(true);
     w->SetScrollPoint({3, 5});
     w->SetCaretPoint({6, 7});
-    KeyState::Override(Qt::ShiftModifier);
+    TestServices().FakeKeys.Held = Qt::ShiftModifier;
     w->SetSelEndPoint({12, 9});
-    KeyState::Override(std::nullopt);
+    TestServices().FakeKeys.Held = std::nullopt;
     w->ScrollSettled();
     w.Window->grab().save(QDir::tempPath() + "/editor-shot.png");
 }

@@ -2,6 +2,7 @@
 // Enter with indentation, Tab, Backspace and Delete in all their forms, read-only, and
 // characters from outside Windows-1252.
 #include "EditorInputFixture.h"
+#include "FakeServices.h"
 
 namespace {
 
@@ -342,10 +343,10 @@ TEST_F(EditorTyping, ShiftedCharacterDoesNotExtendASelection)
 {
     SetLines({"abcdef"});
     Select({1, 0}, {3, 0});
-    KeyState::Override(Qt::ShiftModifier);
+    TestServices().FakeKeys.Held = Qt::ShiftModifier;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier, "X");
     QApplication::sendEvent(E, &press);
-    KeyState::Override(std::nullopt);
+    TestServices().FakeKeys.Held = std::nullopt;
     EXPECT_EQ(Lines(), (L{"aXdef"}));
     EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
     EXPECT_FALSE(E->HasSelection());
@@ -366,9 +367,9 @@ TEST_F(EditorTyping, DeletingWithShiftHeldLeavesNoSelectionPastTheText)
 {
     SetLines({"one", "two", "three"});
     Select({1, 0}, {5, 2});
-    KeyState::Override(Qt::ShiftModifier);
+    TestServices().FakeKeys.Held = Qt::ShiftModifier;
     EXPECT_TRUE(E->DeleteSelection());
-    KeyState::Override(std::nullopt);
+    TestServices().FakeKeys.Held = std::nullopt;
     EXPECT_EQ(Lines(), (L{"o"}));
     EXPECT_EQ(SelEndAt(), (TPoint{1, 0}));
     EXPECT_EQ(E->GetSelText(), "");

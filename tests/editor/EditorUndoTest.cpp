@@ -1,6 +1,8 @@
 // The undo history on the real editor: the flags, the sequences of undo and redo with their
 // selections, dropping redo steps, the silent cancellations, and snapshots that stay exact.
 #include "EditorInputFixture.h"
+#include "FakeServices.h"
+#include "app/Program.h"
 
 #include "platform/Application.h"
 
@@ -129,10 +131,10 @@ TEST_F(EditorUndo, SnapshotDuringARestoreEndsSilentlyAndTheRestoreCompletes)
 TEST_F(EditorUndo, SilentCancellationReportsNothing)
 {
     std::vector<std::string> reported;
-    SetErrorReporter([&](const std::string& text) { reported.push_back(text); });
+    TestServices().ReportError = [&](const std::string& text) { reported.push_back(text); };
     RunGuarded([&] { E->Undo(); });
     RunGuarded([&] { E->Redo(); });
-    SetErrorReporter(nullptr);
+    TestServices().ReportError = ShowProgramError;
     EXPECT_TRUE(reported.empty());
 }
 

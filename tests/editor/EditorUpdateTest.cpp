@@ -3,6 +3,7 @@
 // full repaint of the same state draws, and scrolling must move pixels rather than repaint
 // while the editor is fully visible.
 #include "EditorFixture.h"
+#include "FakeServices.h"
 
 #include "platform/SystemCaret.h"
 
@@ -34,7 +35,7 @@ protected:
         E().Repaint();
     }
     TTextEditorEx& E() { return **W; }
-    void Shift(bool held) { KeyState::Override(held ? std::optional(Qt::KeyboardModifiers(Qt::ShiftModifier)) : std::nullopt); }
+    void Shift(bool held) { TestServices().FakeKeys.Held = held ? std::optional(Qt::KeyboardModifiers(Qt::ShiftModifier)) : std::nullopt; }
     std::unique_ptr<EditorWindow> W;
 };
 

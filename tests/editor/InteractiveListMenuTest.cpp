@@ -2,6 +2,7 @@
 // scrolling by keys, mouse, wheel and scroll bar, the choice it reports, its pixels and its
 // caret, all driven through real key and mouse events where a user would use them.
 #include "editor/InteractiveListMenu.h"
+#include "FakeServices.h"
 
 #include "platform/KeyState.h"
 #include "platform/SystemCaret.h"
@@ -48,7 +49,7 @@ protected:
     }
     void TearDown() override
     {
-        KeyState::Override(std::nullopt);
+        TestServices().FakeKeys.Held = std::nullopt;
         QApplication::setWheelScrollLines(3);
     }
 
@@ -438,14 +439,14 @@ TEST_F(ListMenuTest, CharactersTypeIntoTheFilterExceptControlsAndCtrlLetters)
     Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(M->Filter(), "");
     // AltGr reports Ctrl and Alt together and types.
-    KeyState::Override(Qt::ControlModifier | Qt::AltModifier);
+    TestServices().FakeKeys.Held = Qt::ControlModifier | Qt::AltModifier;
     M->AppendFilterChar('x');
     QTest::keyClick(M, '@', Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(M->Filter(), "x@");
-    KeyState::Override(Qt::ControlModifier);
+    TestServices().FakeKeys.Held = Qt::ControlModifier;
     QTest::keyClick(M, 'b', Qt::ControlModifier);
     EXPECT_EQ(M->Filter(), "x@");
-    KeyState::Override(std::nullopt);
+    TestServices().FakeKeys.Held = std::nullopt;
     M->ClearFilter();
     QTest::keyClick(M, 'B');
     EXPECT_EQ(M->Filter(), "B");

@@ -1,6 +1,7 @@
 #include "editor/Ruler.h"
 #include "editor/TextEditorEx.h"
 
+#include "FakeServices.h"
 #include "platform/Pointer.h"
 
 #include <QBitmap>
@@ -298,8 +299,10 @@ TEST(Ruler, WhileTheEditorScrollsOnlyTheEndsAreNumberedOnThePlainColour)
     for (int i = 2; i < rows; ++i) EXPECT_TRUE(RowIsBlank(*g.Ruler, i, lh, RGB(250, 250, 250))) << i;
 
     // A second after the last step the settle timer brings back the gradient and all numbers.
-    QTest::qWait(1000);
-    for (int i = 0; i < 40 && g.Editor->IsScrolling(); ++i) QTest::qWait(50);
+    TestServices().FakeClock.Advance(999);
+    EXPECT_TRUE(g.Editor->IsScrolling());
+    TestServices().FakeClock.Advance(1);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(g.Editor->IsScrolling());
     EXPECT_EQ(g.Px(32, 1), RGB(255, 255, 255));
     EXPECT_FALSE(RowIsBlank(*g.Ruler, 2, lh, RGB(250, 250, 250)));

@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override
     {
-        SetWriteFailureAfterBytes(-1);
+        FailWritesAfter(-1);
         ManageWindows::TearDown();
     }
     static void TearDownTestSuite() { std::printf("[ injected ] %d failed writes\n", gInjected); }
@@ -58,7 +58,7 @@ protected:
         const std::string edited = EditorText(Settings->editor);
         const std::set<std::string> before = FolderEntries(Base / "Lists");
         for (const long long offset : FailureOffsets(edited.size())) {
-            SetWriteFailureAfterBytes(offset);
+            FailWritesAfter(offset);
             DialogScript script;
             script.Ok();
             Run(script, [&] { QTest::keyClick(Settings->editor, Qt::Key_S, Qt::ControlModifier); });
@@ -73,7 +73,7 @@ protected:
             ASSERT_TRUE(Settings->btnSave->isEnabled());
             ASSERT_TRUE(EditorText(Settings->editor) == edited) << "offset " << offset;
         }
-        SetWriteFailureAfterBytes(-1);
+        FailWritesAfter(-1);
         QTest::keyClick(Settings->editor, Qt::Key_S, Qt::ControlModifier);
         EXPECT_TRUE(Base.Read(file) == edited);
         EXPECT_EQ(FolderEntries(Base / "Lists"), before);
@@ -116,7 +116,7 @@ TEST_F(FailedWrites, EditorSaveAtEveryByteOfSmallAndMegabyteTexts)
         const std::set<std::string> before = FolderEntries(Base / "Lists");
         const std::string expected = EditorText(editor);
         for (const long long offset : FailureOffsets(expected.size())) {
-            SetWriteFailureAfterBytes(offset);
+            FailWritesAfter(offset);
             try {
                 editor->SaveToFile(Base / "Lists/edited.txt");
                 FAIL() << "a save failing at " << offset << " reported success";
@@ -127,7 +127,7 @@ TEST_F(FailedWrites, EditorSaveAtEveryByteOfSmallAndMegabyteTexts)
             ASSERT_TRUE(Base.Read("Lists/edited.txt") == old) << "offset " << offset;
             ASSERT_EQ(FolderEntries(Base / "Lists"), before) << "offset " << offset;
         }
-        SetWriteFailureAfterBytes(-1);
+        FailWritesAfter(-1);
         editor->SaveToFile(Base / "Lists/edited.txt");
         EXPECT_TRUE(Base.Read("Lists/edited.txt") == expected);
     }
@@ -145,7 +145,7 @@ TEST_F(FailedWrites, ProjectCreatedOverAnOldOneAtEveryByte)
         script.Input("Geo");
     };
     for (const long long offset : FailureOffsets(written.size())) {
-        SetWriteFailureAfterBytes(offset);
+        FailWritesAfter(offset);
         DialogScript script;
         answerNames(script);
         script.Ok();
@@ -156,7 +156,7 @@ TEST_F(FailedWrites, ProjectCreatedOverAnOldOneAtEveryByte)
         ASSERT_EQ(Base.Read("Projects/Geo.rep"), old) << "offset " << offset;
         ASSERT_EQ(FolderEntries(Base / "Projects"), before) << "offset " << offset;
     }
-    SetWriteFailureAfterBytes(-1);
+    FailWritesAfter(-1);
     DialogScript script;
     answerNames(script);
     Run(script, [&] { Settings->Skapanyttprojekt1Click(); });

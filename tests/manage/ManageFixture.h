@@ -11,6 +11,7 @@
 #include "manage/projects.h"
 #include "manage/settings.h"
 #include "platform/Commands.h"
+#include "FakeServices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -143,7 +144,7 @@ protected:
     {
         Base.MakeDir("Lists");
         Base.MakeDir("Projects");
-        SetBaseFolder(Base.Path());
+        UseBaseFolder(Base.Path());
     }
     // The windows in the order the program creates them.
     void CreateWindows()
@@ -182,7 +183,7 @@ protected:
     {
         QWidget* active = QApplication::activeWindow();
         act();
-        for (int i = 0; i < 100 && !script.Done(); ++i) QTest::qWait(10);
+        QTest::qWaitFor([&] { return script.Done(); }, 1000);
         EXPECT_TRUE(script.Done()) << "a dialog box the script expected did not appear";
         Reactivate(active);
     }

@@ -12,7 +12,6 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,30 +93,24 @@ TEST_F(SettingsWindow, TypingThenPausingASecondMakesOneUndoStepBackToTheLoadedTe
     Click("beta");
     Idle();
     EXPECT_FALSE(Settings->RUndo->isEnabled());
-    QElapsedTimer sinceKey; // started just before the keys, so it never reads short
-    sinceKey.start();
+    TFakeClock& clock = TestServices().FakeClock;
     QTest::keyClicks(Ed(), "hello");
     EXPECT_EQ(EditorText(Ed()), "hello\r\n");
-    // The timer can only have fired once a second has passed since the last key, whatever the
-    // machine's load makes of the waits.
-    auto undoEarly = [&] {
-        Idle();
-        const bool enabled = Settings->RUndo->isEnabled();
-        return sinceKey.elapsed() < 1000 && enabled;
-    };
-    EXPECT_FALSE(undoEarly());
-    QTest::qWait(600);
-    EXPECT_FALSE(undoEarly()) << "the second after the last key has not passed yet";
-    sinceKey.restart();
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled());
+    clock.Advance(600);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "the second after the last key has not passed yet";
     QTest::keyClicks(Ed(), "!");
-    QTest::qWait(700);
-    EXPECT_FALSE(undoEarly()) << "each key starts the second again";
-    for (int i = 0; i < 40 && !Settings->RUndo->isEnabled(); ++i) {
-        QTest::qWait(50);
-        Idle();
-    }
+    clock.Advance(700);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "each key starts the second again";
+    clock.Advance(299);
+    Idle();
+    EXPECT_FALSE(Settings->RUndo->isEnabled()) << "not before the second is up";
+    clock.Advance(1);
+    Idle();
     EXPECT_TRUE(Settings->RUndo->isEnabled());
-    EXPECT_GE(sinceKey.elapsed(), 1000);
 
     // One step for the whole burst: the loaded text comes back, and there is no more to undo.
     QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
@@ -135,7 +128,7 @@ TEST_F(SettingsWindow, ALoadedListOffersNoUndoUntilItIsEdited)
 {
     OpenSettings();
     Click("alpha");
-    QTest::qWait(1200);
+    TestServices().FakeClock.Advance(1200);
     Idle();
     EXPECT_FALSE(Settings->RUndo->isEnabled());
     EXPECT_FALSE(Ed()->CanUndo());
@@ -282,7 +275,7 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
     DialogScript unexpected;
     unexpected.Cancel();
     Click("delta");
-    QTest::qWait(30);
+    QCoreApplication::processEvents(); // a question would come up here
     EXPECT_TRUE(unexpected.Seen.empty());
     EXPECT_EQ(EditorText(Ed()), "\r\n");
 }
@@ -317,7 +310,7 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutOnNewRemoveAndClose)
             DialogScript unexpected;
             unexpected.Cancel();
             Click("beta"); // the guide of the new list was never edited
-            QTest::qWait(30);
+            QCoreApplication::processEvents(); // a question would come up here
             EXPECT_TRUE(unexpected.Seen.empty());
         }
         DialogScript script;

@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 #include "platform/TextLines.h"
 #include "platform/Win1252.h"
+#include "WriteFaults.h"
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
@@ -180,9 +181,9 @@ TEST(Files, AnAtomicWriteThatFailsPartWayLeavesTheOldFileWhole)
 {
     TempFolder dir;
     dir.Write("list.txt", "old contents\r\n");
-    SetWriteFailureAfterBytes(3);
+    FailWritesAfter(3);
     EXPECT_THROW(WriteFileAtomic(dir / "list.txt", "new contents that will not fit\r\n"), EFCreateError);
-    SetWriteFailureAfterBytes(-1);
+    FailWritesAfter(-1);
     EXPECT_EQ(dir.Read("list.txt"), "old contents\r\n");
     EXPECT_EQ(FindFiles(dir.Path(), ""), (Lines{"list.txt"})) << "no temporary file is left behind";
 

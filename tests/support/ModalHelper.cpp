@@ -39,12 +39,11 @@ void ClickButton(QWidget* dialog, const QString& name)
 
 QWidget* WaitForModal(int timeoutMs, QWidget* except)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
+    QWidget* found = nullptr;
+    QTest::qWaitFor([&] {
         QWidget* m = QApplication::activeModalWidget();
-        if (m && m != except && m->isVisible()) return m;
-        QTest::qWait(10);
-    }
-    return nullptr;
+        if (m && m != except && m->isVisible()) found = m;
+        return found != nullptr;
+    }, timeoutMs);
+    return found;
 }

@@ -1,5 +1,7 @@
 #include "WriteFaults.h"
 
+#include "FakeServices.h"
+
 #include <filesystem>
 
 std::set<std::string> FolderEntries(const std::string& folder)
@@ -23,4 +25,10 @@ std::vector<long long> FailureOffsets(size_t size)
             if (edge + d < n) at.insert(edge + d);
     for (long long i = 1; i < 48; ++i) at.insert(n * i / 48);
     return {at.begin(), at.end()};
+}
+
+void FailWritesAfter(long long bytes)
+{
+    if (bytes < 0) TestServices().WriteFault = nullptr;
+    else TestServices().WriteFault = [bytes](size_t) { return bytes; };
 }

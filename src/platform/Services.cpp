@@ -1,0 +1,40 @@
+#include "platform/Services.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+TServices* gInstalled = nullptr;
+
+TServices& SystemDefaults()
+{
+    static TSystemClock clock;
+    static TSystemKeyboard keys;
+    static TSystemClipboard clipboard;
+    static TServices s = [] {
+        TServices d;
+        d.Clock = &clock;
+        d.Keys = &keys;
+        d.Clipboard = &clipboard;
+        return d;
+    }();
+    return s;
+}
+} // namespace
+
+TServices& Services() { return gInstalled ? *gInstalled : SystemDefaults(); }
+
+void InstallServices(TServices* services) { gInstalled = services; }
+
+Qt::KeyboardModifiers TSystemKeyboard::Modifiers() const { return QGuiApplication::queryKeyboardModifiers(); }
+
+void TSystemClipboard::SetText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QString TSystemClipboard::Text() const { return QGuiApplication::clipboard()->text(); }
+
+bool TSystemClipboard::HasText() const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
