@@ -32,6 +32,25 @@ QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top)
     return image;
 }
 
+TDialogBox::TDialogBox(QWidget* owner, const QString& name) : TForm(owner)
+{
+    setObjectName(name);
+    setWindowTitle("Lexidrill");
+    setWindowIcon(ProgramIcon());
+    SetFixedFrame(true);
+}
+
+void TDialogBox::MakeIconBand(QWidget* parent, QPoint square, const QRect& panel, const QString& iconName)
+{
+    Shape1 = new TShape(parent, clBtnFace, clHighlight);
+    Shape1->setObjectName("Shape1");
+    Place(Shape1, panel.x(), panel.y(), panel.width(), panel.height());
+    Shape2 = new TShape(parent, clHighlight, clHighlight);
+    Shape2->setObjectName("Shape2");
+    Place(Shape2, square.x(), square.y(), 41, 41);
+    Icon = MakeIconImage(parent, iconName, square.x() + 4, square.y() + 4);
+}
+
 QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text)
 {
     auto* label = new QLabel(parent);

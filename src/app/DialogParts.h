@@ -1,7 +1,9 @@
 #pragma once
 // Pieces the program's own windows share: a plain rectangle shape, the 32-pixel icon image,
-// labels that show 8-bit texts, and a validator that keeps typed text within Windows-1252.
+// the base of the dialog boxes with their icon band, labels that show 8-bit texts, and a
+// validator that keeps typed text within Windows-1252.
 #include "platform/Color.h"
+#include "platform/Forms.h"
 
 #include <QLabel>
 #include <QValidator>
@@ -26,6 +28,22 @@ private:
 
 // The application's icon at 32 x 32, centred in its box, drawn with its transparency.
 QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top);
+
+// The base of the program's three dialog boxes (message, question, input): the program's name
+// and icon on the frame, a fixed frame, and the icon band.
+class TDialogBox : public TForm {
+    Q_OBJECT
+public:
+    TShape* Shape1 = nullptr; // the panel beside the icon, outlined in the highlight colour
+    TShape* Shape2 = nullptr; // the highlight-coloured square behind the icon
+    QLabel* Icon = nullptr;
+
+protected:
+    TDialogBox(QWidget* owner, const QString& name);
+    // The band in `parent`: the 41-pixel square at `square` with the icon (named `iconName`)
+    // 4 pixels in, over the panel at `panel`.
+    void MakeIconBand(QWidget* parent, QPoint square, const QRect& panel, const QString& iconName);
+};
 
 // A label that sizes itself to its 8-bit text. Without a buddy an ampersand is shown as
 // itself; with one, "&x" marks the accelerator that focuses the buddy.

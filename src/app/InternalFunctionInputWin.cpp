@@ -1,27 +1,16 @@
 #include "app/InternalFunctionInputWin.h"
 
 #include "app/DialogParts.h"
-#include "app/Program.h"
 #include "platform/Application.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TForm(owner)
+TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TDialogBox(owner, "InternalFunctionInput")
 {
-    setObjectName("InternalFunctionInput");
-    setWindowTitle("Lexidrill");
-    setWindowIcon(ProgramIcon());
-
-    Shape2 = new TShape(this, clHighlight, clHighlight);
-    Shape2->setObjectName("Shape2");
-    Place(Shape2, 10, 14, 41, 41);
-    Image1 = MakeIconImage(this, "Image1", 14, 18);
-    Shape1 = new TShape(this, clBtnFace, clHighlight);
-    Shape1->setObjectName("Shape1");
-    Place(Shape1, 51, 14, 292, 41);
+    // The square stands left of the panel here, not over its end.
+    MakeIconBand(this, {10, 14}, {51, 14, 292, 41}, "Image1");
     Q = MakeAutoLabel(this, "Q", 64, 26, "|");
 
     A = new QLineEdit(this);
@@ -46,23 +35,14 @@ TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TForm(owner)
     setTabOrder(A, btnOk);
     setTabOrder(btnOk, btnCancel);
 
-    SetFixedFrame(true);
     SetClientSize(358, 137);
     CenterOnScreen();
 }
 
-void TInternalFunctionInput::showEvent(QShowEvent* e)
+void TInternalFunctionInput::FormShow()
 {
-    TForm::showEvent(e);
     Q->adjustSize();
     CenterOnScreen();
-    FormActivate();
-}
-
-void TInternalFunctionInput::changeEvent(QEvent* e)
-{
-    TForm::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
 void TInternalFunctionInput::FormActivate()

@@ -96,17 +96,6 @@ Tabout::Tabout(QWidget* owner) : TForm(owner)
     SetLabelText(ver, Version);
 }
 
-void Tabout::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    CenterOnScreen(); // now that the frame is known
-    FormActivate();
-}
-
-void Tabout::changeEvent(QEvent* e)
-{
-    TForm::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
-}
+void Tabout::FormShow() { CenterOnScreen(); } // now that the frame is known
 
 void Tabout::FormActivate() { ok->setFocus(); }

@@ -30,9 +30,6 @@ public:
     QPushButton* ok;
 
 protected:
-    void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-
-private:
-    void FormActivate();
+    void FormShow() override;
+    void FormActivate() override;
 };

@@ -103,9 +103,8 @@ TmainFrm::~TmainFrm()
     if (mainFrm == this) mainFrm = nullptr;
 }
 
-void TmainFrm::showEvent(QShowEvent* e)
+void TmainFrm::FormShow()
 {
-    TForm::showEvent(e);
     // Centred once, frame included; after a drill it comes back where the user left it.
     if (!Placed) CenterOnScreen();
     Placed = true;

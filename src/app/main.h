@@ -51,7 +51,7 @@ public:
     QPushButton* btnExit;
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void FormShow() override;
 
 private:
     IDrillWindow* Drill = nullptr;

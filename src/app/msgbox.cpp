@@ -1,19 +1,14 @@
 #include "app/msgbox.h"
 
 #include "app/DialogParts.h"
-#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Sound.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-TMessageBox::TMessageBox(QWidget* owner) : TForm(owner)
+TMessageBox::TMessageBox(QWidget* owner) : TDialogBox(owner, "MessageBox")
 {
-    setObjectName("MessageBox");
-    setWindowTitle("Lexidrill");
-    setWindowIcon(ProgramIcon());
-
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 251, 86);
 
@@ -21,14 +16,8 @@ TMessageBox::TMessageBox(QWidget* owner) : TForm(owner)
     Panel1->setObjectName("Panel1");
     Place(Panel1, 0, 0, 251, 41);
     SetAnchors(Panel1, akLeft | akTop | akRight);
-    Shape1 = new TShape(Panel1, clBtnFace, clHighlight);
-    Shape1->setObjectName("Shape1");
-    Place(Shape1, 0, 0, 251, 41);
+    MakeIconBand(Panel1, {0, 0}, {0, 0, 251, 41}, "Image2");
     SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
-    Shape2 = new TShape(Panel1, clHighlight, clHighlight);
-    Shape2->setObjectName("Shape2");
-    Place(Shape2, 0, 0, 41, 41);
-    Image2 = MakeIconImage(Panel1, "Image2", 4, 4);
     info = MakeAutoLabel(Panel1, "info", 58, 12, "|");
 
     Button1 = new QPushButton("OK", Client);
@@ -39,14 +28,7 @@ TMessageBox::TMessageBox(QWidget* owner) : TForm(owner)
     SetCancelButton(Button1);
     SetButtonResult(Button1, mrOk);
 
-    SetFixedFrame(true);
     SetClientSize(251 + 2 * BorderWidth, 86 + 2 * BorderWidth);
-}
-
-void TMessageBox::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    FormShow();
 }
 
 void TMessageBox::FormShow()

@@ -1,7 +1,6 @@
 #include "app/qbox.h"
 
 #include "app/DialogParts.h"
-#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Sound.h"
 
@@ -10,12 +9,8 @@
 
 #include <algorithm>
 
-TQuestionBox::TQuestionBox(QWidget* owner) : TForm(owner)
+TQuestionBox::TQuestionBox(QWidget* owner) : TDialogBox(owner, "QuestionBox")
 {
-    setObjectName("QuestionBox");
-    setWindowTitle("Lexidrill");
-    setWindowIcon(ProgramIcon());
-
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 295, 88);
 
@@ -27,14 +22,8 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TForm(owner)
     Panel1->setObjectName("Panel1");
     Place(Panel1, 0, 0, 295, 41);
     SetAnchors(Panel1, akLeft | akTop | akRight | akBottom);
-    Shape1 = new TShape(Panel1, clBtnFace, clHighlight);
-    Shape1->setObjectName("Shape1");
-    Place(Shape1, 0, 0, 295, 41);
+    MakeIconBand(Panel1, {0, 0}, {0, 0, 295, 41}, "Image1");
     SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
-    Shape2 = new TShape(Panel1, clHighlight, clHighlight);
-    Shape2->setObjectName("Shape2");
-    Place(Shape2, 0, 0, 41, 41);
-    Image1 = MakeIconImage(Panel1, "Image1", 4, 4);
     info = MakeAutoLabel(Panel1, "info", 53, 5, "|");
     question = MakeAutoLabel(Panel1, "question", 53, 21, "|");
 
@@ -56,14 +45,7 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TForm(owner)
     SetButtonResult(Button2, mrNo);
     SetButtonResult(Button3, mrCancel);
 
-    SetFixedFrame(true);
     SetClientSize(295 + 2 * BorderWidth, 88 + 2 * BorderWidth);
-}
-
-void TQuestionBox::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    FormShow();
 }
 
 void TQuestionBox::FormShow()

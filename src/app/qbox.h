@@ -1,13 +1,12 @@
 #pragma once
 // The program's yes/no/cancel question box: a statement, a question under it, and three
 // buttons centred beneath. It sizes itself to the wider of its two lines when shown.
-#include "platform/Forms.h"
+#include "app/DialogParts.h"
 
 class QLabel;
 class QPushButton;
-class TShape;
 
-class TQuestionBox : public TForm {
+class TQuestionBox : public TDialogBox {
     Q_OBJECT
 public:
     explicit TQuestionBox(QWidget* owner = nullptr);
@@ -18,9 +17,6 @@ public:
     QWidget* Client;
     QWidget* Panel2;
     QWidget* Panel1;
-    TShape* Shape1;
-    TShape* Shape2;
-    QLabel* Image1;
     QLabel* info;
     QLabel* question;
     QWidget* btnPanel;
@@ -31,8 +27,5 @@ public:
     int ClientWidth() const { return Client->width(); }
 
 protected:
-    void showEvent(QShowEvent* e) override;
-
-private:
-    void FormShow();
+    void FormShow() override;
 };

@@ -4,13 +4,6 @@
 #include <array>
 #include <cmath>
 
-int RoundHalfEven(long double v)
-{
-    // The default rounding mode goes to the nearest value and breaks ties to even. rintl
-    // rounds in one instruction; nearbyintl saves and restores the whole FPU state around it.
-    return int(std::rintl(v));
-}
-
 std::string ColorToHex(TColor c)
 {
     static const char digits[] = "0123456789ABCDEF";

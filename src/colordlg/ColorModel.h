@@ -5,6 +5,7 @@
 // Every function takes its colour as plain RGB and ignores the top byte; a caller holding a
 // system colour resolves it (ColorToRGB) first.
 #include "platform/Color.h"
+#include "platform/Rounding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,9 +18,6 @@ class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Nearest integer, an exact half to the even neighbour, in extended precision.
-int RoundHalfEven(long double v);
 
 // "#RRGGBB", upper-case digits, red first (the reverse of the value's byte order).
 std::string ColorToHex(TColor c);

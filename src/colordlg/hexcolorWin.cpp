@@ -505,13 +505,9 @@ void Thexcolor::AssignFromHex()
 
 void Thexcolor::vhexEnter() { vhex->selectAll(); }
 
-void Thexcolor::FormActivate() { vhex->setFocus(Qt::OtherFocusReason); }
-
-bool Thexcolor::event(QEvent* e)
+void Thexcolor::FormActivate()
 {
-    const bool result = TForm::event(e);
-    if (e->type() == QEvent::WindowActivate && !FHiddenForPicker) FormActivate();
-    return result;
+    if (!FHiddenForPicker) vhex->setFocus(Qt::OtherFocusReason);
 }
 
 bool Thexcolor::eventFilter(QObject* watched, QEvent* e)

@@ -70,7 +70,7 @@ public:
     void RgbValueChange();
     void AssignFromHex();
     void vhexEnter();
-    void FormActivate();
+    void FormActivate() override;
     void ColorMapPointChange(QObject* sender, TPoint point, TColor color);
     void colorBrightnessPointChange(QObject* sender, TPoint point, TColor color);
     void ColorBrightnessBeginRender(QObject* sender);
@@ -142,7 +142,6 @@ public:
     QMenu* RCPopup;
 
 protected:
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:

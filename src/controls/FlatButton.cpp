@@ -20,14 +20,8 @@ TFont FontOf(const QFont& f)
 TFlatButton::TFlatButton(QWidget* parent) : TCanvasControl(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    TakeParentColor();
+    SetParentColor(true);
     TakeParentFont();
-}
-
-TColor TFlatButton::ContrastColor(TColor fill)
-{
-    const int brightness = (GetRValue(fill) + GetGValue(fill) + GetBValue(fill)) / 3;
-    return brightness >= 128 ? clBlack : clWhite;
 }
 
 void TFlatButton::SetCaption(const std::string& caption)
@@ -39,37 +33,12 @@ void TFlatButton::SetCaption(const std::string& caption)
     Repaint();
 }
 
-void TFlatButton::SetDown(bool down)
-{
-    if (down == FDown) return;
-    FDown = down;
-    Repaint();
-}
-
-void TFlatButton::SetColor(TColor c)
-{
-    FParentColor = false;
-    TCanvasControl::SetColor(c);
-}
-
-void TFlatButton::SetParentColor(bool on)
-{
-    FParentColor = on;
-    if (on) TakeParentColor();
-}
-
-void TFlatButton::TakeParentColor()
-{
-    if (!FParentColor || !parentWidget()) return;
-    TCanvasControl::SetColor(FromQColor(parentWidget()->palette().color(QPalette::Window)));
-}
+void TFlatButton::SetDown(bool down) { SetAndRepaint(FDown, down); }
 
 void TFlatButton::SetFont(const TFont& font)
 {
     FParentFont = false;
-    if (font == FFont) return;
-    FFont = font;
-    Repaint();
+    SetAndRepaint(FFont, font);
 }
 
 void TFlatButton::SetParentFont(bool on)
@@ -81,10 +50,7 @@ void TFlatButton::SetParentFont(bool on)
 void TFlatButton::TakeParentFont()
 {
     if (!FParentFont) return;
-    const TFont f = FontOf(parentWidget() ? parentWidget()->font() : font());
-    if (f == FFont) return;
-    FFont = f;
-    Repaint();
+    SetAndRepaint(FFont, FontOf(parentWidget() ? parentWidget()->font() : font()));
 }
 
 void TFlatButton::SetTabStop(bool on)
@@ -102,7 +68,8 @@ void TFlatButton::Paint()
     const int w = width(), h = height();
     const bool focused = hasFocus();
     const TColor fill = FDown ? DownColor : focused ? FocusedColor : Color();
-    const TColor contrast = ContrastColor(fill);
+    // A system colour counts as its stored value, not resolved.
+    const TColor contrast = ContrastTextColor(fill);
 
     c.Brush.Color = fill;
     c.Brush.Style = bsSolid;
@@ -190,14 +157,6 @@ void TFlatButton::focusOutEvent(QFocusEvent* e)
 
 void TFlatButton::changeEvent(QEvent* e)
 {
-    TCanvasControl::changeEvent(e);
-    switch (e->type()) {
-    case QEvent::ParentChange:
-        TakeParentColor();
-        TakeParentFont();
-        break;
-    case QEvent::PaletteChange: TakeParentColor(); break;
-    case QEvent::FontChange: TakeParentFont(); break;
-    default: break;
-    }
+    TCanvasControl::changeEvent(e); // the parent's colour first
+    if (e->type() == QEvent::ParentChange || e->type() == QEvent::FontChange) TakeParentFont();
 }

@@ -34,10 +34,7 @@ public:
     bool Down() const { return FDown; }
     void SetDown(bool down);
 
-    // The fill of the normal look. Assigning one stops following the parent's colour.
-    void SetColor(TColor c);
-    bool ParentColor() const { return FParentColor; }
-    void SetParentColor(bool on);
+    // The fill of the normal look is Color(): the parent's colour until one is assigned.
 
     // Face, size and style of the caption; its colour is replaced by the contrast colour.
     const TFont& Font() const { return FFont; }
@@ -59,10 +56,6 @@ public:
     TNotify OnEnter;
     TNotify OnExit;
 
-    // Black on a colour whose stored low bytes average 128 or more, white below; a system
-    // colour is taken as its stored value, not resolved.
-    static TColor ContrastColor(TColor fill);
-
 protected:
     void Paint() override;
 
@@ -78,13 +71,11 @@ protected:
 private:
     void MouseDownHandling(QMouseEvent* e);
     void TakeFocusOnClick();
-    void TakeParentColor();
     void TakeParentFont();
 
     std::string FCaption;
     bool FClickFocus = false;
     bool FDown = false;
-    bool FParentColor = true;
     bool FParentFont = true;
     bool FTabStop = false;
     bool FClickPending = false;

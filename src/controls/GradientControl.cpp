@@ -1,5 +1,7 @@
 #include "controls/GradientControl.h"
 
+#include "platform/Rounding.h"
+
 #include <cmath>
 
 namespace {
@@ -8,65 +10,27 @@ TColor PlainRGB(TColor c)
     const TColor rgb = ColorToRGB(c);
     return RGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
-
-// Nearest integer, halves to the even neighbour (the default rounding mode).
-int RoundEven(long double v) { return int(std::nearbyintl(v)); }
-
-template <typename T>
-bool Assign(T& field, const T& value)
-{
-    if (field == value) return false;
-    field = value;
-    return true;
-}
 } // namespace
 
 TGradientControl::TGradientControl(QWidget* parent) : TCanvasControl(parent) {}
 
-void TGradientControl::SetBorderWidth(int width)
-{
-    if (Assign(FBorderWidth, width)) Repaint();
-}
+void TGradientControl::SetBorderWidth(int width) { SetAndRepaint(FBorderWidth, width); }
 
-void TGradientControl::SetBorderColor(TColor c)
-{
-    if (Assign(FBorderColor, c)) Repaint();
-}
+void TGradientControl::SetBorderColor(TColor c) { SetAndRepaint(FBorderColor, c); }
 
-void TGradientControl::SetColor1(TColor c)
-{
-    if (Assign(FColor1, PlainRGB(c))) Repaint();
-}
+void TGradientControl::SetColor1(TColor c) { SetAndRepaint(FColor1, PlainRGB(c)); }
 
-void TGradientControl::SetColor2(TColor c)
-{
-    if (Assign(FColor2, PlainRGB(c))) Repaint();
-}
+void TGradientControl::SetColor2(TColor c) { SetAndRepaint(FColor2, PlainRGB(c)); }
 
-void TGradientControl::SetCaption(const std::string& text)
-{
-    if (Assign(FCaption, text)) Repaint();
-}
+void TGradientControl::SetCaption(const std::string& text) { SetAndRepaint(FCaption, text); }
 
-void TGradientControl::SetGradientDirection(TGradientDirection d)
-{
-    if (Assign(FGradientDirection, d)) Repaint();
-}
+void TGradientControl::SetGradientDirection(TGradientDirection d) { SetAndRepaint(FGradientDirection, d); }
 
-void TGradientControl::SetFontColor(TColor c)
-{
-    if (Assign(FFontColor, c)) Repaint();
-}
+void TGradientControl::SetFontColor(TColor c) { SetAndRepaint(FFontColor, c); }
 
-void TGradientControl::SetFontName(const std::string& name)
-{
-    if (Assign(FFontName, name)) Repaint();
-}
+void TGradientControl::SetFontName(const std::string& name) { SetAndRepaint(FFontName, name); }
 
-void TGradientControl::SetFontSize(int points)
-{
-    if (Assign(FFontSize, points)) Repaint();
-}
+void TGradientControl::SetFontSize(int points) { SetAndRepaint(FFontSize, points); }
 
 void TGradientControl::Paint()
 {
@@ -88,7 +52,7 @@ void TGradientControl::Paint()
         // One line more than the extent: the last one lies outside and is clipped, so the
         // end colour itself is never seen.
         for (int i = 0; i <= extent; ++i) {
-            c.Pen.Color = RGB(RoundEven(r), RoundEven(g), RoundEven(b));
+            c.Pen.Color = RGB(RoundHalfEven(r), RoundHalfEven(g), RoundHalfEven(b));
             if (horizontal) {
                 c.MoveTo(i, 0);
                 c.LineTo(i, h);

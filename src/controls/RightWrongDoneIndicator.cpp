@@ -1,83 +1,34 @@
 #include "controls/RightWrongDoneIndicator.h"
 
-#include <QEvent>
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
 TRightWrongDoneIndicator::TRightWrongDoneIndicator(QWidget* parent) : TCanvasControl(parent)
 {
-    TakeParentColor();
+    SetParentColor(true);
 }
 
-void TRightWrongDoneIndicator::SetNumTotal(int32_t n)
-{
-    if (n == FNumTotal) return;
-    FNumTotal = n;
-    Repaint();
-}
+void TRightWrongDoneIndicator::SetNumTotal(int32_t n) { SetAndRepaint(FNumTotal, n); }
 
-void TRightWrongDoneIndicator::SetNumRight(int32_t n)
-{
-    if (n == FNumRight) return;
-    FNumRight = n;
-    Repaint();
-}
+void TRightWrongDoneIndicator::SetNumRight(int32_t n) { SetAndRepaint(FNumRight, n); }
 
-void TRightWrongDoneIndicator::SetNumWrong(int32_t n)
-{
-    if (n == FNumWrong) return;
-    FNumWrong = n;
-    Repaint();
-}
+void TRightWrongDoneIndicator::SetNumWrong(int32_t n) { SetAndRepaint(FNumWrong, n); }
 
-void TRightWrongDoneIndicator::SetRightColor(TColor c)
-{
-    if (c == FRightColor) return;
-    FRightColor = c;
-    Repaint();
-}
+void TRightWrongDoneIndicator::SetRightColor(TColor c) { SetAndRepaint(FRightColor, c); }
 
-void TRightWrongDoneIndicator::SetWrongColor(TColor c)
-{
-    if (c == FWrongColor) return;
-    FWrongColor = c;
-    Repaint();
-}
-
-void TRightWrongDoneIndicator::SetColor(TColor c)
-{
-    FParentColor = false;
-    TCanvasControl::SetColor(c);
-}
-
-void TRightWrongDoneIndicator::SetParentColor(bool on)
-{
-    FParentColor = on;
-    if (on) TakeParentColor();
-}
-
-void TRightWrongDoneIndicator::TakeParentColor()
-{
-    if (!FParentColor || !parentWidget()) return;
-    TCanvasControl::SetColor(FromQColor(parentWidget()->palette().color(QPalette::Window)));
-}
-
-void TRightWrongDoneIndicator::changeEvent(QEvent* e)
-{
-    TCanvasControl::changeEvent(e);
-    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ParentChange) TakeParentColor();
-}
+void TRightWrongDoneIndicator::SetWrongColor(TColor c) { SetAndRepaint(FWrongColor, c); }
 
 int TRightWrongDoneIndicator::RunEnd(long double count, int32_t total, int width)
 {
     // The scale is width - 2 although the frame's interior is one column narrower, so a full
     // bar covers the frame's right outline.
     const long double x = count / static_cast<long double>(total) * (width - 2) + 1.0L;
-    // Nearest, halves to even: the default rounding mode.
-    const long double rounded = std::nearbyint(x);
     // A run ending left of column 0 or right of the last column draws the same as one ending
-    // just outside, so huge counts need not fit an int.
-    return static_cast<int>(std::clamp(rounded, -1.0L, static_cast<long double>(width) + 1.0L));
+    // just outside, so huge counts need not fit an int. The bounds are whole, so limiting
+    // before rounding gives what rounding first would.
+    return RoundHalfEven(std::clamp(x, -1.0L, static_cast<long double>(width) + 1.0L));
 }
 
 void TRightWrongDoneIndicator::Paint()

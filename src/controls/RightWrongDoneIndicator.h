@@ -24,10 +24,7 @@ public:
     void SetRightColor(TColor c);
     void SetWrongColor(TColor c);
 
-    // The background of the interior. Assigning one stops following the parent's colour.
-    void SetColor(TColor c);
-    bool ParentColor() const { return FParentColor; }
-    void SetParentColor(bool on);
+    // The background of the interior is Color(): the parent's colour until one is assigned.
 
     // The column where a run of `count` items out of `total` ends on a control `width`
     // pixels wide, rounded half to even; limited to just outside the control so that any
@@ -36,15 +33,11 @@ public:
 
 protected:
     void Paint() override;
-    void changeEvent(QEvent* e) override;
 
 private:
-    void TakeParentColor();
-
     int32_t FNumTotal = 0;
     int32_t FNumRight = 0;
     int32_t FNumWrong = 0;
     TColor FRightColor = clBlack;
     TColor FWrongColor = clBlack;
-    bool FParentColor = true;
 };

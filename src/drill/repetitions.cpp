@@ -222,12 +222,6 @@ void TrepetitionsFrm::ResetIndicator()
     ProgressBar->SetNumWrong(0);
 }
 
-void TrepetitionsFrm::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    if (!e->spontaneous()) FormShow();
-}
-
 void TrepetitionsFrm::FormShow()
 {
     QScreen* s = (mainFrm && mainFrm->screen()) ? mainFrm->screen() : screen();

@@ -53,7 +53,7 @@ public:
     void UserExit();
     void answerKeyDown(QKeyEvent* e);
 
-    void FormShow();
+    void FormShow() override;
     // Centres the answer box between the two lines and hangs the question, the Enter button
     // and the progress bar around it, for the window's present size.
     void ArrangeAroundAnswer();
@@ -91,7 +91,6 @@ public:
     TAction* AToggleAcceptErrors;
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -9,14 +9,6 @@
 
 namespace RulerLayout {
 
-int RoundHalfEven(long double v)
-{
-    long double whole = std::floor(v);
-    const long double fraction = v - whole;
-    if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0.0L)) whole += 1.0L;
-    return int(whole);
-}
-
 TColor GradientColumn(TColor from, TColor to, int x, int width)
 {
     if (x == 0 || width <= 0) return from & 0x00FFFFFF;
@@ -29,7 +21,7 @@ TColor GradientColumn(TColor from, TColor to, int x, int width)
 
 TColor ContrastColor(TSurfaceType surface, TColor color, TColor gradientColor)
 {
-    return ContrastTextColor(surface == stSolid ? color : gradientColor);
+    return ContrastTextColor(ColorToRGB(surface == stSolid ? color : gradientColor));
 }
 
 int WholeRows(int height, int lineHeight)

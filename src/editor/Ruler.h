@@ -4,6 +4,7 @@
 // beside it. While the editor scrolls it draws a cheap picture (one fill, two numbers); the
 // editor's settle timer brings the full one back.
 #include "editor/RulerLink.h"
+#include "platform/Rounding.h"
 
 #include <string>
 #include <vector>
@@ -15,8 +16,6 @@ enum TSurfaceType { stGradient = 0, stSolid = 1 };
 
 // The arithmetic of the picture, apart from any window so it can be checked on its own.
 namespace RulerLayout {
-// Nearest integer, halves to the even neighbour, in extended precision.
-int RoundHalfEven(long double v);
 // The colour of gradient column x (0 <= x <= width) between two plain RGB colours: column 0
 // is `from` exactly, the others step by (to - from) / width per channel. A width of 0 or
 // less has no steps: every column is `from`.

@@ -58,14 +58,6 @@ TprojectsFrm::TprojectsFrm(QWidget* owner) : TForm(owner)
     CenterOnScreen();
 }
 
-void TprojectsFrm::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    // Each showing lists the folder afresh; coming back from being minimised is no showing.
-    if (e->spontaneous()) return;
-    RunGuarded([this] { FormShow(); });
-}
-
 void TprojectsFrm::FormShow()
 {
     ProjectList->clear();

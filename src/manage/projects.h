@@ -16,11 +16,10 @@ public:
     QPushButton* btnProjectDoDel;
     QPushButton* btnProjectDoClose;
 
-    void FormShow();
+    void FormShow() override;
     void DoProjectDel();
 
 protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     // Delete in the list removes, like the Remove button.

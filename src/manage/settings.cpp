@@ -153,15 +153,6 @@ void TSettingsFrm::BuildControls()
     setTabOrder(btnSave, btnHandleProjects);
 }
 
-void TSettingsFrm::showEvent(QShowEvent* e)
-{
-    TForm::showEvent(e);
-    if (e->spontaneous()) return;
-    FClosing = false;
-    RunGuarded([this] { FormShow(); });
-    RunGuarded([this] { FormActivate(); });
-}
-
 void TSettingsFrm::hideEvent(QHideEvent* e)
 {
     TForm::hideEvent(e);
@@ -180,8 +171,10 @@ void TSettingsFrm::FillListList()
 
 void TSettingsFrm::FormShow()
 {
+    FClosing = false;
     editor->AddUndoPoint();
     FillListList();
+    ShowNoList();
 }
 
 void TSettingsFrm::SetListOpen(bool open)
@@ -212,7 +205,7 @@ bool TSettingsFrm::SettleUnsavedEdits()
     return true;
 }
 
-void TSettingsFrm::FormActivate()
+void TSettingsFrm::ShowNoList()
 {
     // No focused item, as when the window was first opened: the arrow keys start again at the
     // top and nothing is open.
@@ -288,7 +281,7 @@ void TSettingsFrm::SaveFile()
     if (!FocusedName(name)) return;
     // A failure goes to the general error report; the list stays open with its text.
     editor->SaveToFile(ListFilePath(name));
-    FormActivate();
+    ShowNoList();
 }
 
 void TSettingsFrm::NewFile()
@@ -342,5 +335,5 @@ void TSettingsFrm::DelSelection()
         FillListList();
     } catch (const std::exception&) {
     }
-    FormActivate();
+    ShowNoList();
 }

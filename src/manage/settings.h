@@ -52,8 +52,9 @@ public:
     TTimer* AUU;
 
     // Window events.
-    void FormShow();
-    void FormActivate();
+    void FormShow() override;
+    // No list open and none selected, as when the window was first opened.
+    void ShowNoList();
     void FormClose();
     void ListListClick();
     // True when the key was taken (Delete runs the remove command).
@@ -89,7 +90,6 @@ public:
     void ProjectDel();
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     bool CloseQuery() override;
 

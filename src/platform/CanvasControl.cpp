@@ -3,6 +3,7 @@
 #include "platform/SystemCaret.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -39,9 +40,26 @@ void TCanvasControl::EnsureImageSize()
 
 void TCanvasControl::SetColor(TColor c)
 {
-    if (c == FColor) return;
-    FColor = c;
-    Repaint();
+    FParentColor = false;
+    SetAndRepaint(FColor, c);
+}
+
+void TCanvasControl::SetParentColor(bool on)
+{
+    FParentColor = on;
+    TakeParentColor();
+}
+
+void TCanvasControl::TakeParentColor()
+{
+    if (!FParentColor || !parentWidget()) return;
+    SetAndRepaint(FColor, FromQColor(parentWidget()->palette().color(QPalette::Window)));
+}
+
+void TCanvasControl::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ParentChange) TakeParentColor();
 }
 
 void TCanvasControl::Repaint()

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <utility>
 
 class TCanvasControl : public QWidget {
     Q_OBJECT
@@ -21,7 +22,12 @@ public:
     TRect ClientRect() const { return {0, 0, width(), height()}; }
 
     TColor Color() const { return FColor; }
-    void SetColor(TColor c); // repaints when the value changes
+    // Repaints when the value changes. Assigning a colour stops following the parent's.
+    void SetColor(TColor c);
+    // Following the parent's window colour: taken now, and again whenever the control gets
+    // another parent or the parent's palette changes. Off unless a control turns it on.
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool on);
 
     // Runs Paint() on the backing image now and shows the result.
     void Repaint();
@@ -37,15 +43,28 @@ public:
 protected:
     // The control's own paint routine, drawing the whole client area into Canvas().
     virtual void Paint() = 0;
+    // The setter of a property the picture shows: stores the value and repaints, when it
+    // differs from the one stored.
+    template <typename T, typename U>
+    void SetAndRepaint(T& field, U&& value)
+    {
+        if (field == value) return;
+        field = std::forward<U>(value);
+        Repaint();
+    }
+
+    void changeEvent(QEvent* e) override;
 
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void EnsureImageSize();
+    void TakeParentColor();
 
     QImage Image;
     TCanvas FCanvas;
     TColor FColor = clBtnFace;
     bool NeedsPaint = true;
+    bool FParentColor = false;
 };

@@ -32,10 +32,8 @@ QColor ToQColor(TColor c)
 
 TColor FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
-int ColorBrightnessOf(TColor c)
+TColor ContrastTextColor(TColor c)
 {
-    const TColor v = ColorToRGB(c);
-    return (GetRValue(v) + GetGValue(v) + GetBValue(v)) / 3;
+    const int brightness = (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3;
+    return brightness >= 128 ? clBlack : clWhite;
 }
-
-TColor ContrastTextColor(TColor c) { return ColorBrightnessOf(c) >= 128 ? clBlack : clWhite; }

@@ -52,7 +52,7 @@ TColor ColorToRGB(TColor c);
 
 QColor ToQColor(TColor c);
 TColor FromQColor(const QColor& c);
-// Brightness by the program's contrast rule: (r + g + b) div 3 of the resolved colour.
-int ColorBrightnessOf(TColor c);
-// Black on colours of brightness 128 or more, white below.
+// The program's one contrast rule: black on a colour whose brightness, (r + g + b) div 3, is
+// 128 or more, white below. The colour is taken as stored: resolve a system colour first
+// (ColorToRGB) where its shade is meant.
 TColor ContrastTextColor(TColor c);

@@ -1,5 +1,7 @@
 #include "platform/Forms.h"
 
+#include "platform/Application.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,11 +9,26 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 
 TForm::TForm(QWidget* owner) : QDialog(owner)
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void TForm::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    RunGuarded([this] { FormShow(); });
+    RunGuarded([this] { FormActivate(); });
+}
+
+void TForm::changeEvent(QEvent* e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) RunGuarded([this] { FormActivate(); });
 }
 
 int TForm::ShowModal()

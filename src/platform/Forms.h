@@ -47,7 +47,15 @@ protected:
     // Asked once before the form closes, whichever way it is closed (close box, Esc, a
     // button's modal result, the program); false keeps it open.
     virtual bool CloseQuery() { return true; }
+    // The form's handlers, called from here alone: FormShow each time the program shows the
+    // form (coming back from being minimised is no showing), then FormActivate, which runs
+    // again whenever the form becomes the active window. What they throw goes to the general
+    // error report.
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
 
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;

@@ -152,10 +152,10 @@ TEST(FlatButton, DownAndFocusedIsOrangeWithTheFocusMark)
 
 TEST(FlatButton, ContrastFollowsTheStoredColourValueAtBrightness128)
 {
-    EXPECT_EQ(TFlatButton::ContrastColor(RGB(255, 129, 0)), clBlack); // 384 div 3 = 128
-    EXPECT_EQ(TFlatButton::ContrastColor(RGB(255, 128, 0)), clWhite); // 383 div 3 = 127
-    EXPECT_EQ(TFlatButton::ContrastColor(TFlatButton::FocusedColor), clWhite);
-    EXPECT_EQ(TFlatButton::ContrastColor(TFlatButton::DownColor), clBlack);
+    EXPECT_EQ(ContrastTextColor(RGB(255, 129, 0)), clBlack); // 384 div 3 = 128
+    EXPECT_EQ(ContrastTextColor(RGB(255, 128, 0)), clWhite); // 383 div 3 = 127
+    EXPECT_EQ(ContrastTextColor(TFlatButton::FocusedColor), clWhite);
+    EXPECT_EQ(ContrastTextColor(TFlatButton::DownColor), clBlack);
 
     BlackHost h(false);
     h.Button->SetColor(RGB(128, 128, 128));
