@@ -8,11 +8,9 @@
 #include <QMouseEvent>
 
 TColorPicker::TColorPicker(QWidget* parent, TMapDimension dimension)
-    : TCanvasControl(parent), FMapDimension(dimension)
+    : TPickControl(parent), FMapDimension(dimension)
 {
 }
-
-TColorPicker::~TColorPicker() { EndDrag(); }
 
 void TColorPicker::SetCurrentPointX(int v)
 {
@@ -117,75 +115,24 @@ void TColorPicker::RenderAndReport()
 }
 
 
-void TColorPicker::PressHandling(QMouseEvent* e)
+void TColorPicker::Press(QMouseEvent* e)
 {
-    if (OnMouseDown) OnMouseDown(this, e);
     const QPoint p = e->position().toPoint();
-    FPressedInside = rect().contains(p);
     if (e->button() == Qt::LeftButton && Inside(p.x(), p.y())) {
-        const TPoint corner = DragCorner();
-        const QPoint from = mapToGlobal(QPoint(0, 0));
-        const QPoint to = mapToGlobal(QPoint(corner.X, corner.Y));
-        ClipCursor(Rect(from.x(), from.y(), to.x(), to.y()));
-        FDragging = true;
+        BeginDrag({0, 0}, DragCorner());
         MovePoint({p.x(), p.y()});
     }
     if (FocusOnPress()) setFocus(Qt::MouseFocusReason);
 }
 
-void TColorPicker::mousePressEvent(QMouseEvent* e) { PressHandling(e); }
-
-void TColorPicker::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    // The second press of a double click is a press like any other, then the double click.
-    PressHandling(e);
-    if (OnDblClick) OnDblClick(this);
-}
-
 void TColorPicker::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
-    if (FDragging && Inside(p.x(), p.y())) MovePoint({p.x(), p.y()});
-}
-
-void TColorPicker::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (OnMouseUp) OnMouseUp(this, e);
-    ReleaseCursorClip();
-    FDragging = false;
-    const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(e->position().toPoint());
-    FPressedInside = false;
-    if (click && OnClick) OnClick(this);
-}
-
-void TColorPicker::contextMenuEvent(QContextMenuEvent* e)
-{
-    if (FPopupMenu) FPopupMenu->popup(e->globalPos());
-}
-
-void TColorPicker::EndDrag()
-{
-    if (!FDragging) return;
-    FDragging = false;
-    ReleaseCursorClip();
+    if (Dragging() && Inside(p.x(), p.y())) MovePoint({p.x(), p.y()});
 }
 
 void TColorPicker::focusOutEvent(QFocusEvent* e)
 {
     EndDrag();
-    TCanvasControl::focusOutEvent(e);
-}
-
-void TColorPicker::hideEvent(QHideEvent* e)
-{
-    EndDrag();
-    TCanvasControl::hideEvent(e);
-}
-
-void TColorPicker::changeEvent(QEvent* e)
-{
-    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
-        (e->type() == QEvent::EnabledChange && !isEnabled()))
-        EndDrag();
-    TCanvasControl::changeEvent(e);
+    TPickControl::focusOutEvent(e);
 }

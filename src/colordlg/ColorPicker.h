@@ -4,28 +4,18 @@
 // by pressing and dragging with the left button, and reported with the colour under it.
 // The two differ in how a property value addresses a pixel, in the corner that confines the
 // pointer during a drag, in taking the focus, and in what they render.
-#include "platform/CanvasControl.h"
+#include "colordlg/PickControl.h"
 
-#include <QMenu>
-#include <QPointer>
 #include <QSize>
 #include <functional>
 
-
-class QMouseEvent;
-
 enum TMapDimension { md1D, md2D };
 
-class TColorPicker : public TCanvasControl {
+class TColorPicker : public TPickControl {
     Q_OBJECT
 public:
-    using TNotify = std::function<void(QObject* sender)>;
     using TPointChangeEvent = std::function<void(QObject* sender, TPoint point, TColor color)>;
     using TPaintEachEvent = std::function<void(QObject* sender, TColor color)>;
-    using TMouseHandler = std::function<void(QObject* sender, QMouseEvent* mouse)>;
-
-    ~TColorPicker() override;
-
     // The values last assigned; moving the point with the pointer leaves them alone.
     int CurrentPointX() const { return FCurrentPointX; }
     void SetCurrentPointX(int v);
@@ -39,23 +29,15 @@ public:
     TPoint CurrentPoint() const { return FCurrent; }
     TPoint PreviousPoint() const { return FPrevious; }
     TColor PickedColor() const { return FPicked; }
-    bool Dragging() const { return FDragging; }
 
     // Inside is 0 <= x <= width and 0 <= y <= height, both ends included.
     bool Inside(int x, int y) const { return x >= 0 && x <= width() && y >= 0 && y <= height(); }
 
-    QMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
-
     // Redraws only the marker: erases it where it was and draws it at the current point.
     void RedrawMarkers();
 
-    TNotify OnClick;
-    TNotify OnDblClick;
     TPointChangeEvent OnPointChange;
     TPaintEachEvent OnPaintEach;
-    TMouseHandler OnMouseDown;
-    TMouseHandler OnMouseUp;
 
 protected:
     TColorPicker(QWidget* parent, TMapDimension dimension);
@@ -70,21 +52,15 @@ protected:
     virtual bool FocusOnPress() const = 0;
 
     void Paint() override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void Press(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
     // Renders anew, draws the marker and reports the colour under the unmoved marker.
     void RenderAndReport();
 
 private:
     void MovePoint(TPoint p);
-    void PressHandling(QMouseEvent* e);
     void DrawMarkerAt(TPoint p);
     // The colour drawn at `p`; a point on the far edges (one past the last pixel) reads the
     // nearest pixel inside.
@@ -93,11 +69,7 @@ private:
     TPoint ReadPixel(TPoint p) const;
     // Whether the marker drawn at `marker` covers the pixel that point `p` reads.
     bool MarkerCovers(TPoint marker, TPoint p) const;
-    // Ends a drag however it ends, so the pointer is never left confined.
-    void EndDrag();
 
-    bool FDragging = false;
-    bool FPressedInside = false;
     TColor FPicked = clBlack;
     TPoint FPrevious{1, 1};
     TPoint FCurrent{1, 1};
@@ -109,5 +81,4 @@ private:
     // The size the last full render was made for: a marker step on a picture of another size
     // (not yet rendered, or resized since) renders first.
     QSize FRenderedSize;
-    QPointer<QMenu> FPopupMenu;
 };

@@ -7,14 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-TWebSafePal::TWebSafePal(QWidget* parent) : TCanvasControl(parent)
+TWebSafePal::TWebSafePal(QWidget* parent) : TPickControl(parent)
 {
     resize(326, 183);
     setMouseTracking(true);
     for (int j = 0; j < WebSafeCount; ++j) FColors[size_t(j)] = WebSafePalette(j);
 }
-
-TWebSafePal::~TWebSafePal() { EndDrag(); }
 
 void TWebSafePal::SetFrameStyle(TFrameStyle v)
 {
@@ -80,24 +78,12 @@ std::optional<TColor> TWebSafePal::ColorAtPoint(int x, int y) const
     return FColors[size_t(row * FCols + col)];
 }
 
-void TWebSafePal::PressHandling(QMouseEvent* e)
+void TWebSafePal::Press(QMouseEvent* e)
 {
-    if (OnMouseDown) OnMouseDown(this, e);
     const QPoint p = e->position().toPoint();
-    FPressedInside = rect().contains(p);
     if (e->button() != Qt::LeftButton || !InCellsArea(p.x(), p.y())) return;
-    const QPoint from = mapToGlobal(QPoint(1, 1)), to = mapToGlobal(QPoint(width() - 1, height() - 1));
-    ClipCursor(Rect(from.x(), from.y(), to.x(), to.y()));
+    BeginDrag({1, 1}, {width() - 1, height() - 1});
     if (auto c = ColorAtPoint(p.x(), p.y()); c && OnPicColor) OnPicColor(this, *c);
-    FDragging = true;
-}
-
-void TWebSafePal::mousePressEvent(QMouseEvent* e) { PressHandling(e); }
-
-void TWebSafePal::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    PressHandling(e);
-    if (OnDblClick) OnDblClick(this);
 }
 
 void TWebSafePal::mouseMoveEvent(QMouseEvent* e)
@@ -107,42 +93,6 @@ void TWebSafePal::mouseMoveEvent(QMouseEvent* e)
     const std::optional<TColor> c = ColorAtPoint(p.x(), p.y());
     if (!c) return;
     // While dragging the pick comes before the hover.
-    if (FDragging && OnPicColor) OnPicColor(this, *c);
+    if (Dragging() && OnPicColor) OnPicColor(this, *c);
     if (OnMouseOverColor) OnMouseOverColor(this, *c);
-}
-
-void TWebSafePal::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (OnMouseUp) OnMouseUp(this, e);
-    ReleaseCursorClip();
-    FDragging = false;
-    const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(e->position().toPoint());
-    FPressedInside = false;
-    if (click && OnClick) OnClick(this);
-}
-
-void TWebSafePal::contextMenuEvent(QContextMenuEvent* e)
-{
-    if (FPopupMenu) FPopupMenu->popup(e->globalPos());
-}
-
-void TWebSafePal::EndDrag()
-{
-    if (!FDragging) return;
-    FDragging = false;
-    ReleaseCursorClip();
-}
-
-void TWebSafePal::hideEvent(QHideEvent* e)
-{
-    EndDrag();
-    TCanvasControl::hideEvent(e);
-}
-
-void TWebSafePal::changeEvent(QEvent* e)
-{
-    if ((e->type() == QEvent::ActivationChange && !isActiveWindow()) ||
-        (e->type() == QEvent::EnabledChange && !isEnabled()))
-        EndDrag();
-    TCanvasControl::changeEvent(e);
 }

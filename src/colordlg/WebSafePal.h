@@ -3,28 +3,20 @@
 // colour under the pointer is reported while it hovers (OnMouseOverColor) and the colour
 // pressed or dragged over with the left button is picked (OnPicColor). Cols x Rows is always
 // 216.
-#include "platform/CanvasControl.h"
+#include "colordlg/PickControl.h"
 
-#include <QMenu>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <optional>
 
-
-class QMouseEvent;
-
 enum TFrameStyle { fsOutset, fsInset };
 
-class TWebSafePal : public TCanvasControl {
+class TWebSafePal : public TPickControl {
     Q_OBJECT
 public:
-    using TNotify = std::function<void(QObject* sender)>;
     using TColorEvent = std::function<void(QObject* sender, TColor color)>;
-    using TMouseHandler = std::function<void(QObject* sender, QMouseEvent* mouse)>;
 
     explicit TWebSafePal(QWidget* parent = nullptr);
-    ~TWebSafePal() override;
 
     TFrameStyle FrameStyle() const { return FFrameStyle; }
     void SetFrameStyle(TFrameStyle v);
@@ -37,45 +29,27 @@ public:
     // The cell size of the last paint.
     int CellWidth() const { return FCellWidth; }
     int CellHeight() const { return FCellHeight; }
-    bool Dragging() const { return FDragging; }
 
     // The colour of the cell under client point (x, y); none on the frame or beyond the last
     // whole cell.
     std::optional<TColor> ColorAtPoint(int x, int y) const;
     bool InCellsArea(int x, int y) const { return x >= 1 && x <= width() - 2 && y >= 1 && y <= height() - 2; }
 
-    QMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
-
-    TNotify OnClick;
-    TNotify OnDblClick;
     TColorEvent OnPicColor;
     TColorEvent OnMouseOverColor;
-    TMouseHandler OnMouseDown;
-    TMouseHandler OnMouseUp;
 
 protected:
     void Paint() override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void Press(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
 private:
-    void PressHandling(QMouseEvent* e);
-    void EndDrag();
     static bool Divides216(int v) { return v > 0 && 216 % v == 0; }
 
-    bool FDragging = false;
-    bool FPressedInside = false;
     TFrameStyle FFrameStyle = fsInset;
     int FCols = 18;
     int FRows = 12;
     int FCellWidth = 0;
     int FCellHeight = 0;
     std::array<TColor, 216> FColors{};
-    QPointer<QMenu> FPopupMenu;
 };

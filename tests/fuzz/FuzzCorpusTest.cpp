@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace fs = std::filesystem;
@@ -33,6 +34,14 @@ std::vector<TInput> Inputs(const std::string& target)
     }
     return inputs;
 }
+// Every seed of `target` (at least `least` of them) passes `check`, which names what fails.
+void ExpectEverySeedHolds(const std::string& target, size_t least,
+                          const std::function<std::string(const std::string&)>& check)
+{
+    const std::vector<TInput> inputs = Inputs(target);
+    ASSERT_GE(inputs.size(), least);
+    for (const TInput& input : inputs) EXPECT_EQ(check(input.Bytes), "") << input.Name;
+}
 } // namespace
 
 TEST(FuzzCorpus, ReferenceSplitFollowsTheLineRules)
@@ -50,17 +59,13 @@ TEST(FuzzCorpus, ReferenceSplitFollowsTheLineRules)
 
 TEST(FuzzCorpus, LineReadingHoldsForEverySeed)
 {
-    const std::vector<TInput> inputs = Inputs("LinesFuzz");
-    ASSERT_GE(inputs.size(), 8u);
-    for (const TInput& input : inputs) EXPECT_EQ(CheckLineReading(input.Bytes), "") << input.Name;
+    ExpectEverySeedHolds("LinesFuzz", 8, CheckLineReading);
 }
 
 TEST(FuzzCorpus, ProjectFileHoldsForEverySeed)
 {
     TempFolder base;
-    const std::vector<TInput> inputs = Inputs("ProjectFileFuzz");
-    ASSERT_GE(inputs.size(), 8u);
-    for (const TInput& input : inputs) EXPECT_EQ(CheckProjectFile(input.Bytes, base.Path()), "") << input.Name;
+    ExpectEverySeedHolds("ProjectFileFuzz", 8, [&](const std::string& bytes) { return CheckProjectFile(bytes, base.Path()); });
 }
 
 TEST(FuzzCorpus, ProjectFileCheckWritesTheTwoNamesBack)
@@ -72,17 +77,13 @@ TEST(FuzzCorpus, ProjectFileCheckWritesTheTwoNamesBack)
 
 TEST(FuzzCorpus, HexToColorHoldsForEverySeed)
 {
-    const std::vector<TInput> inputs = Inputs("HexToColorFuzz");
-    ASSERT_GE(inputs.size(), 8u);
-    for (const TInput& input : inputs) EXPECT_EQ(CheckHexToColor(input.Bytes), "") << input.Name;
+    ExpectEverySeedHolds("HexToColorFuzz", 8, CheckHexToColor);
 }
 
 TEST(FuzzCorpus, CustomColorsHoldForEverySeed)
 {
     TempFolder folder;
-    const std::vector<TInput> inputs = Inputs("CustomColorsFuzz");
-    ASSERT_GE(inputs.size(), 5u);
-    for (const TInput& input : inputs) EXPECT_EQ(CheckCustomColors(input.Bytes, folder.Path()), "") << input.Name;
+    ExpectEverySeedHolds("CustomColorsFuzz", 5, [&](const std::string& bytes) { return CheckCustomColors(bytes, folder.Path()); });
     // Past the most that is read, the file loads as its first part.
     std::string big;
     while (big.size() < 70000) big += "#ABCDEF\r\n";
