@@ -2,7 +2,7 @@
 // visible list, repaints the list and sets the scroll bar. Three cases: a character that keeps
 // a tenth of the items, one that keeps none, and Backspace back to all of them. The reference does the same filtering and repaint the
 // usual Qt way: a QListView over a QSortFilterProxyModel, repainted at once.
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 #include "app/Program.h"
 #include "platform/Application.h"
 

@@ -2,7 +2,7 @@
 // column and a number per row) and the quick one drawn while the editor scrolls (one fill,
 // two numbers), against a line-number gutter drawn the usual Qt way (a QLinearGradient fill
 // and drawText per row) on an image of the same size.
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "app/Program.h"
 #include "platform/Application.h"

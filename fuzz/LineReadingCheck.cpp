@@ -1,6 +1,6 @@
 #include "FuzzChecks.h"
 
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
 #include "platform/Win1252.h"

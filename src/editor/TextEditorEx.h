@@ -8,20 +8,21 @@
 // moves the pixels that stay visible. Mouse input passes through the text area to the editor
 // itself; ClientFromWidget turns an event position into a client pixel.
 //
-// The implementation is split by concern:
-//   TextEditorEx.cpp        construction, properties, metrics, zoom
-//   TextEditorExPaint.cpp   painting: full repaint, lines, cells, columns, the border
-//   TextEditorExUpdate.cpp  caret, selection and scroll handlers, probe, scroll bars, focus
-//   TextEditorExKeys.cpp    movement keys, key and character dispatch
-//   TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
-//   TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
-//   TextEditorExListMenu.cpp the completion list: opening, its keys, the chosen entry
-//   TextEditorExCommands.cpp ranges, load and save, selection as text and offsets,
-//                           clipboard, undo history
-#include "editor/CaretPos.h"
-#include "editor/EntityTables.h"
+// The text, its undo history and its edits are the document's (model/EditDocument); drawing
+// is the renderer's (view/LineRenderer). The widget's own implementation is split by concern:
+//   TextEditorEx.cpp              construction, properties, metrics, zoom
+//   TextEditorExCommands.cpp      ranges, load and save, selection as text and offsets,
+//                                 clipboard, undo
+//   view/TextEditorExPaint.cpp    the renderer's inputs and calls, the border
+//   view/TextEditorExUpdate.cpp   caret, selection and scroll handlers, probe, scroll bars, focus
+//   input/TextEditorExKeys.cpp    movement keys, key and character dispatch
+//   input/TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
+//   input/TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
+//   input/TextEditorExListMenu.cpp the completion list: opening, its keys, the chosen entry
+#include "editor/model/CaretPos.h"
+#include "editor/model/EntityTables.h"
 #include "editor/FormattingProcessor.h"
-#include "editor/RulerLink.h"
+#include "editor/ruler/RulerLink.h"
 #include "editor/TextEditorExSettings.h"
 #include "editor/model/EditDocument.h"
 #include "editor/view/EditorViewState.h"

@@ -2,7 +2,7 @@
 
 #include "app/DataStore.h"
 #include "app/main.h"
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "controls/PanelCaption.h"
 #include "manage/ListBox.h"

@@ -1,6 +1,6 @@
 // Whole-text operations, the selection as offsets and text, and the real clipboard as 8-bit
 // text, on the real editor.
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 #include "WriteFaults.h"
 
 #include "TempFolder.h"

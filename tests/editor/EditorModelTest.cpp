@@ -1,10 +1,10 @@
 // The editor's model: construction, positions, settings and their assignment rules,
 // properties that do nothing when assigned unchanged, events, metrics, zoom, the ruler's place.
-#include "EditorFixture.h"
+#include "editor/EditorFixture.h"
 
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 
-#include "editor/CaretPos.h"
+#include "editor/model/CaretPos.h"
 #include "platform/SystemCaret.h"
 
 #include <QTimer>

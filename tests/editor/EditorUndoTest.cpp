@@ -1,6 +1,6 @@
 // The undo history on the real editor: the flags, the sequences of undo and redo with their
 // selections, dropping redo steps, the silent cancellations, and snapshots that stay exact.
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 #include "FakeServices.h"
 #include "app/Program.h"
 

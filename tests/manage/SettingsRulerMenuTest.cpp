@@ -3,8 +3,8 @@
 #include "ManageFixture.h"
 
 #include "colordlg/hexcolorWin.h"
-#include "editor/Ruler.h"
-#include "editor/RulerMenu.h"
+#include "editor/ruler/Ruler.h"
+#include "editor/ruler/RulerMenu.h"
 
 #include <QContextMenuEvent>
 

@@ -3,7 +3,7 @@
 #include "ManageFixture.h"
 
 #include "app/SelectorBox.h"
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 #include "controls/PanelCaption.h"
 #include "platform/Clipboard.h"
 #include "platform/Files.h"

@@ -1,6 +1,6 @@
 #include "editor/model/EditDocument.h"
 
-#include "editor/WordJump.h"
+#include "editor/model/WordJump.h"
 #include "platform/Application.h"
 #include "platform/TextLines.h"
 

@@ -6,9 +6,9 @@
 // Each edit changes the lines and answers what it changed, so the widget knows what to draw
 // again and where the caret goes. The document knows nothing of screens, carets or settings:
 // the widget decides which edit a key makes and whether the text may change at all.
-#include "editor/CaretPos.h"
-#include "editor/LineStore.h"
-#include "editor/UndoHistory.h"
+#include "editor/model/CaretPos.h"
+#include "editor/model/LineStore.h"
+#include "editor/model/UndoHistory.h"
 
 #include <cstdint>
 #include <functional>

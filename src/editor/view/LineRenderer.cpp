@@ -1,6 +1,6 @@
 #include "editor/view/LineRenderer.h"
 
-#include "editor/CaretPos.h"
+#include "editor/model/CaretPos.h"
 #include "editor/FormattingProcessor.h"
 
 #include <algorithm>

@@ -5,8 +5,8 @@
 // the selection, the cell metrics with the scroll position, the style); the renderer keeps
 // nothing between calls but its cache of rendered glyphs. Showing the picture on screen is
 // the caller's part.
-#include "editor/CellPainter.h"
-#include "editor/LineStore.h"
+#include "editor/view/CellPainter.h"
+#include "editor/model/LineStore.h"
 #include "platform/Canvas.h"
 
 class TFormattingProcessor;

@@ -2,8 +2,8 @@
 // and by itself, the keys it takes while it shows, and inserting the chosen entry.
 #include "editor/TextEditorEx.h"
 
-#include "editor/InteractiveListMenu.h"
-#include "editor/XhtmlCompletion.h"
+#include "editor/input/InteractiveListMenu.h"
+#include "editor/model/XhtmlCompletion.h"
 #include "platform/KeyState.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // Typing and the editing keys on the real editor: entities, closing partners, overwrite,
 // Enter with indentation, Tab, Backspace and Delete in all their forms, read-only, and
 // characters from outside Windows-1252.
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 #include "FakeServices.h"
 
 namespace {

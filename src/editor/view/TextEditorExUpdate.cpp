@@ -3,7 +3,7 @@
 // bars, focus and the system caret, the ruler's place and the settle timer.
 #include "editor/TextEditorEx.h"
 
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 #include "platform/SystemCaret.h"
 

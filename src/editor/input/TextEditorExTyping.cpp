@@ -4,7 +4,7 @@
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
 
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 
 #include <algorithm>

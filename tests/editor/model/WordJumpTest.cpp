@@ -1,5 +1,5 @@
 // Word jumps over plain lines, with the editor's initial stop characters.
-#include "editor/WordJump.h"
+#include "editor/model/WordJump.h"
 
 #include <gtest/gtest.h>
 #include <string>

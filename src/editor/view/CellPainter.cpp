@@ -1,4 +1,4 @@
-#include "editor/CellPainter.h"
+#include "editor/view/CellPainter.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Painting of the editor, checked on the pixels of its client area.
-#include "EditorFixture.h"
-#include "editor/CellPainter.h"
-#include "editor/Ruler.h"
+#include "editor/EditorFixture.h"
+#include "editor/view/CellPainter.h"
+#include "editor/ruler/Ruler.h"
 #include "FakeServices.h"
 
 #include <QDir>

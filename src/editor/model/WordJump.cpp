@@ -1,4 +1,4 @@
-#include "editor/WordJump.h"
+#include "editor/model/WordJump.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The editor and its ruler on a screen of device pixel ratio 2 (this program runs with
 // QT_SCALE_FACTOR=2): their glyphs are drawn at device resolution, not as a 1x picture
 // scaled up, while positions and pixel reads stay in logical pixels.
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // position: after each kind of change the incrementally drawn pixels must be exactly what a
 // full repaint of the same state draws, and scrolling must move pixels rather than repaint
 // while the editor is fully visible.
-#include "EditorFixture.h"
+#include "editor/EditorFixture.h"
 #include "FakeServices.h"
 
 #include "platform/SystemCaret.h"

@@ -1,5 +1,5 @@
 // The completion list: properties, the filter, painting, keys, mouse, wheel and scroll bar.
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 
 #include "platform/KeyState.h"
 #include "platform/Pointer.h"

@@ -2,8 +2,8 @@
 // and both colour dialogs, on a real ruler beside a real editor.
 #include "colordlg/ColorModel.h"
 #include "colordlg/hexcolorWin.h"
-#include "editor/Ruler.h"
-#include "editor/RulerMenu.h"
+#include "editor/ruler/Ruler.h"
+#include "editor/ruler/RulerMenu.h"
 #include "editor/TextEditorEx.h"
 
 #include "ModalHelper.h"

@@ -1,7 +1,7 @@
 // The undo history's bookkeeping over line-store snapshots.
-#include "editor/UndoHistory.h"
+#include "editor/model/UndoHistory.h"
 
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Caret movement by keys on the real editor: the extend flag, line ends, pages, Home/End and
 // the word jumps, driven by QtTest key events.
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 
 #include "platform/SystemCaret.h"
 

@@ -1,4 +1,4 @@
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
 
 #include "FakeServices.h"

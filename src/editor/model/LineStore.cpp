@@ -1,4 +1,4 @@
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // The completion list on its own: the prefix filter and the visible list, the selection and
 // scrolling by keys, mouse, wheel and scroll bar, the choice it reports, its pixels and its
 // caret, all driven through real key and mouse events where a user would use them.
-#include "editor/InteractiveListMenu.h"
+#include "editor/input/InteractiveListMenu.h"
 #include "FakeServices.h"
 
 #include "platform/KeyState.h"

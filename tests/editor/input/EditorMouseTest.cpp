@@ -1,6 +1,6 @@
 // The mouse on the real editor: hit-testing, clicks and drags, Shift and Ctrl clicks,
 // moving and copying the selection by dragging it, the drag cursors, and the wheel.
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 #include "FakeServices.h"
 #include "app/Program.h"
 
@@ -369,8 +369,8 @@ TEST_F(EditorMouse, ADragWhoseReleaseNeverComesPutsItsTextBack)
     EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
     EXPECT_FALSE(E->ViewState().DraggingSelection);
     other.hide();
-    QApplication::setActiveWindow(Host.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Host.get()));
+    QApplication::setActiveWindow(Host);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Host));
     E->setFocus();
     Release(CellPoint(0, 2)); // a release that arrives late drops nothing
     EXPECT_EQ(Lines(), (L{"one", "two", "three"}));

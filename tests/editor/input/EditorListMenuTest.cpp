@@ -2,12 +2,11 @@
 // open it with what fits the caret, typed characters narrow it, Enter and a double click
 // insert the rest of the chosen entry, Esc closes it without reaching the text, and the lines
 // it covered are drawn again exactly when it hides.
-#include "EditorFixture.h"
-#include "EditorInputFixture.h"
+#include "editor/EditorFixture.h"
 #include "FakeServices.h"
 
-#include "editor/InteractiveListMenu.h"
-#include "editor/XhtmlCompletion.h"
+#include "editor/input/InteractiveListMenu.h"
+#include "editor/model/XhtmlCompletion.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

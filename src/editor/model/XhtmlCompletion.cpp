@@ -1,6 +1,6 @@
-#include "editor/XhtmlCompletion.h"
+#include "editor/model/XhtmlCompletion.h"
 
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 #include "platform/Win1252.h"
 
 #include <QCollator>

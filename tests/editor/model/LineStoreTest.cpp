@@ -1,6 +1,6 @@
 // The line store: never empty, the joined text, the split rules, change notifications, and
 // snapshots that share lines with the live text yet restore exactly.
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 #include "platform/TextLines.h"
 
 #include <gtest/gtest.h>

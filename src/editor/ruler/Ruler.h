@@ -3,7 +3,7 @@
 // background, the numbers of the editor's visible rows, and a click that selects the line
 // beside it. While the editor scrolls it draws a cheap picture (one fill, two numbers); the
 // editor's settle timer brings the full one back.
-#include "editor/RulerLink.h"
+#include "editor/ruler/RulerLink.h"
 #include "platform/Rounding.h"
 
 #include <string>

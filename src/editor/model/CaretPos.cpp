@@ -1,4 +1,4 @@
-#include "editor/CaretPos.h"
+#include "editor/model/CaretPos.h"
 
 void TCaretPos::SetX(int v)
 {

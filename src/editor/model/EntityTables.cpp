@@ -1,4 +1,4 @@
-#include "editor/EntityTables.h"
+#include "editor/model/EntityTables.h"
 
 #include "platform/Win1252.h"
 

@@ -1,6 +1,6 @@
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 
-#include "editor/RulerMenu.h"
+#include "editor/ruler/RulerMenu.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Pointer.h"
 

@@ -1,5 +1,5 @@
 // The entity tables of automatic encoding.
-#include "editor/EntityTables.h"
+#include "editor/model/EntityTables.h"
 
 #include <gtest/gtest.h>
 

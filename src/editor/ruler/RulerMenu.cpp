@@ -1,7 +1,7 @@
-#include "editor/RulerMenu.h"
+#include "editor/ruler/RulerMenu.h"
 
 #include "colordlg/HexColorDialog.h"
-#include "editor/Ruler.h"
+#include "editor/ruler/Ruler.h"
 
 #include <QActionGroup>
 

@@ -1,8 +1,8 @@
 // What the completion list offers at the caret: the element table, the attributes of the
 // tag the caret is in, the look-back over the joined text, and when a typed space opens it.
-#include "editor/XhtmlCompletion.h"
+#include "editor/model/XhtmlCompletion.h"
 
-#include "editor/LineStore.h"
+#include "editor/model/LineStore.h"
 
 #include <gtest/gtest.h>
 
