@@ -38,7 +38,35 @@ void TTextEditorExView::Paint()
 
 TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
 {
-    // 1. The control, the settle timer, the border.
+    CreateFrame();
+    CaretPos.OnChange = [this](TPoint p) { CaretChanged(p); };
+    FFont.Name = "Courier New";
+    FFont.SetSize(12);
+    FFont.Style = 0;
+    FFont.Color = clWindowText;
+    FFont.FixedPitch = true;
+    // The control takes the settings' background colour.
+    FSettings = std::make_unique<TTextEditorExSettings>(this);
+    SetColor(FSettings->BkColor());
+    FPrintingSettings = std::make_unique<TTextEditorExPrintingSettings>();
+    MeasureCells();
+    ResetCanvasFont();
+    SelEndPos.OnChange = [this](TPoint p) { SelEndChanged(p); };
+    // The drag cursors 12 and 13 come from the application's cursor table.
+    setCursor(Qt::IBeamCursor);
+    ScrollPos.OnChange = [this](TPoint p) { ScrollChanged(p); };
+    // One empty line, caret at the start, nothing painted yet; from then on changes of the
+    // line store reach the host.
+    Clear();
+    FDoc.Lines().OnChange = [this](TLineStore*) { LinesChanged(); };
+    Constructing = false;
+    LayoutChildren();
+    UpdateScrollBars();
+    CreateListMenu();
+}
+
+void TTextEditorEx::CreateFrame()
+{
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     FView = new TTextEditorExView(this);
@@ -56,52 +84,6 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     FScrollSettleTimer = new TTimer(this);
     FScrollSettleTimer->setInterval(1000);
     connect(FScrollSettleTimer, &TTimer::timeout, this, [this] { ScrollSettled(); });
-    FBorderStyle = bsSingle;
-
-    // 2. The cell spacing.
-    FTextYSpace = 0;
-    FTextXSpace = 1;
-
-    // 3. The caret.
-    CaretPos.OnChange = [this](TPoint p) { CaretChanged(p); };
-
-    // 4. The font.
-    FFont.Name = "Courier New";
-    FFont.SetSize(12);
-    FFont.Style = 0;
-    FFont.Color = clWindowText;
-    FFont.FixedPitch = true;
-
-    // 5. Settings; the control takes their background colour.
-    FSettings = std::make_unique<TTextEditorExSettings>(this);
-    SetColor(FSettings->BkColor());
-
-    // 6.
-    FPrintingSettings = std::make_unique<TTextEditorExPrintingSettings>();
-
-    // 7. Cell metrics and the canvas font.
-    MeasureCells();
-    ResetCanvasFont();
-
-    // 8. The selection end.
-    SelEndPos.OnChange = [this](TPoint p) { SelEndChanged(p); };
-
-    // 9. Cursors; the drag cursors 12 and 13 come from the application's cursor table.
-    setCursor(Qt::IBeamCursor);
-
-    // 10. The scroll position.
-    ScrollPos.OnChange = [this](TPoint p) { ScrollChanged(p); };
-
-    // 11. One empty line, caret at the start, nothing painted yet.
-    Clear();
-
-    // 12. Changes of the line store reach the host from now on.
-    FDoc.Lines().OnChange = [this](TLineStore*) { LinesChanged(); };
-
-    Constructing = false;
-    LayoutChildren();
-    UpdateScrollBars();
-    CreateListMenu();
 }
 
 TTextEditorEx::~TTextEditorEx()
@@ -186,17 +168,18 @@ void TTextEditorEx::SetTextXSpace(int32_t v)
 {
     if (v == FTextXSpace) return;
     FTextXSpace = v;
-    MeasureCells();
-    UpdateScrollBars();
-    RecreateCaret();
-    Repaint();
-    if (FRuler) FRuler->Repaint();
+    SpacingChanged();
 }
 
 void TTextEditorEx::SetTextYSpace(int32_t v)
 {
     if (v == FTextYSpace) return;
     FTextYSpace = v;
+    SpacingChanged();
+}
+
+void TTextEditorEx::SpacingChanged()
+{
     MeasureCells();
     UpdateScrollBars();
     RecreateCaret();
@@ -266,26 +249,15 @@ void TTextEditorEx::LayoutChildren()
 
 // ---- zoom ----
 
-void TTextEditorEx::ZoomIn()
-{
-    const int size = FFont.Size();
-    if (size + 2 > 100) return;
-    FFont.SetSize(size + 2);
-    SyncRuler();
-    ResetCanvasFont();
-    MeasureCells();
-    UpdateScrollBars();
-    RecreateCaret();
-    if (FRuler) FRuler->RefreshLineNumbers();
-    Repaint();
-    if (OnFontSizeChange) OnFontSizeChange(this, size + 2);
-}
+void TTextEditorEx::ZoomIn() { Zoom(2); }
 
-void TTextEditorEx::ZoomOut()
+void TTextEditorEx::ZoomOut() { Zoom(-2); }
+
+void TTextEditorEx::Zoom(int step)
 {
-    const int size = FFont.Size();
-    if (size - 2 < 4) return;
-    FFont.SetSize(size - 2);
+    const int size = FFont.Size() + step;
+    if (step > 0 ? size > 100 : size < 4) return;
+    FFont.SetSize(size);
     SyncRuler();
     ResetCanvasFont();
     MeasureCells();
@@ -293,5 +265,5 @@ void TTextEditorEx::ZoomOut()
     RecreateCaret();
     if (FRuler) FRuler->RefreshLineNumbers();
     Repaint();
-    if (OnFontSizeChange) OnFontSizeChange(this, size - 2);
+    if (OnFontSizeChange) OnFontSizeChange(this, size);
 }

@@ -313,7 +313,10 @@ protected:
 
 private:
     friend class TTextEditorExView;
+    void CreateFrame();
     void MeasureCells();
+    void SpacingChanged();
+    void Zoom(int step);
     void SyncRuler();
     void LayoutChildren();
     int BorderWidth() const;
@@ -340,6 +343,10 @@ private:
     void TypeText(const QString& text, Qt::KeyboardModifiers mods);
     // Backspace's first step: the entity just left of the caret in one stroke.
     bool DeleteWholeEntity();
+    // Backspace's plain step: the character left of the caret, not at column 0.
+    void BackspaceChar(TPoint caret);
+    // A press on the selection: its text is taken along, moved or (`copy`) copied.
+    void StartDrag(bool copy);
     // The hover part of mouse-move handling at a client pixel: the drag cursors.
     void MouseHover(TPoint client, bool ctrl);
     // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key

@@ -2,6 +2,7 @@
 // turned into Windows-1252 for typing.
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
+#include "editor/input/KeyMotion.h"
 
 #include "platform/KeyState.h"
 #include "platform/Win1252.h"
@@ -12,54 +13,13 @@
 
 bool TTextEditorEx::MoveByKey(int key, bool extend, bool ctrl)
 {
-    switch (key) {
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End: break;
-    default: return false;
-    }
-    TCaretHidden hidden(*this);
     TCaretPos& moved = extend ? SelEndPos : CaretPos;
-    const TPoint p = moved.GetPoint();
-    const int last = FDoc.Count() - 1;
     const int rows = FLineHeight > 0 ? ClientHeight() / FLineHeight : 0;
-    auto lineAt = [&](int y) { return TPoint{std::min(p.X, FDoc.Length(y)), y}; };
-    TPoint target = p;
-    switch (key) {
-    case Qt::Key_Left:
-        if (ctrl) target = WordLeft(p);
-        else if (p.X > 0) target = {p.X - 1, p.Y};
-        else if (p.Y > 0) target = {FDoc.Length(p.Y - 1), p.Y - 1};
-        break;
-    case Qt::Key_Right:
-        if (ctrl) target = WordRight(p);
-        else if (p.X < FDoc.Length(p.Y)) target = {p.X + 1, p.Y};
-        else if (p.Y < last) target = {0, p.Y + 1};
-        break;
-    case Qt::Key_Up:
-        if (p.Y > 0) target = lineAt(p.Y - 1);
-        break;
-    case Qt::Key_Down:
-        if (p.Y < last) target = lineAt(p.Y + 1);
-        break;
-    case Qt::Key_PageUp: {
-        const int t = p.Y - rows;
-        target = lineAt(t <= 0 ? 0 : t);
-        break;
-    }
-    case Qt::Key_PageDown: {
-        // Near the bottom the page jumps to the very end of the text.
-        const int t = p.Y + rows;
-        target = t < last ? lineAt(t) : TPoint{FDoc.Length(last), last};
-        break;
-    }
-    case Qt::Key_Home:
-        target = ctrl ? TPoint{0, 0} : TPoint{0, p.Y};
-        break;
-    case Qt::Key_End:
-        target = ctrl ? TPoint{FDoc.Length(last), last} : TPoint{FDoc.Length(p.Y), p.Y};
-        break;
-    }
-    moved.SetPoint(target);
+    const std::optional<TPoint> target =
+        KeyMotionTarget(FDoc, key, moved.GetPoint(), ctrl, rows, FSettings->ObjStopChars());
+    if (!target) return false;
+    TCaretHidden hidden(*this);
+    moved.SetPoint(*target);
     return true;
 }
 

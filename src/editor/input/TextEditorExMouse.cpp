@@ -36,21 +36,7 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
         const TPoint p = HitTest(c.X, c.Y);
         St.DraggingSelection = IsSelected(p);
         if (St.DraggingSelection) {
-            TPoint start, end;
-            GetSelection(start, end);
-            if (start == end) return;
-            St.DragText = GetRange(start, end);
-            St.DragOrigin = start;
-            // A move takes the text away now and puts it back at the release; a copy (Ctrl)
-            // leaves it where it is.
-            St.DragRemoved = !ctrl;
-            if (St.DragRemoved) DeleteRange(start, end);
-            // The selection is gone with its text, Shift or not: an end left behind would lie
-            // past the shortened text.
-            MoveDropCaret(start, true);
-            const TPoint cell = CellPoint(start);
-            const QPoint global = ClientToGlobal({cell.X, cell.Y + FLineHeight / 2});
-            SetCursorPos(global.x(), global.y());
+            StartDrag(ctrl);
             return;
         }
     }
@@ -61,6 +47,25 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
     if ((focusPolicy() & Qt::ClickFocus) && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
     St.MouseSelecting = true;
     if (ctrl) SelectWordAtCaret();
+}
+
+void TTextEditorEx::StartDrag(bool copy)
+{
+    TPoint start, end;
+    GetSelection(start, end);
+    if (start == end) return;
+    St.DragText = GetRange(start, end);
+    St.DragOrigin = start;
+    // A move takes the text away now and puts it back at the release; a copy (Ctrl) leaves
+    // it where it is.
+    St.DragRemoved = !copy;
+    if (St.DragRemoved) DeleteRange(start, end);
+    // The selection is gone with its text, Shift or not: an end left behind would lie past
+    // the shortened text.
+    MoveDropCaret(start, true);
+    const TPoint cell = CellPoint(start);
+    const QPoint global = ClientToGlobal({cell.X, cell.Y + FLineHeight / 2});
+    SetCursorPos(global.x(), global.y());
 }
 
 void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)

@@ -149,15 +149,7 @@ void TTextEditorEx::KeyBackspace(bool ctrl)
         RedrawEdit(r);
         CaretPos.SetPointNotify(r.Caret);
     } else if (x > 0) {
-        FDoc.DeleteRange({x - 1, y}, caret);
-        St.CollapseSelection = true;
-        CaretPos.SetX(x - 1);
-        if (CaretPos.X() == FDoc.Length(y)) {
-            EraseCell(y, x - 1);
-            EraseCell(y, x);
-        } else {
-            PaintLine(y);
-        }
+        BackspaceChar(caret);
     } else if (y > 0) {
         St.CollapseSelection = true;
         CaretPos.SetPoint({FDoc.Length(y - 1), y - 1});
@@ -168,6 +160,21 @@ void TTextEditorEx::KeyBackspace(bool ctrl)
         return;
     }
     View()->Flush();
+}
+
+void TTextEditorEx::BackspaceChar(TPoint caret)
+{
+    const int x = caret.X, y = caret.Y;
+    FDoc.DeleteRange({x - 1, y}, caret);
+    St.CollapseSelection = true;
+    CaretPos.SetX(x - 1);
+    // At the end of the line only the two cells the character and the line's end took.
+    if (CaretPos.X() == FDoc.Length(y)) {
+        EraseCell(y, x - 1);
+        EraseCell(y, x);
+    } else {
+        PaintLine(y);
+    }
 }
 
 void TTextEditorEx::KeyDelete(bool ctrl)
