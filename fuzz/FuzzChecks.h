@@ -45,3 +45,11 @@ std::string CheckHexToColor(std::string_view text);
 // and read back unchanged, and the file at `folder`/CustomColors.dat holding the bytes loads
 // as the items of its first MaxCustomColorsBytes.
 std::string CheckCustomColors(std::string_view bytes, const std::string& folder);
+
+// The editor's document under the edits the input spells (its first byte the length of the
+// starting text, then one byte per edit and the bytes it takes): typing, Enter, Backspace,
+// Delete and their word-wise forms, pasted text, ranges deleted and lines inserted, a new
+// selection, undo, redo and snapshots. After every edit the caret and the selection end lie
+// inside the text, the text is its lines joined with CR LF, and what an edit reports matches
+// what it did; undoing everything at the end gives back the starting text byte for byte.
+std::string CheckDocumentEdits(std::string_view input);

@@ -89,3 +89,11 @@ TEST(FuzzCorpus, CustomColorsHoldForEverySeed)
     while (big.size() < 70000) big += "#ABCDEF\r\n";
     EXPECT_EQ(CheckCustomColors(big, folder.Path()), "");
 }
+
+TEST(FuzzCorpus, DocumentEditsHoldForEverySeed)
+{
+    ExpectEverySeedHolds("EditDocumentFuzz", 6, CheckDocumentEdits);
+    // Input that ends in the middle of an edit reads zeros for the rest.
+    EXPECT_EQ(CheckDocumentEdits(std::string("\x03" "ab\n" "\x07\x00", 6)), "");
+    EXPECT_EQ(CheckDocumentEdits(std::string("\x00\x06\x05", 3)), "");
+}
