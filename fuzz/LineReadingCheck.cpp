@@ -104,6 +104,18 @@ std::string CheckDecoding(std::string_view bytes)
     if (refused != expected.Unmappable) return "the pieces were refused at line " + std::to_string(refused);
     if (refused) return {};
     if (lines != expected.Lines) return "the pieces decoded to " + Describe(lines) + ", expected " + Describe(expected.Lines);
+    // Decoded as the pieces come, before they are split, when the text is UTF-8.
+    if (encoding != TTextEncoding::Ansi) {
+        TUtf8Decoder decoder;
+        std::string decoded, piece;
+        for (size_t at = 0; at < bytes.size(); at += 5) {
+            if (decoder.Decode(bytes.substr(at, 5), piece) != TUtf8Decoder::Decoded)
+                return "the decoder refused a text that decodes";
+            decoded += piece;
+        }
+        if (SplitLines(decoded) != expected.Lines)
+            return "decoded in pieces to " + Describe(SplitLines(decoded)) + ", expected " + Describe(expected.Lines);
+    }
     // Written back in the encoding they were read in, and read again: the same lines; in
     // Windows-1252 exactly the bytes of the text read, when that was Windows-1252.
     std::string written = EncodeText(JoinLines(lines), encoding);

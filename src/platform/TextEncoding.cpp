@@ -2,6 +2,7 @@
 
 #include "platform/Win1252.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -75,6 +76,21 @@ size_t Utf8ToAnsiInPlace(std::string& s, size_t from)
     return std::string::npos;
 }
 
+// The character of one whole, valid sequence.
+char32_t SequenceValue(const unsigned char* p, int length)
+{
+    switch (length) {
+    case 2: return char32_t((p[0] & 0x1F) << 6 | (p[1] & 0x3F));
+    case 3: return char32_t((p[0] & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+    default: return char32_t((p[0] & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F));
+    }
+}
+
+int SequenceLength(unsigned lead) { return lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
+
+// Whether one of the eight bytes is 0.
+bool HasZeroByte(uint64_t w) { return ((w - 0x0101010101010101ull) & ~w & HighBits) != 0; }
+
 // 0-based line of offset `at` in `text`, by the line rules (CR LF one break, lone CR or LF one).
 int LineOf(std::string_view text, size_t at)
 {
@@ -108,27 +124,39 @@ void TEncodingSniffer::Feed(std::string_view piece)
 
     const auto* p = reinterpret_cast<const unsigned char*>(piece.data());
     const auto* const end = p + piece.size();
-    int need = FNeed;
-    unsigned low = FLow, high = FHigh;
+    // A sequence the last piece cut off: its remaining continuation bytes, the first within
+    // the range its lead byte allows.
+    while (FNeed > 0 && p < end) {
+        const unsigned b = *p++;
+        if (b < FLow || b > FHigh) {
+            FInvalid = true;
+            return;
+        }
+        FLow = 0x80;
+        FHigh = 0xBF;
+        --FNeed;
+    }
     while (p < end) {
-        if (need > 0) {
-            const unsigned b = *p++;
-            if (b < low || b > high) {
-                FInvalid = true;
-                return;
+        // ASCII eight bytes at a time, and straight to the first byte beyond it.
+        while (end - p >= 8) {
+            const uint64_t high = Word(p) & HighBits;
+            if (high) {
+                p += __builtin_ctzll(high) >> 3;
+                break;
             }
-            low = 0x80;
-            high = 0xBF;
-            --need;
+            p += 8;
+        }
+        if (p == end) break;
+        const unsigned b = *p;
+        if (b < 0x80) {
+            ++p;
             continue;
         }
-        while (end - p >= 8 && !(Word(p) & HighBits)) p += 8;
-        if (p == end) break;
-        const unsigned b = *p++;
-        if (b < 0x80) continue;
         FMultiByte = true;
         // The lead byte fixes the length, and for E0, ED, F0 and F4 the range of the next byte:
         // no overlong forms, no surrogates, nothing beyond U+10FFFF.
+        int need;
+        unsigned low = 0x80, high = 0xBF;
         if (b >= 0xC2 && b <= 0xDF) {
             need = 1;
         } else if (b >= 0xE0 && b <= 0xEF) {
@@ -143,10 +171,35 @@ void TEncodingSniffer::Feed(std::string_view piece)
             FInvalid = true;
             return;
         }
+        ++p;
+        if (end - p < need) { // the piece ends inside the sequence
+            FNeed = need;
+            FLow = low;
+            FHigh = high;
+            while (FNeed > 0 && p < end) {
+                const unsigned c = *p++;
+                if (c < FLow || c > FHigh) {
+                    FInvalid = true;
+                    return;
+                }
+                FLow = 0x80;
+                FHigh = 0xBF;
+                --FNeed;
+            }
+            return;
+        }
+        if (p[0] < low || p[0] > high) {
+            FInvalid = true;
+            return;
+        }
+        for (int i = 1; i < need; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+                FInvalid = true;
+                return;
+            }
+        }
+        p += need;
     }
-    FNeed = need;
-    FLow = low;
-    FHigh = high;
 }
 
 TTextEncoding TEncodingSniffer::Encoding() const
@@ -154,6 +207,130 @@ TTextEncoding TEncodingSniffer::Encoding() const
     if (FInvalid || FNeed != 0) return TTextEncoding::Ansi;
     if (FLength >= 3 && std::memcmp(FHead, Bom, 3) == 0) return TTextEncoding::Utf8Bom;
     return FMultiByte ? TTextEncoding::Utf8 : TTextEncoding::Ansi;
+}
+
+TUtf8Decoder::TResult TUtf8Decoder::Decode(std::string_view piece, std::string& out)
+{
+    out.clear();
+    if (FEnded || piece.empty()) return Decoded;
+    // Every character takes fewer bytes in Windows-1252 than in UTF-8, and a character carried
+    // over takes at least one byte of this piece: the piece's size is room enough.
+    out.resize(piece.size());
+    auto* const begin = reinterpret_cast<unsigned char*>(out.data());
+    unsigned char* o = begin;
+    const auto* const start = reinterpret_cast<const unsigned char*>(piece.data());
+    const unsigned char* p = start;
+    const unsigned char* const end = p + piece.size();
+    const uint64_t offset = FOffset;
+    FOffset += piece.size();
+    const bool refusedBefore = FRefused;
+    size_t refusedAt = 0; // the output's length at the first character without a byte
+    auto done = [&](TResult result) {
+        if (result == NotUtf8) return result;
+        if (FRefused) {
+            out.resize(refusedBefore ? 0 : refusedAt);
+            return refusedBefore ? Decoded : Unmappable;
+        }
+        out.resize(size_t(o - begin));
+        return Decoded;
+    };
+    // One character. U+FEFF first in the text is the byte-order mark, not a character of it.
+    auto put = [&](char32_t ch, uint64_t at) {
+        FChanged = true;
+        if (ch >= 0xA0 && ch <= 0xFF) {
+            *o++ = static_cast<unsigned char>(ch);
+            return;
+        }
+        if (ch == 0xFEFF && at == 0) return;
+        const std::optional<char> mapped = UnicodeToWin1252(ch);
+        if (mapped) {
+            *o++ = static_cast<unsigned char>(*mapped);
+        } else if (!FRefused) {
+            FRefused = true;
+            refusedAt = size_t(o - begin);
+        }
+    };
+    // The range of the first continuation byte after `lead`, and how many follow it; false for a
+    // byte that begins no sequence. No overlong forms, no surrogates, nothing beyond U+10FFFF.
+    auto lead = [](unsigned b, int& length, unsigned& low, unsigned& high) {
+        low = 0x80;
+        high = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            if (b == 0xE0) low = 0xA0;
+            if (b == 0xED) high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            if (b == 0xF0) low = 0x90;
+            if (b == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        return true;
+    };
+    if (FCarryLength > 0) {
+        int length;
+        unsigned low, high;
+        lead(FCarry[0], length, low, high); // checked when it was carried
+        while (FCarryLength < length && p < end) {
+            const unsigned c = *p++;
+            if (FCarryLength == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) return done(NotUtf8);
+            FCarry[FCarryLength++] = static_cast<unsigned char>(c);
+        }
+        if (FCarryLength < length) return done(Decoded);
+        FCarryLength = 0;
+        put(SequenceValue(FCarry, length), offset - uint64_t(length) + uint64_t(p - start));
+    }
+    while (p < end) {
+        // ASCII eight bytes at a time, up to the first byte beyond it or a NUL. The whole word
+        // may be stored: `out` has room for it, and what lies past the ASCII is written over.
+        while (end - p >= 8) {
+            const uint64_t w = Word(p);
+            const uint64_t stop = (w & HighBits) | ((w - 0x0101010101010101ull) & ~w & HighBits);
+            std::memcpy(o, &w, 8);
+            if (stop) {
+                const int ascii = __builtin_ctzll(stop) >> 3;
+                o += ascii;
+                p += ascii;
+                break;
+            }
+            o += 8;
+            p += 8;
+        }
+        if (p == end) break;
+        const unsigned b = *p;
+        if (b < 0x80) {
+            *o++ = static_cast<unsigned char>(b);
+            ++p;
+            if (b == 0) {
+                FEnded = true;
+                break;
+            }
+            continue;
+        }
+        // Two bytes, U+0080 to U+07FF, the Latin-1 letters among them: the common case.
+        if (b >= 0xC2 && b <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            put(char32_t((b & 0x1F) << 6 | (p[1] & 0x3F)), offset + uint64_t(p - start));
+            p += 2;
+            continue;
+        }
+        int length;
+        unsigned low, high;
+        if (!lead(b, length, low, high)) return done(NotUtf8);
+        const int available = int(std::min<ptrdiff_t>(end - p, length));
+        if (available > 1 && (p[1] < low || p[1] > high)) return done(NotUtf8);
+        for (int i = 2; i < available; ++i)
+            if ((p[i] & 0xC0) != 0x80) return done(NotUtf8);
+        if (available < length) { // the piece ends inside the character
+            while (p < end) FCarry[FCarryLength++] = *p++;
+            break;
+        }
+        put(SequenceValue(p, length), offset + uint64_t(p - start));
+        p += length;
+    }
+    return done(Decoded);
 }
 
 TTextEncoding DecodeText(std::string& bytes)

@@ -37,6 +37,11 @@ public:
     TTextEncoding Encoding() const;
     // Bytes of text seen (before any NUL); while the text may still be UTF-8.
     uint64_t Length() const { return FLength; }
+    // So far: no byte has broken the rules of UTF-8 (a sequence may still be unfinished).
+    bool MayBeUtf8() const { return !FInvalid; }
+    // So far: a byte beyond ASCII was seen.
+    bool MultiByte() const { return FMultiByte; }
+    bool Ended() const { return FEnded; }
 
 private:
     uint64_t FLength = 0;
@@ -46,6 +51,38 @@ private:
     bool FInvalid = false;             // not UTF-8: nothing more need be looked at
     bool FMultiByte = false;
     bool FEnded = false;               // a NUL was seen
+};
+
+// Checks and decodes UTF-8 into Windows-1252 in one pass as it arrives in pieces, a character
+// split between two pieces included, so a reader can split lines from the decoded text while
+// it is still in the processor's cache. The mark that begins a text is dropped; a NUL is passed
+// on and ends the decoding.
+class TUtf8Decoder {
+public:
+    enum TResult {
+        Decoded,    // `out` holds the piece decoded
+        Unmappable, // the first character Windows-1252 has no byte for is in this piece: `out`
+                    // holds the text before it; later pieces are only checked, giving nothing
+        NotUtf8,    // a byte breaks the rules of UTF-8; `out` is of no use
+    };
+    TResult Decode(std::string_view piece, std::string& out);
+    // Bytes at the start of the text that went by without being decoded (ASCII, which decodes
+    // to itself).
+    void Skip(uint64_t bytes) { FOffset += bytes; }
+    // Something was decoded into other bytes than it came as (a character beyond ASCII, the
+    // mark): the decoded text is no longer the text read.
+    bool Changed() const { return FChanged; }
+    // The bytes of a character the last piece cut off; at the end of the text, bytes that
+    // make no character.
+    std::string_view Pending() const { return {reinterpret_cast<const char*>(FCarry), size_t(FCarryLength)}; }
+
+private:
+    uint64_t FOffset = 0;           // bytes of the text before this piece
+    unsigned char FCarry[4] = {};   // the start of a character the last piece cut off
+    int FCarryLength = 0;
+    bool FEnded = false;            // a NUL was passed on
+    bool FChanged = false;
+    bool FRefused = false;          // a character without a byte was met: only checking now
 };
 
 // The text of a whole file in memory, made the program's text: cut at the first NUL, and when

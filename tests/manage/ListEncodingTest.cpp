@@ -9,6 +9,8 @@
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
 
+#include <tuple>
+
 namespace {
 using Lines = std::vector<std::string>;
 const std::string Bom = "\xef\xbb\xbf";
@@ -116,6 +118,36 @@ TEST_F(ListEncoding, TheStoreReadsUtf8IntoWindows1252AndEveryOtherFileByteForByt
     } catch (const EUnmappableText& e) {
         EXPECT_EQ(e.Line, 2);
     }
+
+    // Lists larger than one piece of reading: UTF-8 so far, then a byte that is no UTF-8 far
+    // in; Cyrillic, then such a byte; Cyrillic far in; U+FEFF first in a later piece, which is
+    // no mark there.
+    const std::string ascii(300 * 1024, 'a');
+    Base.Write("Lists/late ansi.txt", "h\xc3\xa4st\r\n" + ascii + "\r\nh\xe4st\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("late ansi")), (Lines{"h\xc3\xa4st", ascii, "h\xe4st"}));
+    Base.Write("Lists/russian then ansi.txt", RussianUtf8 + ascii + "\r\nh\xe4st\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("russian then ansi")),
+              (Lines{"h\xc3\xa4st", "\xd0\xbb\xd0\xbe\xd1\x88\xd0\xb0\xd0\xb4\xd1\x8c", "b\xc3\xa5t", ascii, "h\xe4st"}));
+    for (const auto& [name, text, line] : {std::tuple{"late russian", "\xc3\xa5\r\n" + ascii + "\r\n" + RussianUtf8, 4},
+                                           std::tuple{"late mark", std::string(512 * 1024, 'a') + "\xef\xbb\xbf\r\n", 1},
+                                           std::tuple{"late mark line 2", std::string(256 * 1024 - 2, 'a') + "\r\n\xef\xbb\xbf", 2}}) {
+        Base.Write(std::string("Lists/") + name + ".txt", text);
+        try {
+            LoadLines(ListFilePath(name));
+            ADD_FAILURE() << name << " was taken";
+        } catch (const EUnmappableText& e) {
+            EXPECT_EQ(e.Line, line) << name;
+        }
+    }
+
+    // A character cut by the end of a piece of reading, in UTF-8 and in Windows-1252.
+    const std::string upToCut(256 * 1024 - 1, 'a');
+    Base.Write("Lists/cut utf8.txt", upToCut + "\xc3\xa4st\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("cut utf8")), Lines{upToCut + "\xe4st"});
+    Base.Write("Lists/cut ansi.txt", upToCut + "\xe4st\r\n");
+    EXPECT_EQ(LoadLines(ListFilePath("cut ansi")), Lines{upToCut + "\xe4st"});
+    Base.Write("Lists/cut at the end.txt", "h\xc3\xa4st\r\n\xe2\x82");
+    EXPECT_EQ(LoadLines(ListFilePath("cut at the end")), (Lines{"h\xc3\xa4st", "\xe2\x82"}));
 
     // A list larger than one piece of reading, with its first non-ASCII character far in.
     std::string big(600 * 1024, 'a');

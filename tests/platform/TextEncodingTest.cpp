@@ -274,3 +274,92 @@ TEST(TextEncoding, Windows1252ThatHappensToBeUtf8IsReadAsUtf8AndWrittenBackTheSa
     for (const std::string typed : {"h\xe4st \xc3\xa4\r\n", "ascii\r\n", "", "\xef\xbb\xbf\xff"})
         EXPECT_EQ(EncodeText(typed, TTextEncoding::Ansi), typed);
 }
+
+namespace {
+// A text decoded by TUtf8Decoder in pieces of `size`; false (with the text decoded so far) at a
+// character without a byte.
+bool DecodeInPieces(const std::string& text, size_t size, std::string& out, uint64_t skip = 0)
+{
+    TUtf8Decoder decoder;
+    decoder.Skip(skip);
+    std::string piece;
+    out.clear();
+    for (size_t at = 0; at < text.size(); at += size) {
+        const TUtf8Decoder::TResult result = decoder.Decode(std::string_view(text).substr(at, size), piece);
+        EXPECT_NE(result, TUtf8Decoder::NotUtf8) << testing::PrintToString(text);
+        out += piece;
+        if (result != TUtf8Decoder::Decoded) return false;
+    }
+    return decoder.Pending().empty();
+}
+
+// Whether the decoder, fed `text` in pieces of `size`, finds it UTF-8 throughout.
+bool DecoderTakesForUtf8(const std::string& text, size_t size)
+{
+    TUtf8Decoder decoder;
+    std::string out;
+    for (size_t at = 0; at < text.size(); at += size)
+        if (decoder.Decode(std::string_view(text).substr(at, size), out) == TUtf8Decoder::NotUtf8) return false;
+    return decoder.Pending().empty();
+}
+} // namespace
+
+TEST(TextEncoding, TheDecoderInPiecesGivesWhatTheWholeTextDecodesTo)
+{
+    std::mt19937 rng(1252);
+    for (int round = 0; round < 300; ++round) {
+        std::string text = rng() % 3 == 0 ? "\xef\xbb\xbf" : "";
+        const int n = int(rng() % 80);
+        for (int i = 0; i < n; ++i) {
+            const unsigned r = rng() % 12;
+            if (r < 4) text += char('a' + rng() % 26);
+            else if (r == 4) text += "\r\n";
+            else text += Utf8(Win1252ToUnicode(static_cast<unsigned char>(1 + rng() % 255)));
+        }
+        std::string whole = text;
+        DecodeText(whole);
+        for (size_t size : {size_t(1), size_t(2), size_t(3), size_t(9), size_t(1 + rng() % 40), text.size() + 1}) {
+            std::string pieces;
+            ASSERT_TRUE(DecodeInPieces(text, size, pieces)) << testing::PrintToString(text);
+            EXPECT_EQ(pieces, whole) << testing::PrintToString(text) << " in pieces of " << size;
+        }
+    }
+    // A NUL is passed on and ends the decoding; what follows it is no concern.
+    std::string out;
+    EXPECT_TRUE(DecodeInPieces(std::string("\xc3\xa4" "abcdefghij\0\xd0\x96", 14), 3, out));
+    EXPECT_EQ(out, std::string("\xe4" "abcdefghij\0", 12));
+}
+
+TEST(TextEncoding, TheDecoderStopsAtACharacterWithoutAByteAndTakesTheMarkOnlyFirst)
+{
+    std::string out;
+    for (size_t size : {size_t(1), size_t(2), size_t(4), size_t(100)}) {
+        EXPECT_FALSE(DecodeInPieces("h\xc3\xa4st\r\nx\xd0\xbb\xd0\xbe", size, out)) << size;
+        EXPECT_EQ(out, "h\xe4st\r\nx") << size;
+        EXPECT_TRUE(DecodeInPieces("\xef\xbb\xbf\xc3\xa5", size, out)) << size;
+        EXPECT_EQ(out, "\xe5") << "the mark dropped, in pieces of " << size;
+        EXPECT_FALSE(DecodeInPieces("a\xef\xbb\xbf", size, out)) << "U+FEFF inside the text is a character";
+        EXPECT_EQ(out, "a");
+    }
+    // Text that went by before the decoder started: U+FEFF is no longer first.
+    EXPECT_FALSE(DecodeInPieces("\xef\xbb\xbf\xc3\xa5", 2, out, 10));
+    EXPECT_EQ(out, "");
+}
+
+TEST(TextEncoding, TheDecoderChecksAsTheSnifferDoes)
+{
+    const std::string texts[] = {
+        "h\xc3\xa4st \xe4", "\xc3\x41", "\xc0\x80", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
+        "\xf5\x80\x80\x80", "\x80", "ok \xe2\x82", "\xc2\x80", "\xe0\xa0\x80", "\xed\x9f\xbf",
+        "\xf0\x90\x80\x80", "\xf4\x8f\xbf\xbf", "abcdefgh\xc3\xa5ijklmnop\xe2\x82\xacq", "abcdefghijklmnop\xe2\x28\xa1",
+        std::string("\xc3\xa4\0\xff", 4), std::string("\xc3\0", 2),
+    };
+    for (const std::string& text : texts) {
+        TEncodingSniffer sniffer;
+        sniffer.Feed(text);
+        // Sniffed UTF-8 or plain ASCII: both decode; anything else does not.
+        const bool utf8 = sniffer.MayBeUtf8() && sniffer.Encoding() != TTextEncoding::Ansi;
+        for (size_t size : {size_t(1), size_t(2), size_t(3), text.size()})
+            EXPECT_EQ(DecoderTakesForUtf8(text, size), utf8) << testing::PrintToString(text) << " in pieces of " << size;
+    }
+}
