@@ -182,9 +182,9 @@ std::vector<std::string> LoadProjectLines(const std::string& path)
 
 std::string UnmappableListMessage(const std::string& name, int line)
 {
-    return "The list \"" + name + "\" holds characters that this program cannot show, such as "
-           "Cyrillic, Greek or Chinese letters (line " + std::to_string(line) + "). The list was not "
-           "opened and is left as it is.";
+    // One line in the message box, so kept short enough for a small screen.
+    return "The list \"" + name + "\" holds characters this program cannot show, such as Cyrillic, Greek or "
+           "Chinese (line " + std::to_string(line) + "). It was left unchanged.";
 }
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines)
