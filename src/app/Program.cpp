@@ -3,6 +3,7 @@
 #include "app/main.h"
 #include "platform/Application.h"
 #include "platform/Pointer.h"
+#include "platform/SystemCaret.h"
 #include "platform/Win1252.h"
 
 #include <QApplication>
@@ -59,8 +60,9 @@ void InstallProgramCursors()
 
 TProgramServices::TProgramServices()
     : FClock(std::make_unique<TSystemClock>()), FKeys(std::make_unique<TSystemKeyboard>()),
-      FClipboard(std::make_unique<TSystemClipboard>())
+      FClipboard(std::make_unique<TSystemClipboard>()), FCaret(std::make_unique<TCaretState>())
 {
+    Caret = FCaret.get();
     Clock = FClock.get();
     Keys = FKeys.get();
     Clipboard = FClipboard.get();

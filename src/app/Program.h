@@ -31,6 +31,7 @@ private:
     std::unique_ptr<TSystemKeyboard> FKeys;
     std::unique_ptr<TSystemClipboard> FClipboard;
     std::unique_ptr<TSystemSounds> FSounds;
+    std::unique_ptr<TCaretState> FCaret;
 };
 
 // The general error report of the program: the main window's message box while there is a

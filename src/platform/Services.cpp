@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/SystemCaret.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -12,11 +14,13 @@ TServices& SystemDefaults()
     static TSystemClock clock;
     static TSystemKeyboard keys;
     static TSystemClipboard clipboard;
+    static TCaretState caret;
     static TServices s = [] {
         TServices d;
         d.Clock = &clock;
         d.Keys = &keys;
         d.Clipboard = &clipboard;
+        d.Caret = &caret;
         return d;
     }();
     return s;

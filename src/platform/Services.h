@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 
+struct TCaretState;
+
 class TSoundOutput {
 public:
     virtual ~TSoundOutput() = default;
@@ -39,6 +41,7 @@ struct TServices {
     TSoundOutput* Sound = nullptr; // none: silent
     TKeyboard* Keys = nullptr;
     TClipboardStore* Clipboard = nullptr;
+    TCaretState* Caret = nullptr; // the one system caret (platform/SystemCaret.h)
     // Shows an error's own text; the program goes on. None: a plain critical message box.
     std::function<void(const std::string& text)> ReportError;
     // How many bytes of a write of `size` bytes reach the file before the write fails as on a

@@ -1,38 +1,24 @@
 #include "platform/SystemCaret.h"
 
-#include "platform/Clock.h"
+#include "platform/Services.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 #include <QStyleHints>
 
 namespace {
-struct CaretState {
-    QPointer<QWidget> Owner;
-    QSize Size;
-    QPoint Pos;
-    int Hides = 1; // a new caret starts hidden
-    bool BlinkOn = true;
-    TTimer* Timer = nullptr;
-};
-
-CaretState& State()
-{
-    static CaretState s;
-    return s;
-}
+TCaretState& State() { return *Services().Caret; }
 
 QRect CaretRect() { return QRect(State().Pos, State().Size); }
 
 void UpdateOwner()
 {
-    CaretState& s = State();
+    TCaretState& s = State();
     if (s.Owner) s.Owner->update(CaretRect().adjusted(-1, -1, 1, 1));
 }
 
 void Restart()
 {
-    CaretState& s = State();
+    TCaretState& s = State();
     if (!s.Timer) {
         s.Timer = new TTimer(qApp);
         QObject::connect(s.Timer, &TTimer::timeout, [] {
@@ -53,7 +39,7 @@ namespace SystemCaret {
 void Create(QWidget* owner, int width, int height)
 {
     Destroy();
-    CaretState& s = State();
+    TCaretState& s = State();
     s.Owner = owner;
     s.Size = QSize(width, height);
     s.Hides = 1;
@@ -62,7 +48,7 @@ void Create(QWidget* owner, int width, int height)
 
 void Destroy()
 {
-    CaretState& s = State();
+    TCaretState& s = State();
     UpdateOwner();
     s.Owner = nullptr;
     s.Hides = 1;
@@ -81,7 +67,7 @@ QPoint Pos() { return State().Pos; }
 
 void Show(QWidget* owner)
 {
-    CaretState& s = State();
+    TCaretState& s = State();
     if (!s.Owner || owner != s.Owner || s.Hides == 0) return;
     --s.Hides;
     Restart();
@@ -90,7 +76,7 @@ void Show(QWidget* owner)
 
 void Hide(QWidget* owner)
 {
-    CaretState& s = State();
+    TCaretState& s = State();
     if (!s.Owner || owner != s.Owner) return;
     ++s.Hides;
     Restart();
@@ -104,7 +90,7 @@ int HideCount() { return State().Hides; }
 
 void PaintOver(QWidget* widget, QPainter& painter)
 {
-    const CaretState& s = State();
+    const TCaretState& s = State();
     if (widget != s.Owner || s.Hides != 0 || !s.BlinkOn) return;
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

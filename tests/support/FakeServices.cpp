@@ -64,6 +64,7 @@ TFakeServices::TFakeServices()
     Clock = &FakeClock;
     Keys = &FakeKeys;
     Clipboard = &SystemClipboard;
+    Caret = &CaretState;
     Sound = &Sounds;
     ReportError = ShowProgramError;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The services every test program runs on (TestMain hands them to the application object):
-// a clock that moves only when a test advances it, a keyboard whose modifiers a test can hold,
-// the offscreen platform's clipboard, a sound output that records, the program's own error
-// report, no write faults, and the executable's folder until a test sets its own.
+// a clock that moves only when a test advances it, a keyboard whose modifiers a test can
+// hold, the offscreen platform's clipboard, a sound output that records, a caret of their
+// own, the program's own error report, no write faults, and the executable's folder until a
+// test sets its own.
 #include "platform/Services.h"
+#include "platform/SystemCaret.h"
 
 #include <cstdint>
 #include <functional>
@@ -47,6 +49,7 @@ public:
     TFakeClock FakeClock;
     TFakeKeyboard FakeKeys;
     TSystemClipboard SystemClipboard;
+    TCaretState CaretState;
     TSoundRecorder Sounds;
 };
 
