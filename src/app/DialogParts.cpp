@@ -51,6 +51,15 @@ void TDialogBox::MakeIconBand(QWidget* parent, QPoint square, const QRect& panel
     Icon = MakeIconImage(parent, iconName, square.x() + 4, square.y() + 4);
 }
 
+QWidget* MakePanel(QWidget* parent, const QString& name, int left, int top, int width, int height, TAnchors anchors)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    Place(panel, left, top, width, height);
+    if (anchors) SetAnchors(panel, anchors);
+    return panel;
+}
+
 QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text)
 {
     auto* label = new QLabel(parent);

@@ -45,6 +45,10 @@ protected:
     void MakeIconBand(QWidget* parent, QPoint square, const QRect& panel, const QString& iconName);
 };
 
+// A plain panel: a named child widget placed at left, top, width, height, anchored to the
+// parent's edges named in `anchors` (none: it stays where it is put).
+QWidget* MakePanel(QWidget* parent, const QString& name, int left, int top, int width, int height, TAnchors anchors = 0);
+
 // A label that sizes itself to its 8-bit text. Without a buddy an ampersand is shown as
 // itself; with one, "&x" marks the accelerator that focuses the buddy.
 QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text);

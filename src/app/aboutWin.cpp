@@ -26,13 +26,9 @@ Tabout::Tabout(QWidget* owner) : TForm(owner)
     setWindowTitle("Lexidrill");
     setWindowIcon(ProgramIcon());
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Place(Panel1, 0, 0, 373, 261);
+    Panel1 = MakePanel(this, "Panel1", 0, 0, 373, 261);
     FillWith(Panel1, clWhite);
-    Panel2 = new QWidget(Panel1);
-    Panel2->setObjectName("Panel2");
-    Place(Panel2, 0, 0, 73, 261);
+    Panel2 = MakePanel(Panel1, "Panel2", 0, 0, 73, 261);
     FillWith(Panel2, clHighlight);
     Shape1 = new TShape(Panel1, clWhite, clWhite);
     Shape1->setObjectName("Shape1");

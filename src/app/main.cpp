@@ -37,29 +37,25 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     Place(CaptionGroup1, 8, 8, 289, 225);
     CaptionGroup1->SetCaptionText("Choose Project");
 
-    projectSelector = new TSelectorBox(CaptionGroup1);
-    projectSelector->setObjectName("projectSelector");
-    Place(projectSelector, 104, 44, 169, 21);
-    Label3 = MakeAutoLabel(CaptionGroup1, "Label3", 16, 48, "&Project:");
-    // With a buddy the ampersand marks the accelerator and takes no room of its own.
-    Label3->setBuddy(projectSelector);
-    Label3->adjustSize();
+    // A selector 169 x 21 at (left, top) and its label 16 pixels in, 4 lower.
+    auto selector = [](QWidget* parent, const char* name, int left, int top, const char* labelName,
+                       const char* caption, QLabel*& label) {
+        auto* box = new TSelectorBox(parent);
+        box->setObjectName(name);
+        Place(box, left, top, 169, 21);
+        label = MakeAutoLabel(parent, labelName, 16, top + 4, caption);
+        // With a buddy the ampersand marks the accelerator and takes no room of its own.
+        label->setBuddy(box);
+        label->adjustSize();
+        return box;
+    };
+    projectSelector = selector(CaptionGroup1, "projectSelector", 104, 44, "Label3", "&Project:", Label3);
 
     GroupBox1 = new QGroupBox("Lists", CaptionGroup1);
     GroupBox1->setObjectName("GroupBox1");
     Place(GroupBox1, 16, 88, 257, 121);
-    list1selector = new TSelectorBox(GroupBox1);
-    list1selector->setObjectName("list1selector");
-    Place(list1selector, 72, 36, 169, 21);
-    Label1 = MakeAutoLabel(GroupBox1, "Label1", 16, 40, "&Questions:");
-    Label1->setBuddy(list1selector);
-    Label1->adjustSize();
-    list2selector = new TSelectorBox(GroupBox1);
-    list2selector->setObjectName("list2selector");
-    Place(list2selector, 72, 72, 169, 21);
-    Label2 = MakeAutoLabel(GroupBox1, "Label2", 16, 76, "&Answers:");
-    Label2->setBuddy(list2selector);
-    Label2->adjustSize();
+    list1selector = selector(GroupBox1, "list1selector", 72, 36, "Label1", "&Questions:", Label1);
+    list2selector = selector(GroupBox1, "list2selector", 72, 72, "Label2", "&Answers:", Label2);
 
     auto button = [this](const char* name, const char* text, int top) {
         auto* b = new QPushButton(text, this);

@@ -12,10 +12,7 @@ TMessageBox::TMessageBox(QWidget* owner) : TDialogBox(owner, "MessageBox")
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 251, 86);
 
-    Panel1 = new QWidget(Client);
-    Panel1->setObjectName("Panel1");
-    Place(Panel1, 0, 0, 251, 41);
-    SetAnchors(Panel1, akLeft | akTop | akRight);
+    Panel1 = MakePanel(Client, "Panel1", 0, 0, 251, 41, akLeft | akTop | akRight);
     MakeIconBand(Panel1, {0, 0}, {0, 0, 251, 41}, "Image2");
     SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
     info = MakeAutoLabel(Panel1, "info", 58, 12, "|");

@@ -14,22 +14,14 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TDialogBox(owner, "QuestionBox")
     Client = new QWidget(this);
     Place(Client, BorderWidth, BorderWidth, 295, 88);
 
-    Panel2 = new QWidget(Client);
-    Panel2->setObjectName("Panel2");
-    Place(Panel2, 0, 0, 295, 41);
-    SetAnchors(Panel2, akLeft | akTop | akRight);
-    Panel1 = new QWidget(Panel2);
-    Panel1->setObjectName("Panel1");
-    Place(Panel1, 0, 0, 295, 41);
-    SetAnchors(Panel1, akLeft | akTop | akRight | akBottom);
+    Panel2 = MakePanel(Client, "Panel2", 0, 0, 295, 41, akLeft | akTop | akRight);
+    Panel1 = MakePanel(Panel2, "Panel1", 0, 0, 295, 41, akLeft | akTop | akRight | akBottom);
     MakeIconBand(Panel1, {0, 0}, {0, 0, 295, 41}, "Image1");
     SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
     info = MakeAutoLabel(Panel1, "info", 53, 5, "|");
     question = MakeAutoLabel(Panel1, "question", 53, 21, "|");
 
-    btnPanel = new QWidget(Client);
-    btnPanel->setObjectName("btnPanel");
-    Place(btnPanel, 7, 56, 281, 25);
+    btnPanel = MakePanel(Client, "btnPanel", 7, 56, 281, 25);
     Button1 = new QPushButton("&Yes", btnPanel);
     Button1->setObjectName("Button1");
     Place(Button1, 0, 1, 89, 24);
