@@ -1,11 +1,8 @@
 // A whole drill with the keyboard only: a project chosen in the main window, Execute, every
 // answer typed, the end message closed with Enter, and back to the main window.
-#include "drill/repetitions.h"
-#include "FakeServices.h"
+#include "DrillFixture.h"
 
 #include "ModalHelper.h"
-#include "SoundLog.h"
-#include "TempFolder.h"
 #include "app/DataStore.h"
 #include "app/SelectorBox.h"
 #include "app/main.h"
@@ -39,50 +36,28 @@ bool Active(QWidget* w)
     return QTest::qWaitForWindowActive(w);
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public DrillWindows {
 protected:
-    TempFolder Base;
-    std::unique_ptr<TmainFrm> Main;
-    std::unique_ptr<TrepetitionsFrm> Frm;
-    SoundLog Sounds;
-    QTimer Answerer;
     std::vector<std::string> Messages;
     bool AnswerShownBehind = false;
 
+    // Every message box is read, with what the drill shows behind it.
+    void OnMessageBox(TMessageBox* box) override
+    {
+        Messages.push_back(box->info->text().toStdString());
+        AnswerShownBehind = Frm->answer->isVisible();
+    }
+
     void SetUp() override
     {
-        Base.MakeDir("Lists");
-        Base.MakeDir("Projects");
         Base.Write("Lists/countries.txt", "France\r\nSweden\r\nJapan\r\n");
         Base.Write("Lists/capitals.txt", "Paris\r\nStockholm\r\nTokyo\r\n");
         Base.Write("Lists/short.txt", "one\r\n");
         Base.Write("Projects/Geography.rep", "countries\r\ncapitals\r\n");
-        UseBaseFolder(Base.Path());
-        Main = std::make_unique<TmainFrm>();
-        mainFrm = Main.get();
-        Frm = std::make_unique<TrepetitionsFrm>();
-        Main->SetDrillWindow(Frm.get());
-        Main->show();
-        // Every message box is read, with what the drill shows behind it, and closed with
-        // Enter; one nobody expected fails the test instead of hanging it.
-        QObject::connect(&Answerer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<TMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            Messages.push_back(box->info->text().toStdString());
-            AnswerShownBehind = Frm->answer->isVisible();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        Answerer.start(5);
+        OpenWindows();
         QApplication::setActiveWindow(Main.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
     }
-    void TearDown() override
-    {
-        Answerer.stop();
-        Frm.reset();
-        Main.reset();
-    }
-    int Hands() const { return int(std::count(Sounds.Played.begin(), Sounds.Played.end(), "SystemHand")); }
 };
 } // namespace
 

@@ -1,11 +1,8 @@
 // The drill window on real widgets: a real main window in a temporary base folder, keys and
 // clicks through QtTest, the end message answered as a user would.
-#include "drill/repetitions.h"
-#include "FakeServices.h"
+#include "DrillFixture.h"
 
 #include "ModalHelper.h"
-#include "SoundLog.h"
-#include "TempFolder.h"
 #include "app/DataStore.h"
 #include "app/SelectorBox.h"
 #include "app/main.h"
@@ -33,41 +30,18 @@ struct EndState {
     TColor BarLastInterior = 0;
 };
 
-class Drill : public ::testing::Test {
+class Drill : public DrillWindows {
 protected:
-    TempFolder Base;
-    std::unique_ptr<TmainFrm> Main;
-    std::unique_ptr<TrepetitionsFrm> Frm;
-    SoundLog Sounds;
     EndState End;
 
-    void SetUp() override
-    {
-        Base.MakeDir("Lists");
-        Base.MakeDir("Projects");
-        UseBaseFolder(Base.Path());
-        Main = std::make_unique<TmainFrm>();
-        mainFrm = Main.get();
-        Frm = std::make_unique<TrepetitionsFrm>();
-        Main->SetDrillWindow(Frm.get());
-        Main->show();
-        // Every message box is read, with the drill window behind it, and closed with Enter
-        // as a user would; one nobody expected fails the test instead of hanging it.
-        QObject::connect(&Answerer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<TMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            Capture(box);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        Answerer.start(5);
-    }
+    void SetUp() override { OpenWindows(); }
     void TearDown() override
     {
         EXPECT_EQ(Messages, Ends) << "a message box nobody expected: " << End.Message;
-        Answerer.stop();
-        Frm.reset();
-        Main.reset();
+        DrillWindows::TearDown();
     }
+    // Every message box is read, with the drill window behind it.
+    void OnMessageBox(TMessageBox* box) override { Capture(box); }
 
     // What the main window's Execute does once the lists are loaded.
     void Start(std::vector<std::string> questions, std::vector<std::string> answers)
@@ -78,7 +52,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frm.get()));
     }
 
-    QTimer Answerer;
     int Messages = 0;
 
     void Capture(TMessageBox* box)
@@ -124,7 +97,6 @@ protected:
         Frm->answer->clear();
         Type(text);
     }
-    int Hands() const { return int(std::count(Sounds.Played.begin(), Sounds.Played.end(), "SystemHand")); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
 };
 
