@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <filesystem>
 
 TSettingsFrm* SettingsFrm = nullptr;
 
@@ -218,6 +219,17 @@ void TSettingsFrm::ShowNoList()
     FModified = false;
 }
 
+void TSettingsFrm::OpenNothing()
+{
+    // With no list open there is no Save that could write the editor's empty text over the
+    // list. The list keeps the focus, so the arrow keys go on from it.
+    PanelCaption2->SetCaptionText("No list file selected.");
+    editor->Clear();
+    SetListOpen(false);
+    FOpenName.clear();
+    FModified = false;
+}
+
 void TSettingsFrm::FormClose()
 {
     if (mainFrm) mainFrm->LoadListsFromFile();
@@ -250,19 +262,20 @@ void TSettingsFrm::ListListClick()
         AUU->stop();
         FModified = false;
     } catch (const EUnmappableText& e) {
-        // Nothing opens: with no list open there is no Save that could write the editor's
-        // empty text over the list. The list keeps the focus, so the arrow keys go on from it.
-        PanelCaption2->SetCaptionText("No list file selected.");
-        editor->Clear();
-        SetListOpen(false);
         const std::string name = FOpenName;
-        FOpenName.clear();
-        FModified = false;
+        OpenNothing();
         mainFrm->ldMessageBox(UnmappableListMessage(name, e.Line));
         return;
     } catch (const std::exception&) {
         FModified = false;
+        // A list that is there but could not be read must not stay open: a Save would write
+        // the editor's empty text over it. One that has gone since the folder was listed stays
+        // open and empty, so typing and saving makes it again.
+        std::error_code ec;
+        const bool there = !FOpenName.empty() && std::filesystem::exists(ListFilePath(FOpenName), ec);
+        if (there || ec) OpenNothing();
         mainFrm->ldMessageBox("Unable to open list file.");
+        if (there || ec) return;
     }
     editor->setFocus();
     editor->SelectAll();

@@ -55,6 +55,8 @@ public:
     void FormShow() override;
     // No list open and none selected, as when the window was first opened.
     void ShowNoList();
+    // No list open after one could not be, the failed one still focused.
+    void OpenNothing();
     void FormClose();
     void ListListClick();
     // True when the key was taken (Delete runs the remove command).

@@ -192,6 +192,30 @@ TEST_F(SettingsWindow, AListThatCannotBeReadLeavesAnEmptyEditorThatCanStillSave)
     EXPECT_EQ(Base.Read("Lists/beta.txt"), "again\r\n");
 }
 
+TEST_F(SettingsWindow, AListThatIsThereButCannotBeReadOpensNothingSoNoSaveCanEmptyIt)
+{
+    ASSERT_EQ(chmod(Base.Path().c_str(), 0777), 0);
+    ASSERT_EQ(chmod((Base / "Lists").c_str(), 0777), 0);
+    ASSERT_EQ(chmod((Base / "Lists/beta.txt").c_str(), 0222), 0);
+    {
+        Unprivileged user;
+        if (!user.Active()) GTEST_SKIP() << "root here may not take another user's rights";
+        OpenSettings();
+        DialogScript script;
+        script.Ok();
+        Run(script, [&] { Click("beta"); });
+        ASSERT_EQ(script.Seen.size(), 1u);
+        EXPECT_EQ(script.Seen[0].Text, "Unable to open list file.");
+        EXPECT_EQ(Caption(), "No list file selected.");
+        EXPECT_FALSE(Ed()->isEnabled());
+        EXPECT_FALSE(Settings->btnSave->isEnabled());
+        QTest::keyClicks(Ed(), "lost");
+        QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(Settings->ListList, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(Base.Read("Lists/beta.txt"), "uno\r\ndos\r\n");
+}
+
 TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClickedAndTheUserSaysNo)
 {
     OpenSettings();
