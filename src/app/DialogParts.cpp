@@ -40,6 +40,19 @@ TDialogBox::TDialogBox(QWidget* owner, const QString& name) : TForm(owner)
     SetFixedFrame(true);
 }
 
+void TDialogBox::MakeClient(int width, int height)
+{
+    Client = new QWidget(this);
+    Place(Client, BorderWidth, BorderWidth, width, height);
+    SetClientSize(width + 2 * BorderWidth, height + 2 * BorderWidth);
+}
+
+void TDialogBox::SetClientWidth(int width)
+{
+    Client->resize(width, Client->height());
+    SetClientSize(width + 2 * BorderWidth, this->height());
+}
+
 void TDialogBox::MakeIconBand(QWidget* parent, QPoint square, const QRect& panel, const QString& iconName)
 {
     Shape1 = new TShape(parent, clBtnFace, clHighlight);

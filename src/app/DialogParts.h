@@ -38,8 +38,17 @@ public:
     TShape* Shape2 = nullptr; // the highlight-coloured square behind the icon
     QLabel* Icon = nullptr;
 
+    // The message and question boxes hold their controls in a client area inside a border.
+    static constexpr int BorderWidth = 5;
+    QWidget* Client = nullptr;
+    int ClientWidth() const { return Client->width(); }
+
 protected:
     TDialogBox(QWidget* owner, const QString& name);
+    // The client area, `width` x `height`, and the window around it with its border.
+    void MakeClient(int width, int height);
+    // The client area and the window around it made `width` wide.
+    void SetClientWidth(int width);
     // The band in `parent`: the 41-pixel square at `square` with the icon (named `iconName`)
     // 4 pixels in, over the panel at `panel`.
     void MakeIconBand(QWidget* parent, QPoint square, const QRect& panel, const QString& iconName);

@@ -9,8 +9,7 @@
 
 TMessageBox::TMessageBox(QWidget* owner) : TDialogBox(owner, "MessageBox")
 {
-    Client = new QWidget(this);
-    Place(Client, BorderWidth, BorderWidth, 251, 86);
+    MakeClient(251, 86);
 
     Panel1 = MakePanel(Client, "Panel1", 0, 0, 251, 41, akLeft | akTop | akRight);
     MakeIconBand(Panel1, {0, 0}, {0, 0, 251, 41}, "Image2");
@@ -24,16 +23,13 @@ TMessageBox::TMessageBox(QWidget* owner) : TDialogBox(owner, "MessageBox")
     SetDefaultButton(Button1);
     SetCancelButton(Button1);
     SetButtonResult(Button1, mrOk);
-
-    SetClientSize(251 + 2 * BorderWidth, 86 + 2 * BorderWidth);
 }
 
 void TMessageBox::FormShow()
 {
     info->adjustSize();
     const int clientWidth = info->x() + info->width() + 30;
-    Client->resize(clientWidth, Client->height());
-    SetClientSize(clientWidth + 2 * BorderWidth, height());
+    SetClientWidth(clientWidth);
     CenterFrameOnScreen();
     Button1->move(clientWidth / 2 - Button1->width() / 2, Button1->y());
     Button1->setFocus();

@@ -11,14 +11,9 @@ class TMessageBox : public TDialogBox {
 public:
     explicit TMessageBox(QWidget* owner = nullptr);
 
-    static constexpr int BorderWidth = 5;
-
-    QWidget* Client;      // the client area inside the border
     QWidget* Panel1;
     QLabel* info;
     QPushButton* Button1;
-
-    int ClientWidth() const { return Client->width(); }
 
 protected:
     void FormShow() override;

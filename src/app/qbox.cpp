@@ -11,8 +11,7 @@
 
 TQuestionBox::TQuestionBox(QWidget* owner) : TDialogBox(owner, "QuestionBox")
 {
-    Client = new QWidget(this);
-    Place(Client, BorderWidth, BorderWidth, 295, 88);
+    MakeClient(295, 88);
 
     Panel2 = MakePanel(Client, "Panel2", 0, 0, 295, 41, akLeft | akTop | akRight);
     Panel1 = MakePanel(Panel2, "Panel1", 0, 0, 295, 41, akLeft | akTop | akRight | akBottom);
@@ -36,8 +35,6 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TDialogBox(owner, "QuestionBox")
     SetButtonResult(Button1, mrYes);
     SetButtonResult(Button2, mrNo);
     SetButtonResult(Button3, mrCancel);
-
-    SetClientSize(295 + 2 * BorderWidth, 88 + 2 * BorderWidth);
 }
 
 void TQuestionBox::FormShow()
@@ -49,8 +46,7 @@ void TQuestionBox::FormShow()
     // The least width is the whole window's, the window manager's frame included.
     const QMargins frame = FrameMargins();
     clientWidth = std::max(clientWidth, MinWindowWidth - frame.left() - frame.right() - 2 * BorderWidth);
-    Client->resize(clientWidth, Client->height());
-    SetClientSize(clientWidth + 2 * BorderWidth, height());
+    SetClientWidth(clientWidth);
     CenterFrameOnScreen();
     btnPanel->move(clientWidth / 2 - btnPanel->width() / 2, btnPanel->y());
     Button1->setFocus();

@@ -11,10 +11,8 @@ class TQuestionBox : public TDialogBox {
 public:
     explicit TQuestionBox(QWidget* owner = nullptr);
 
-    static constexpr int BorderWidth = 5;
     static constexpr int MinWindowWidth = 313;
 
-    QWidget* Client;
     QWidget* Panel2;
     QWidget* Panel1;
     QLabel* info;
@@ -23,8 +21,6 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
-
-    int ClientWidth() const { return Client->width(); }
 
 protected:
     void FormShow() override;
