@@ -123,6 +123,13 @@ void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
     }
 }
 
+TSelectionSpan TTextEditorEx::Selection() const
+{
+    TSelectionSpan s;
+    GetSelection(s.Start, s.End);
+    return s;
+}
+
 TPoint TTextEditorEx::ClampToText(TPoint p) const { return FDoc.Clamp(p); }
 
 int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const { return FDoc.AbsoluteOffset(p); }

@@ -119,6 +119,7 @@ public:
     bool HasSelection() const { return CaretPos.GetPoint() != SelEndPos.GetPoint(); }
     // The selection's start (inclusive) and end (exclusive), ordered and inside the text.
     void GetSelection(TPoint& start, TPoint& end) const;
+    TSelectionSpan Selection() const;
     // The nearest position inside the text.
     TPoint ClampToText(TPoint p) const;
     // Sum of (length + 2) over the lines before p, plus p.X.

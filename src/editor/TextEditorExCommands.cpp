@@ -17,14 +17,7 @@ TPoint TTextEditorEx::WordRight(TPoint p) const { return FDoc.WordRight(p, FSett
 
 bool TTextEditorEx::IsSelected(TPoint p) const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    if (start == end) return false;
-    if (p.Y < start.Y || p.Y > end.Y) return false;
-    if (p.Y > start.Y && p.Y < end.Y) return true;
-    if (start.Y == end.Y) return p.X >= start.X && p.X < end.X;
-    if (p.Y == start.Y) return p.X >= start.X;
-    return p.X < end.X;
+    return Selection().Contains(p.Y, p.X);
 }
 
 bool TTextEditorEx::SelectLine(int line)
@@ -119,16 +112,13 @@ void TTextEditorEx::SelectAll()
 
 std::string TTextEditorEx::GetSelText() const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    return FDoc.RangeText(start, end);
+    const TSelectionSpan s = Selection();
+    return FDoc.RangeText(s.Start, s.End);
 }
 
 int32_t TTextEditorEx::SelStart() const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    return AbsoluteOffset(start);
+    return AbsoluteOffset(Selection().Start);
 }
 
 void TTextEditorEx::SetSelStart(int32_t v)
@@ -144,9 +134,8 @@ void TTextEditorEx::SetSelStart(int32_t v)
 
 int32_t TTextEditorEx::SelLength() const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    return FDoc.Distance(start, end);
+    const TSelectionSpan s = Selection();
+    return FDoc.Distance(s.Start, s.End);
 }
 
 void TTextEditorEx::SetSelLength(int32_t v)

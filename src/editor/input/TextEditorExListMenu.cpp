@@ -31,16 +31,12 @@ void TTextEditorEx::CreateListMenu()
 
 std::vector<std::string> TTextEditorEx::ListMenuItems() const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    return ::ListMenuItems(FDoc.Lines(), start);
+    return ::ListMenuItems(FDoc.Lines(), Selection().Start);
 }
 
 std::string TTextEditorEx::TagNameAtCaret() const
 {
-    TPoint start, end;
-    GetSelection(start, end);
-    return ::TagNameAtCaret(FDoc.Lines(), start);
+    return ::TagNameAtCaret(FDoc.Lines(), Selection().Start);
 }
 
 void TTextEditorEx::ShowListMenu(const std::vector<std::string>& items)

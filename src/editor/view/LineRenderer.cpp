@@ -27,6 +27,19 @@ int TCellMetrics::LastVisibleLine(int count) const
     return std::min(count - 1, Scroll.Y + CeilDiv(ClientHeight, LineHeight) - 1);
 }
 
+bool AnyPointHidden(int w, int h, int step, const std::function<bool(int x, int y)>& visible)
+{
+    const int s = std::max(1, step);
+    for (int a = 0; a <= (w - 1) / s; ++a)
+        for (int b = 0; b <= (h - 1) / s; ++b)
+            if (!visible(a * s, b * s)) return true;
+    for (int a = 0; a <= (h - 1) / s; ++a)
+        if (!visible(w - 1, a * s)) return true;
+    for (int a = 0; a <= (w - 1) / s; ++a)
+        if (!visible(a * s, h - 1)) return true;
+    return false;
+}
+
 bool TSelectionSpan::Contains(int line, int column) const
 {
     if (Start == End) return false;

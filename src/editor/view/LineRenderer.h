@@ -9,6 +9,8 @@
 #include "editor/model/LineStore.h"
 #include "platform/Canvas.h"
 
+#include <functional>
+
 class TFormattingProcessor;
 
 // The grid: cell size, the top-left visible cell and the client area it is drawn into.
@@ -41,6 +43,10 @@ struct TSelectionSpan {
     TPoint End;
     bool Contains(int line, int column) const;
 };
+
+// Whether `visible` says no for some point of a grid `step` pixels apart over a w x h area,
+// its right and bottom edges included. A step below 1 probes every pixel.
+bool AnyPointHidden(int w, int h, int step, const std::function<bool(int x, int y)>& visible);
 
 // One picture's inputs.
 struct TPaintInput {

@@ -19,9 +19,7 @@ TPaintInput TTextEditorEx::PaintInput()
     FStyle.HighlightTextColor = FSettings->HighlightTextColor();
     FStyle.ShowHiddenChars = FSettings->ShowHiddenChars();
     FStyle.Formatting = FSettings->InteractiveFormatting() ? FFormattingProcessor : nullptr;
-    TPoint start, end;
-    GetSelection(start, end);
-    return {Canvas(), FDoc.Lines(), {start, end}, Metrics(), FStyle};
+    return {Canvas(), FDoc.Lines(), Selection(), Metrics(), FStyle};
 }
 
 void TTextEditorEx::Draw(const std::function<void(const TPaintInput&)>& draw)

@@ -118,17 +118,8 @@ void TTextEditorEx::ScrollChanged(TPoint n)
 
 bool TTextEditorEx::VisibilityProbe() const
 {
-    // A step below 1 would never advance; probe every pixel instead.
-    const int s = std::max(1, int(FSettings->SpeedJump()));
-    const int w = ClientWidth(), h = ClientHeight();
-    for (int a = 0; a <= (w - 1) / s; ++a)
-        for (int b = 0; b <= (h - 1) / s; ++b)
-            if (!FView->IsClientPixelVisible(a * s, b * s)) return true;
-    for (int a = 0; a <= (h - 1) / s; ++a)
-        if (!FView->IsClientPixelVisible(w - 1, a * s)) return true;
-    for (int a = 0; a <= (w - 1) / s; ++a)
-        if (!FView->IsClientPixelVisible(a * s, h - 1)) return true;
-    return false;
+    return AnyPointHidden(ClientWidth(), ClientHeight(), int(FSettings->SpeedJump()),
+                          [this](int x, int y) { return FView->IsClientPixelVisible(x, y); });
 }
 
 void TTextEditorEx::ScrollBy(int dx, int dy)

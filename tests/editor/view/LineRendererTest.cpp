@@ -125,3 +125,17 @@ TEST(LineRenderer, AScrolledPictureEqualsOneDrawnAtItsNewPosition)
         EXPECT_TRUE(moved.Image == fresh.Image) << "scrolled to " << moved.Cells.Scroll.X << "," << moved.Cells.Scroll.Y;
     }
 }
+
+TEST(LineRenderer, TheProbeFindsAHiddenPointOnItsGridOrOnTheFarEdges)
+{
+    const auto hiddenAt = [](int hx, int hy) { return [=](int x, int y) { return !(x == hx && y == hy); }; };
+    EXPECT_FALSE(AnyPointHidden(100, 50, 10, [](int, int) { return true; }));
+    EXPECT_TRUE(AnyPointHidden(100, 50, 10, hiddenAt(30, 40)));
+    EXPECT_FALSE(AnyPointHidden(100, 50, 10, hiddenAt(35, 40))); // between grid points
+    EXPECT_TRUE(AnyPointHidden(100, 50, 10, hiddenAt(99, 20)));  // the right edge is probed too
+    EXPECT_TRUE(AnyPointHidden(100, 50, 10, hiddenAt(40, 49)));  // and the bottom edge
+    EXPECT_TRUE(AnyPointHidden(100, 50, 0, hiddenAt(35, 41)));   // a step of 0 probes every pixel
+    int calls = 0;
+    AnyPointHidden(100, 50, 10, [&](int, int) { return ++calls, true; });
+    EXPECT_EQ(calls, 10 * 5 + 5 + 10);
+}
