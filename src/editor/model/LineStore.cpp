@@ -8,6 +8,32 @@ namespace {
 {
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
 }
+
+// The lines of a chunk list joined, each ended by CR LF; and the lines themselves. Snapshots
+// and the store hold their chunks alike.
+template <class ChunkList>
+std::string JoinedText(const ChunkList& chunks)
+{
+    int64_t total = 0;
+    for (const auto& c : chunks) total += c->JoinedBytes();
+    std::string out;
+    out.reserve(size_t(total));
+    for (const auto& c : chunks)
+        for (const std::string& l : c->Lines) {
+            out += l;
+            out += "\r\n";
+        }
+    return out;
+}
+
+template <class ChunkList>
+std::vector<std::string> AllLines(const ChunkList& chunks, int count)
+{
+    std::vector<std::string> out;
+    out.reserve(size_t(count));
+    for (const auto& c : chunks) out.insert(out.end(), c->Lines.begin(), c->Lines.end());
+    return out;
+}
 } // namespace
 
 int TLineChunk::LongestLine() const
@@ -40,28 +66,9 @@ const std::string& TLineSnapshot::operator[](int index) const
     return Chunks[chunk]->Lines[index - Starts[chunk]];
 }
 
-std::string TLineSnapshot::Text() const
-{
-    size_t total = 0;
-    for (const auto& c : Chunks)
-        for (const std::string& l : c->Lines) total += l.size() + 2;
-    std::string out;
-    out.reserve(total);
-    for (const auto& c : Chunks)
-        for (const std::string& l : c->Lines) {
-            out += l;
-            out += "\r\n";
-        }
-    return out;
-}
+std::string TLineSnapshot::Text() const { return JoinedText(Chunks); }
 
-std::vector<std::string> TLineSnapshot::ToVector() const
-{
-    std::vector<std::string> out;
-    out.reserve(FCount);
-    for (const auto& c : Chunks) out.insert(out.end(), c->Lines.begin(), c->Lines.end());
-    return out;
-}
+std::vector<std::string> TLineSnapshot::ToVector() const { return AllLines(Chunks, FCount); }
 
 // ---- store ----
 
@@ -271,20 +278,7 @@ void TLineStore::Assign(std::vector<std::string> lines)
     Changed();
 }
 
-std::string TLineStore::Text() const
-{
-    size_t total = 0;
-    for (const auto& c : Chunks)
-        for (const std::string& l : c->Lines) total += l.size() + 2;
-    std::string out;
-    out.reserve(total);
-    for (const auto& c : Chunks)
-        for (const std::string& l : c->Lines) {
-            out += l;
-            out += "\r\n";
-        }
-    return out;
-}
+std::string TLineStore::Text() const { return JoinedText(Chunks); }
 
 void TLineStore::SetText(std::string_view bytes)
 {
@@ -317,13 +311,7 @@ void TLineStore::SetText(std::string_view bytes)
     Changed();
 }
 
-std::vector<std::string> TLineStore::ToVector() const
-{
-    std::vector<std::string> out;
-    out.reserve(FCount);
-    for (const auto& c : Chunks) out.insert(out.end(), c->Lines.begin(), c->Lines.end());
-    return out;
-}
+std::vector<std::string> TLineStore::ToVector() const { return AllLines(Chunks, FCount); }
 
 int TLineStore::MaxLineLength() const
 {
