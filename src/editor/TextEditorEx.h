@@ -75,7 +75,7 @@ private:
     bool UpdatePending = false;
 };
 
-class TTextEditorEx : public QWidget {
+class TTextEditorEx : public QWidget, public TInputEvents {
     Q_OBJECT
 public:
     explicit TTextEditorEx(QWidget* parent = nullptr);
@@ -273,7 +273,7 @@ public:
     // The tables automatic entity encoding types from.
     const TEntityTables& Entities() const { return FEntities; }
 
-    // ---- Events ----
+    // ---- Events, besides the input events of TInputEvents ----
     TNotifyEvent OnCaretModeChange;
     TNotifyEvent OnChange; // the sender is the line store
     TFontSizeChangeEvent OnFontSizeChange;
@@ -281,16 +281,6 @@ public:
     TAlgorithmProgressEvent OnPrintProgress;
     TAlgorithmProgressEvent OnReplaceProgress;
     TAlgorithmProgressEvent OnXHTMLExportProgress;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -17,3 +17,18 @@ using TMouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifier
 // own scrolling.
 using TMouseWheelEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int wheelDelta,
                                             int x, int y, bool& handled)>;
+
+// The input events the program's interactive controls publish, each called with the control
+// as the sender.
+struct TInputEvents {
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+};

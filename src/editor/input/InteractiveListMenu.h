@@ -41,7 +41,7 @@ private:
     TInteractiveListMenu* Menu;
 };
 
-class TInteractiveListMenu : public QWidget {
+class TInteractiveListMenu : public QWidget, public TInputEvents {
     Q_OBJECT
 public:
     explicit TInteractiveListMenu(QWidget* parent = nullptr);
@@ -112,18 +112,8 @@ public:
     // The paint routine: background, header, rows, caret.
     void PaintList();
 
-    // ---- Events ----
+    // ---- Events, besides the input events of TInputEvents ----
     TItemSelectedEvent OnItemSelected;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
     TMouseWheelEvent OnMouseWheel;
 
 protected:
