@@ -86,11 +86,6 @@ char32_t SequenceValue(const unsigned char* p, int length)
     }
 }
 
-int SequenceLength(unsigned lead) { return lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
-
-// Whether one of the eight bytes is 0.
-bool HasZeroByte(uint64_t w) { return ((w - 0x0101010101010101ull) & ~w & HighBits) != 0; }
-
 // 0-based line of offset `at` in `text`, by the line rules (CR LF one break, lone CR or LF one).
 int LineOf(std::string_view text, size_t at)
 {
