@@ -22,7 +22,7 @@ namespace {
 // The focused control once the dialog has become the active window.
 QString FocusIn(QWidget* dialog)
 {
-    QTest::qWaitForWindowActive(dialog);
+    (void)QTest::qWaitForWindowActive(dialog);
     QWidget* f = QApplication::focusWidget();
     return f ? f->objectName() : QString();
 }

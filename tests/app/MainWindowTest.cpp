@@ -92,7 +92,7 @@ struct MainWindow : testing::Test {
             if (!Main->isActiveWindow()) QApplication::setActiveWindow(Main.get());
         }
         target->setFocus();
-        QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000);
+        (void)QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
     }
     void Type(QWidget* target, const QString& text)
@@ -558,6 +558,6 @@ TEST_F(MainWindow, AcceleratorsReachTheSelectorsAndButtons)
 
     Main->list2selector->SetText("Nine");
     Key(Main->list1selector, Qt::Key_E, Qt::AltModifier);
-    QTest::qWaitFor([&] { return !Messages.empty(); }, 1000); // the button is pressed visibly first
+    (void)QTest::qWaitFor([&] { return !Messages.empty(); }, 1000); // the button is pressed visibly first
     EXPECT_EQ(Messages, Lines{"The number of items in the list files differ."});
 }

@@ -183,7 +183,7 @@ protected:
     {
         QWidget* active = QApplication::activeWindow();
         act();
-        QTest::qWaitFor([&] { return script.Done(); }, 1000);
+        (void)QTest::qWaitFor([&] { return script.Done(); }, 1000);
         EXPECT_TRUE(script.Done()) << "a dialog box the script expected did not appear";
         Reactivate(active);
     }
@@ -191,7 +191,7 @@ protected:
     {
         if (!w || !w->isVisible() || QApplication::activeWindow() == w) return;
         QApplication::setActiveWindow(w);
-        QTest::qWaitForWindowActive(w);
+        (void)QTest::qWaitForWindowActive(w);
     }
     static void Idle() { IdleUpdates::RunNow(); }
 };

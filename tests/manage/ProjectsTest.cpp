@@ -24,7 +24,7 @@ protected:
         QTimer::singleShot(0, Projects.get(), [&] {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(Projects.get()));
             QApplication::setActiveWindow(Projects.get());
-            QTest::qWaitForWindowActive(Projects.get());
+            (void)QTest::qWaitForWindowActive(Projects.get());
             inside();
             ran = true;
             if (Projects->isVisible()) ClickButton(Projects.get(), "btnProjectDoClose");
