@@ -7,7 +7,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
+
+namespace {
+// Qt's own UTF-8 decoding of `bytes`, a mark at their start decoded as U+FEFF like any other
+// character (QString::fromUtf8 drops it, which would make a line of a mark alone look empty).
+// Null where the bytes are not UTF-8.
+QString QtUtf8(std::string_view bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return decoder.hasError() ? QString() : text;
+}
+} // namespace
 
 std::vector<std::string> ReferenceSplit(std::string_view bytes)
 {
@@ -36,8 +49,7 @@ bool ReferenceTakenForUtf8(std::string_view bytes)
     std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
     const bool marked = text.substr(0, 3) == "\xEF\xBB\xBF";
     if (marked) text.remove_prefix(3);
-    const QByteArray raw(text.data(), qsizetype(text.size()));
-    if (QString::fromUtf8(raw).toUtf8() != raw) return false;
+    if (!text.empty() && QtUtf8(text).isNull()) return false;
     return marked || std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
@@ -52,7 +64,7 @@ TReferenceText ReferenceDecode(std::string_view bytes, bool keepUnmappable)
     for (size_t i = 0; i < out.Lines.size(); ++i) {
         std::string& line = out.Lines[i];
         std::string mapped;
-        if (FromQStringExact(QString::fromUtf8(line.data(), qsizetype(line.size())), mapped)) {
+        if (FromQStringExact(QtUtf8(line), mapped)) {
             line = mapped;
         } else if (!keepUnmappable) {
             out.Unmappable = int(i) + 1;
