@@ -13,10 +13,12 @@
 namespace {
 // Qt's own UTF-8 decoding of `bytes`, a mark at their start decoded as U+FEFF like any other
 // character (QString::fromUtf8 drops it, which would make a line of a mark alone look empty).
-// Null where the bytes are not UTF-8.
+// Null where the bytes are not UTF-8, a sequence cut off at their end included (a decoder
+// that keeps state would wait for the rest of it instead).
 QString QtUtf8(std::string_view bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     return decoder.hasError() ? QString() : text;
 }
