@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QHideEvent>
 #include <QShowEvent>
-#include <filesystem>
 
 TSettingsFrm* SettingsFrm = nullptr;
 
@@ -271,11 +270,10 @@ void TSettingsFrm::ListListClick()
         // A list that is there but could not be read must not stay open: a Save would write
         // the editor's empty text over it. One that has gone since the folder was listed stays
         // open and empty, so typing and saving makes it again.
-        std::error_code ec;
-        const bool there = !FOpenName.empty() && std::filesystem::exists(ListFilePath(FOpenName), ec);
-        if (there || ec) OpenNothing();
+        const bool unreadable = !FOpenName.empty() && FileExists(ListFilePath(FOpenName));
+        if (unreadable) OpenNothing();
         mainFrm->ldMessageBox("Unable to open list file.");
-        if (there || ec) return;
+        if (unreadable) return;
     }
     editor->setFocus();
     editor->SelectAll();
