@@ -25,6 +25,23 @@ struct Text {
     TPoint End;
 };
 
+// What the completion asks for at the end of `text`.
+std::string TagNameAtEnd(const std::string& text)
+{
+    const Text t(text);
+    return TagNameAtCaret(t.Lines, t.End);
+}
+Strings ItemsAtEnd(const std::string& text)
+{
+    const Text t(text);
+    return ListMenuItems(t.Lines, t.End);
+}
+bool SpaceOpensAtEnd(const std::string& text)
+{
+    const Text t(text);
+    return SpaceOpensListMenu(t.Lines, t.End);
+}
+
 const Strings CellAttributes = {"%cellhalign", "%cellvalign", "abbr",        "axis",       "class",
                                 "colspan",     "dir",         "headers",     "id",         "lang",
                                 "onclick",     "ondblclick",  "onkeydown",   "onkeypress", "onkeyup",
@@ -80,22 +97,15 @@ TEST(XhtmlCompletionTest, ListMenuItemsAfterALessThanSignAndInsideATag)
 {
     // Right after "<": the element names in table order, wherever the "<" stands.
     EXPECT_EQ(ListMenuItems(Text("<").Lines, {1, 0}), XhtmlElementNames());
-    Text second("first line\r\nab<");
-    EXPECT_EQ(ListMenuItems(second.Lines, second.End), XhtmlElementNames());
+    EXPECT_EQ(ItemsAtEnd("first line\r\nab<"), XhtmlElementNames());
     // After "<td " the sorted attributes of td.
-    Text td("<td ");
-    EXPECT_EQ(ListMenuItems(td.Lines, td.End), CellAttributes);
-    Text typed("<table><tr><td class=\"x\" ");
-    EXPECT_EQ(ListMenuItems(typed.Lines, typed.End), CellAttributes);
+    EXPECT_EQ(ItemsAtEnd("<td "), CellAttributes);
+    EXPECT_EQ(ItemsAtEnd("<table><tr><td class=\"x\" "), CellAttributes);
     // Nothing for an unknown element, a comment, a finished tag, no tag at all.
-    Text foo("<foo ");
-    EXPECT_TRUE(ListMenuItems(foo.Lines, foo.End).empty());
-    Text comment("<!-- ");
-    EXPECT_TRUE(ListMenuItems(comment.Lines, comment.End).empty());
-    Text closed("<td >x ");
-    EXPECT_TRUE(ListMenuItems(closed.Lines, closed.End).empty());
-    Text plain("just words ");
-    EXPECT_TRUE(ListMenuItems(plain.Lines, plain.End).empty());
+    EXPECT_TRUE(ItemsAtEnd("<foo ").empty());
+    EXPECT_TRUE(ItemsAtEnd("<!-- ").empty());
+    EXPECT_TRUE(ItemsAtEnd("<td >x ").empty());
+    EXPECT_TRUE(ItemsAtEnd("just words ").empty());
     // A text of one empty line offers nothing, not even after a "<" on a later line.
     TLineStore empty;
     EXPECT_TRUE(ListMenuItems(empty, {0, 0}).empty());
@@ -107,23 +117,16 @@ TEST(XhtmlCompletionTest, ListMenuItemsAfterALessThanSignAndInsideATag)
 
 TEST(XhtmlCompletionTest, TagNameRunsFromTheLessThanSignToTheFirstSpace)
 {
-    Text a("<td ");
-    EXPECT_EQ(TagNameAtCaret(a.Lines, a.End), "td");
-    Text b("<td colspan=\"2\" rowspan=");
-    EXPECT_EQ(TagNameAtCaret(b.Lines, b.End), "td");
+    EXPECT_EQ(TagNameAtEnd("<td "), "td");
+    EXPECT_EQ(TagNameAtEnd("<td colspan=\"2\" rowspan="), "td");
     // No space yet: no name.
-    Text c("<td");
-    EXPECT_EQ(TagNameAtCaret(c.Lines, c.End), "");
+    EXPECT_EQ(TagNameAtEnd("<td"), "");
     // A tag over two lines: the break is two characters of the joined text, not a space.
-    Text d("<td\r\nclass ");
-    EXPECT_EQ(TagNameAtCaret(d.Lines, d.End), "td\r\nclass");
-    Text e("<img\r\n  src=");
-    EXPECT_EQ(TagNameAtCaret(e.Lines, e.End), "img\r\n");
+    EXPECT_EQ(TagNameAtEnd("<td\r\nclass "), "td\r\nclass");
+    EXPECT_EQ(TagNameAtEnd("<img\r\n  src="), "img\r\n");
     // The nearest ">" ends the search.
-    Text f("<td>text ");
-    EXPECT_EQ(TagNameAtCaret(f.Lines, f.End), "");
-    Text g("<p>x</p> <a ");
-    EXPECT_EQ(TagNameAtCaret(g.Lines, g.End), "a");
+    EXPECT_EQ(TagNameAtEnd("<td>text "), "");
+    EXPECT_EQ(TagNameAtEnd("<p>x</p> <a "), "a");
 }
 
 TEST(XhtmlCompletionTest, LookBackStopsAfter501CharactersOfTheJoinedText)
@@ -134,16 +137,13 @@ TEST(XhtmlCompletionTest, LookBackStopsAfter501CharactersOfTheJoinedText)
     ASSERT_EQ(near.size(), 501u);
     EXPECT_EQ(TagNameAtCaret(found.Lines, found.End), "td");
     // One further: out of reach.
-    Text lost("<td " + std::string(498, 'x'));
-    EXPECT_EQ(TagNameAtCaret(lost.Lines, lost.End), "");
+    EXPECT_EQ(TagNameAtEnd("<td " + std::string(498, 'x')), "");
     // Line breaks count two each.
     std::string lines = "<td ";
     for (int i = 0; i < 99; ++i) lines += "xxx\r\n";
     lines += "x"; // 4 + 99 * 5 + 1 = 500 characters before the caret
-    Text broken(lines);
-    EXPECT_EQ(TagNameAtCaret(broken.Lines, broken.End), "td");
-    Text tooFar("<td " + lines.substr(4) + "xx");
-    EXPECT_EQ(TagNameAtCaret(tooFar.Lines, tooFar.End), "");
+    EXPECT_EQ(TagNameAtEnd(lines), "td");
+    EXPECT_EQ(TagNameAtEnd("<td " + lines.substr(4) + "xx"), "");
     // The joined text before a position, as the look-back sees it.
     Text j("ab\r\ncd\r\nef");
     EXPECT_EQ(JoinedTextBefore(j.Lines, {1, 2}, 100), "ab\r\ncd\r\ne");
@@ -154,24 +154,16 @@ TEST(XhtmlCompletionTest, LookBackStopsAfter501CharactersOfTheJoinedText)
 
 TEST(XhtmlCompletionTest, TypedSpaceOpensOnlyInsideAnOpeningTag)
 {
-    Text td("<td ");
-    EXPECT_TRUE(SpaceOpensListMenu(td.Lines, td.End));
-    Text foo("<foo ");
-    EXPECT_TRUE(SpaceOpensListMenu(foo.Lines, foo.End)); // opens, with nothing in it
-    for (const char* text : {"<! ", "<!DOCTYPE ", "<% ", "<?xml "}) {
-        Text t(text);
-        EXPECT_FALSE(SpaceOpensListMenu(t.Lines, t.End)) << text;
-    }
-    Text closed("<td>cell ");
-    EXPECT_FALSE(SpaceOpensListMenu(closed.Lines, closed.End));
-    Text none("no tag ");
-    EXPECT_FALSE(SpaceOpensListMenu(none.Lines, none.End));
+    EXPECT_TRUE(SpaceOpensAtEnd("<td "));
+    EXPECT_TRUE(SpaceOpensAtEnd("<foo ")); // opens, with nothing in it
+    for (const char* text : {"<! ", "<!DOCTYPE ", "<% ", "<?xml "}) EXPECT_FALSE(SpaceOpensAtEnd(text)) << text;
+    EXPECT_FALSE(SpaceOpensAtEnd("<td>cell "));
+    EXPECT_FALSE(SpaceOpensAtEnd("no tag "));
     // A "<" right before the caret looks at the character after it in the text.
     Text rest("a<!b");
     EXPECT_FALSE(SpaceOpensListMenu(rest.Lines, {2, 0}));
     EXPECT_FALSE(SpaceOpensListMenu(rest.Lines, {1, 0}));
     Text open("a<b");
     EXPECT_TRUE(SpaceOpensListMenu(open.Lines, {2, 0}));
-    Text far("<td " + std::string(498, 'x'));
-    EXPECT_FALSE(SpaceOpensListMenu(far.Lines, far.End));
+    EXPECT_FALSE(SpaceOpensAtEnd("<td " + std::string(498, 'x')));
 }
