@@ -10,6 +10,29 @@ struct Surface {
     TCanvas C{&Image};
     Surface() { Image.fill(Qt::white); }
 };
+
+// Paints every pixel of the 40 x 30 canvas `c` in RGB(x, y, 0), so each one tells where it was.
+void PaintCoordinates(TCanvas& c)
+{
+    for (int x = 0; x < 40; ++x)
+        for (int y = 0; y < 30; ++y) c.SetPixel(x, y, RGB(x, y, 0));
+}
+
+// On `c` painted by PaintCoordinates: an overlapping upward scroll by five rows within `c`,
+// then a copy of its top-left 2 x 2 pixels onto a fresh surface at (10, 10).
+void ExpectScrollAndCopyAcross(TCanvas& c)
+{
+    c.CopyRect(Rect(0, 0, 40, 25), c, Rect(0, 5, 40, 30));
+    EXPECT_EQ(c.GetPixel(3, 0), RGB(3, 5, 0));
+    EXPECT_EQ(c.GetPixel(39, 24), RGB(39, 29, 0));
+    EXPECT_EQ(c.GetPixel(3, 25), RGB(3, 25, 0));
+
+    Surface t;
+    t.C.CopyRect(Rect(10, 10, 12, 12), c, Rect(0, 0, 2, 2));
+    EXPECT_EQ(t.C.GetPixel(10, 10), RGB(0, 5, 0));
+    EXPECT_EQ(t.C.GetPixel(11, 11), RGB(1, 6, 0));
+    EXPECT_EQ(t.C.GetPixel(12, 12), clWhite);
+}
 } // namespace
 
 TEST(Canvas, LineToLeavesItsEndPointUndrawnAndMovesThePen)
@@ -136,19 +159,8 @@ TEST(Canvas, XorPenTwiceRestoresAndPixelsReadBackWhatWasWritten)
 TEST(Canvas, CopyRectMovesPixelsWithinOneCanvasAndAcross)
 {
     Surface s;
-    for (int x = 0; x < 40; ++x)
-        for (int y = 0; y < 30; ++y) s.C.SetPixel(x, y, RGB(x, y, 0));
-    // Overlapping upward scroll by 5 rows.
-    s.C.CopyRect(Rect(0, 0, 40, 25), s.C, Rect(0, 5, 40, 30));
-    EXPECT_EQ(s.C.GetPixel(3, 0), RGB(3, 5, 0));
-    EXPECT_EQ(s.C.GetPixel(39, 24), RGB(39, 29, 0));
-    EXPECT_EQ(s.C.GetPixel(3, 25), RGB(3, 25, 0));
-
-    Surface t;
-    t.C.CopyRect(Rect(10, 10, 12, 12), s.C, Rect(0, 0, 2, 2));
-    EXPECT_EQ(t.C.GetPixel(10, 10), RGB(0, 5, 0));
-    EXPECT_EQ(t.C.GetPixel(11, 11), RGB(1, 6, 0));
-    EXPECT_EQ(t.C.GetPixel(12, 12), clWhite);
+    PaintCoordinates(s.C);
+    ExpectScrollAndCopyAcross(s.C);
 }
 
 TEST(Canvas, SystemColoursResolveBeforeDrawing)
@@ -243,8 +255,7 @@ TEST(Canvas, AtRatioTwoCoordinatesStayLogicalAndEveryLogicalPixelIsTwoByTwo)
 TEST(Canvas, AtRatioTwoXorFocusAndCopiesWorkOnWholeLogicalPixels)
 {
     DenseSurface s(2);
-    for (int x = 0; x < 40; ++x)
-        for (int y = 0; y < 30; ++y) s.C.SetPixel(x, y, RGB(x, y, 0));
+    PaintCoordinates(s.C);
     const QImage before = s.Image.copy();
 
     s.C.DrawFocusRect(Rect(3, 4, 17, 12));
@@ -262,19 +273,10 @@ TEST(Canvas, AtRatioTwoXorFocusAndCopiesWorkOnWholeLogicalPixels)
     }
     EXPECT_EQ(s.Image, before);
 
-    // Scrolling five rows up moves device rows in whole logical rows.
-    s.C.CopyRect(Rect(0, 0, 40, 25), s.C, Rect(0, 5, 40, 30));
-    EXPECT_EQ(s.C.GetPixel(3, 0), RGB(3, 5, 0));
+    // Scrolling five rows up moves device rows in whole logical rows; across canvases of
+    // different ratios the copy is scaled to the logical size.
+    ExpectScrollAndCopyAcross(s.C);
     EXPECT_EQ(s.Device(7, 1), RGB(3, 5, 0));
-    EXPECT_EQ(s.C.GetPixel(39, 24), RGB(39, 29, 0));
-    EXPECT_EQ(s.C.GetPixel(3, 25), RGB(3, 25, 0));
-
-    // Across canvases of different ratios the copy is scaled to the logical size.
-    Surface t;
-    t.C.CopyRect(Rect(10, 10, 12, 12), s.C, Rect(0, 0, 2, 2));
-    EXPECT_EQ(t.C.GetPixel(10, 10), RGB(0, 5, 0));
-    EXPECT_EQ(t.C.GetPixel(11, 11), RGB(1, 6, 0));
-    EXPECT_EQ(t.C.GetPixel(12, 12), clWhite);
 }
 
 TEST(Canvas, AtFractionalRatiosNeighbouringFillsTileEveryDevicePixel)

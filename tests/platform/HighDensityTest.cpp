@@ -30,6 +30,20 @@ protected:
 };
 
 TColor At(const QImage& img, int x, int y) { return FromQColor(QColor(img.pixel(x, y))); }
+
+// A window of `windowSize` showing a TLines at `geometry`, painted once it is on the screen.
+struct ShownLines {
+    QWidget Window;
+    TLines* Lines = new TLines(&Window);
+    ShownLines(QSize windowSize, QRect geometry)
+    {
+        Window.resize(windowSize);
+        Lines->setGeometry(geometry);
+        Window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        Lines->Repaint();
+    }
+};
 } // namespace
 
 TEST(HighDensity, TheScreenHasRatioTwo)
@@ -39,13 +53,9 @@ TEST(HighDensity, TheScreenHasRatioTwo)
 
 TEST(HighDensity, AOnePixelLineIsTwoDevicePixelsWideAndReadsBackLogically)
 {
-    QWidget window;
-    window.resize(60, 40);
-    auto* lines = new TLines(&window);
-    lines->setGeometry(5, 5, 20, 10);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    lines->Repaint();
+    ShownLines host(QSize(60, 40), QRect(5, 5, 20, 10));
+    ASSERT_FALSE(HasFailure());
+    TLines* lines = host.Lines;
 
     const QImage& img = lines->BackingImage();
     ASSERT_EQ(img.size(), QSize(40, 20));
@@ -84,13 +94,9 @@ TEST(HighDensity, AOnePixelLineIsTwoDevicePixelsWideAndReadsBackLogically)
 
 TEST(HighDensity, ResizingKeepsDevicePixelsAndPaintsTheNewArea)
 {
-    QWidget window;
-    window.resize(80, 40);
-    auto* lines = new TLines(&window);
-    lines->setGeometry(0, 0, 20, 10);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    lines->Repaint();
+    ShownLines host(QSize(80, 40), QRect(0, 0, 20, 10));
+    ASSERT_FALSE(HasFailure());
+    TLines* lines = host.Lines;
     lines->resize(31, 12);
     QCoreApplication::processEvents();
     lines->repaint();
