@@ -2,6 +2,7 @@
 // colour dialogs recolour the ruler beside the list being edited.
 #include "ManageFixture.h"
 
+#include "ColourDialogs.h"
 #include "colordlg/hexcolorWin.h"
 #include "editor/ruler/Ruler.h"
 #include "editor/ruler/RulerMenu.h"
@@ -40,18 +41,7 @@ TEST_F(SettingsRuler, RightClickOnRuler1OpensTheRulerMenu)
 
 TEST_F(SettingsRuler, PickedColoursRecolourRuler1)
 {
-    WhenModal([&](QWidget* first) {
-        auto* w = qobject_cast<Thexcolor*>(first);
-        ASSERT_NE(w, nullptr);
-        WhenModal([&](QWidget* second) {
-            auto* w2 = qobject_cast<Thexcolor*>(second);
-            ASSERT_NE(w2, nullptr);
-            w2->SetCurrentColor(RGB(200, 230, 255));
-            w2->btnInsert->click();
-        });
-        w->SetCurrentColor(RGB(0, 64, 0));
-        w->btnInsert->click();
-    });
+    AnswerBothColourDialogs(RGB(0, 64, 0), RGB(200, 230, 255));
     Settings->Ruler1->PopupMenu()->Item(14)->trigger();
     EXPECT_EQ(Settings->Ruler1->Color(), RGB(0, 64, 0));
     EXPECT_EQ(Settings->Ruler1->GradientColor(), RGB(200, 230, 255));

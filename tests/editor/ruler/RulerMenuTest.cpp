@@ -6,6 +6,7 @@
 #include "editor/ruler/RulerMenu.h"
 #include "editor/TextEditorEx.h"
 
+#include "ColourDialogs.h"
 #include "ModalHelper.h"
 #include "TempFolder.h"
 
@@ -199,18 +200,7 @@ TEST(RulerMenu, ColourDialogsRunTwiceTheSecondAlsoAfterACancelledFirst)
 TEST(RulerMenu, BothColoursPickedRecolourTheRuler)
 {
     RulerHost h;
-    WhenModal([&](QWidget* first) {
-        auto* w = qobject_cast<Thexcolor*>(first);
-        ASSERT_NE(w, nullptr);
-        WhenModal([&](QWidget* second) {
-            auto* w2 = qobject_cast<Thexcolor*>(second);
-            ASSERT_NE(w2, nullptr);
-            w2->SetCurrentColor(RGB(255, 255, 0));
-            QTest::keyClick(w2->vhex, Qt::Key_Return);
-        });
-        w->SetCurrentColor(RGB(0, 0, 128));
-        w->btnInsert->click();
-    });
+    AnswerBothColourDialogs(RGB(0, 0, 128), RGB(255, 255, 0), PressReturnInCode);
     h.Menu->Item(14)->trigger();
     EXPECT_EQ(h.Ruler->Color(), RGB(0, 0, 128));
     EXPECT_EQ(h.Ruler->GradientColor(), RGB(255, 255, 0));
