@@ -4,6 +4,8 @@
 #include "colordlg/WebSafePal.h"
 #include "platform/Pointer.h"
 
+#include "Pixels.h"
+
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -83,20 +85,15 @@ TEST(WebSafePal, FrameStyles)
     PalHost h;
     const TColor shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
     ASSERT_NE(shadow, light);
+    const PixelReader px = [&](int x, int y) { return h.Px(x, y); };
     // Inset: top and left in the shadow, bottom and right in the highlight.
-    EXPECT_EQ(h.Px(0, 0), shadow);
-    EXPECT_EQ(h.Px(480, 0), shadow);
-    EXPECT_EQ(h.Px(0, 261), shadow);
-    EXPECT_EQ(h.Px(0, 262), light);
-    EXPECT_EQ(h.Px(481, 262), light);
-    EXPECT_EQ(h.Px(481, 1), light);
+    ExpectColourAt(px, shadow, {{0, 0}, {480, 0}, {0, 261}});
+    ExpectColourAt(px, light, {{0, 262}, {481, 262}, {481, 1}});
     // The lines leave their end points: the top-right corner keeps the button face.
     EXPECT_EQ(h.Px(481, 0), ColorToRGB(clBtnFace));
     h.Pal->SetFrameStyle(fsOutset);
-    EXPECT_EQ(h.Px(0, 0), light);
-    EXPECT_EQ(h.Px(0, 261), light);
-    EXPECT_EQ(h.Px(240, 262), shadow);
-    EXPECT_EQ(h.Px(481, 100), shadow);
+    ExpectColourAt(px, light, {{0, 0}, {0, 261}});
+    ExpectColourAt(px, shadow, {{240, 262}, {481, 100}});
 }
 
 TEST(WebSafePal, ConstructionSizeLeavesARowBelowTheCells)

@@ -1,5 +1,7 @@
 #include "controls/RightWrongDoneIndicator.h"
 
+#include "Pixels.h"
+
 #include <QWidget>
 #include <climits>
 #include <gtest/gtest.h>
@@ -95,13 +97,12 @@ TEST(RightWrongDoneIndicator, AQuarterRightAndAQuarterWrongOn337PixelsEndAt85And
     b.Set(4, 1, 1);
     // xR = Round(84.75) = 85, xW = Round(168.5) = 168: the half goes to the even neighbour.
     EXPECT_EQ(b.MiddleRuns(), (Runs{{clWhite, 1}, {clGreen, 84}, {clRed, 83}, {Back, 167}, {clWhite, 1}, {Back, 1}}));
-    EXPECT_EQ(b.Px(84, 1), clGreen);
-    EXPECT_EQ(b.Px(85, 1), clRed);
-    EXPECT_EQ(b.Px(167, 34), clRed);
-    EXPECT_EQ(b.Px(168, 34), Back);
+    const PixelReader px = [&](int x, int y) { return b.Px(x, y); };
+    ExpectColourAt(px, clGreen, {{84, 1}});
+    ExpectColourAt(px, clRed, {{85, 1}, {167, 34}});
+    ExpectColourAt(px, Back, {{168, 34}});
     // The runs stay inside the frame's rows.
-    EXPECT_EQ(b.Px(50, 0), clWhite);
-    EXPECT_EQ(b.Px(50, 35), clWhite);
+    ExpectColourAt(px, clWhite, {{50, 0}, {50, 35}});
 }
 
 TEST(RightWrongDoneIndicator, RunEndsRoundHalvesToEven)

@@ -3,6 +3,8 @@
 
 #include "editor/FormattingProcessor.h"
 
+#include "Pixels.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -48,6 +50,15 @@ struct Picture {
     }
 };
 
+using CellList = std::initializer_list<std::pair<int, int>>;
+
+// `span` contains every (line, column) of `covered` and none of `outside`.
+void ExpectSpanCovers(const TSelectionSpan& span, CellList covered, CellList outside)
+{
+    for (const auto& [line, column] : covered) EXPECT_TRUE(span.Contains(line, column)) << line << ", " << column;
+    for (const auto& [line, column] : outside) EXPECT_FALSE(span.Contains(line, column)) << line << ", " << column;
+}
+
 struct Recorder : TFormattingProcessor {
     std::vector<std::pair<TPoint, bool>> Calls;
     TCharFormat GetCharFormat(char, TPoint pos, bool appended) override
@@ -61,33 +72,21 @@ struct Recorder : TFormattingProcessor {
 
 TEST(LineRenderer, SelectionSpansCoverTheirCellsOnly)
 {
-    const TSelectionSpan one{{2, 1}, {4, 1}};
-    EXPECT_FALSE(one.Contains(1, 1));
-    EXPECT_TRUE(one.Contains(1, 2));
-    EXPECT_TRUE(one.Contains(1, 3));
-    EXPECT_FALSE(one.Contains(1, 4));
-    EXPECT_FALSE(one.Contains(0, 3));
-    const TSelectionSpan many{{3, 0}, {1, 2}};
-    EXPECT_FALSE(many.Contains(0, 2));
-    EXPECT_TRUE(many.Contains(0, 50));
-    EXPECT_TRUE(many.Contains(1, 0));
-    EXPECT_TRUE(many.Contains(2, 0));
-    EXPECT_FALSE(many.Contains(2, 1));
-    EXPECT_FALSE(many.Contains(3, 0));
-    EXPECT_FALSE((TSelectionSpan{{2, 2}, {2, 2}}.Contains(2, 2)));
+    // Each span with the cells (asked as line, column) it covers and those it does not.
+    ExpectSpanCovers({{2, 1}, {4, 1}}, {{1, 2}, {1, 3}}, {{1, 1}, {1, 4}, {0, 3}});
+    ExpectSpanCovers({{3, 0}, {1, 2}}, {{0, 50}, {1, 0}, {2, 0}}, {{0, 2}, {2, 1}, {3, 0}});
+    ExpectSpanCovers({{2, 2}, {2, 2}}, {}, {{2, 2}});
 }
 
 TEST(LineRenderer, TheSelectionIsHighlightedAndTheProcessorHearsOfTheTypedCharacter)
 {
     Picture p({"abcdef", "ghi"});
     p.Full({{2, 0}, {1, 1}});
-    EXPECT_EQ(p.CellBackground(1, 0), Back);
-    EXPECT_EQ(p.CellBackground(2, 0), Mark);
-    EXPECT_EQ(p.CellBackground(5, 0), Mark);
-    EXPECT_EQ(p.CellBackground(0, 1), Mark);
-    EXPECT_EQ(p.CellBackground(1, 1), Back);
+    const PixelReader cell = [&](int column, int line) { return p.CellBackground(column, line); };
+    ExpectColourAt(cell, Mark, {{2, 0}, {5, 0}, {0, 1}});
+    ExpectColourAt(cell, Back, {{1, 0}, {1, 1}});
     // The highlight ends with the text: the cells after a line's end are blank.
-    EXPECT_EQ(p.CellBackground(6, 0), Back);
+    ExpectColourAt(cell, Back, {{6, 0}});
 
     Recorder proc;
     p.Style.Formatting = &proc;
