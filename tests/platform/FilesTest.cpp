@@ -100,11 +100,7 @@ TEST(Win1252, EveryByteRoundTripsAndForeignCharactersHaveNoByte)
 TEST(Files, FolderSearchSkipsFoldersHiddenFilesAndOtherExtensions)
 {
     TempFolder dir;
-    dir.Write("b.txt", "");
-    dir.Write("Notes.TXT", "");
-    dir.Write(".hidden.txt", "");
-    dir.Write("a.txt.txt", "");
-    dir.Write("readme.md", "");
+    for (const char* name : {"b.txt", "Notes.TXT", ".hidden.txt", "a.txt.txt", "readme.md"}) dir.Write(name, "");
     dir.MakeDir("old.txt");
     auto names = FindFiles(dir.Path(), ".txt");
     std::sort(names.begin(), names.end());

@@ -148,6 +148,17 @@ TFont BlackNumbers(const TRuler& r)
     f.Color = clBlack;
     return f;
 }
+// A ruler with no editor, in a window of its own, its gradient running from `left` to `right`.
+struct GradientRuler {
+    QWidget Host;
+    TRuler R{&Host};
+    GradientRuler(int width, int height, TColor left, TColor right)
+    {
+        R.setGeometry(0, 0, width, height);
+        R.SetColor(left);
+        R.SetGradientColor(right);
+    }
+};
 } // namespace
 
 TEST(Ruler, StartsWithItsDesignedLookAndTheMirroredArrowCursor)
@@ -185,11 +196,8 @@ TEST(Ruler, StartsWithItsDesignedLookAndTheMirroredArrowCursor)
 
 TEST(Ruler, WithoutAnEditorTheGradientFillsEveryColumnAndNoNumberIsDrawn)
 {
-    QWidget host;
-    TRuler r(&host);
-    r.setGeometry(0, 0, 33, 100);
-    r.SetColor(RGB(10, 50, 200));
-    r.SetGradientColor(RGB(43, 50, 134));
+    GradientRuler g(33, 100, RGB(10, 50, 200), RGB(43, 50, 134));
+    TRuler& r = g.R;
     r.Repaint();
     const QImage& img = r.BackingImage();
     for (int x = 0; x < 33; ++x)
@@ -204,12 +212,8 @@ TEST(Ruler, WithoutAnEditorTheGradientFillsEveryColumnAndNoNumberIsDrawn)
 
 TEST(Ruler, HalfStepsOfTheGradientRoundToEven)
 {
-    QWidget host;
-    TRuler r(&host);
-    r.setGeometry(0, 0, 4, 10);
-    r.SetColor(RGB(0, 0, 0));
-    r.SetGradientColor(RGB(2, 6, 10));
-    const QImage& img = r.BackingImage();
+    GradientRuler g(4, 10, RGB(0, 0, 0), RGB(2, 6, 10));
+    const QImage& img = g.R.BackingImage();
     const QRgb expected[4] = {qRgb(0, 0, 0), qRgb(0, 2, 2), qRgb(1, 3, 5), qRgb(2, 4, 8)};
     for (int x = 0; x < 4; ++x) EXPECT_EQ(img.pixel(x, 3) & 0xFFFFFF, expected[x] & 0xFFFFFF) << x;
 }
