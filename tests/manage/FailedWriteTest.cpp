@@ -28,10 +28,8 @@ protected:
     void SetUp() override
     {
         ManageWindows::SetUp();
-        Base.Write("Lists/alpha.txt", "one\r\ntwo\r\nthree\r\n");
-        Base.Write("Lists/beta.txt", "uno\r\ndos\r\n");
-        Base.Write("Projects/Geo.rep", "old questions\r\nold answers\r\n");
-        CreateWindows();
+        CreateWindowsOver({{"Lists/alpha.txt", "one\r\ntwo\r\nthree\r\n"}, {"Lists/beta.txt", "uno\r\ndos\r\n"},
+                           {"Projects/Geo.rep", "old questions\r\nold answers\r\n"}});
     }
     void TearDown() override
     {

@@ -159,6 +159,12 @@ protected:
         projectsFrm = Projects.get();
         Main->SetSettingsWindow(Settings.get());
     }
+    // Writes `files` (each a path in the base folder and its bytes), then creates the windows.
+    void CreateWindowsOver(const std::vector<std::pair<std::string, std::string>>& files)
+    {
+        for (const auto& [path, bytes] : files) Base.Write(path, bytes);
+        CreateWindows();
+    }
     void TearDown() override
     {
         Projects.reset();

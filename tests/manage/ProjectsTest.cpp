@@ -12,10 +12,9 @@ protected:
     void SetUp() override
     {
         ManageWindows::SetUp();
-        Base.Write("Projects/Geography.rep", "countries\r\ncapitals\r\n");
-        Base.Write("Projects/Verbs.rep", "sv\r\nen\r\n");
-        Base.Write("Projects/Colours.rep", "a\r\nb\r\n");
-        CreateWindows();
+        CreateWindowsOver({{"Projects/Geography.rep", "countries\r\ncapitals\r\n"},
+                           {"Projects/Verbs.rep", "sv\r\nen\r\n"},
+                           {"Projects/Colours.rep", "a\r\nb\r\n"}});
     }
     // Shows the projects window modally and runs `inside` while it is up, then closes it.
     void WithProjectsWindow(const std::function<void()>& inside)

@@ -22,11 +22,8 @@ protected:
     void SetUp() override
     {
         ManageWindows::SetUp();
-        Base.Write("Lists/alpha.txt", "one\r\ntwo\r\nthree\r\n");
-        Base.Write("Lists/beta.txt", "uno\r\ndos\r\n");
-        Base.Write("Lists/gamma.txt", "ett\r\n");
-        Base.Write("Lists/delta.txt", "");
-        CreateWindows();
+        CreateWindowsOver({{"Lists/alpha.txt", "one\r\ntwo\r\nthree\r\n"}, {"Lists/beta.txt", "uno\r\ndos\r\n"},
+                           {"Lists/gamma.txt", "ett\r\n"}, {"Lists/delta.txt", ""}});
     }
     int Row(const std::string& name) const
     {
