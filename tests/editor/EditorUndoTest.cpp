@@ -6,8 +6,19 @@
 
 #include "platform/Application.h"
 
-using EditorUndo = EditorInput;
 using L = std::vector<std::string>;
+
+class EditorUndo : public EditorInput {
+protected:
+    // Sets each text in turn and keeps it as an undo point.
+    void Snapshots(std::initializer_list<L> texts)
+    {
+        for (const L& text : texts) {
+            SetLines(text);
+            E->AddUndoPoint();
+        }
+    }
+};
 
 TEST_F(EditorUndo, FlagsAfterClearAndSnapshots)
 {
@@ -72,16 +83,12 @@ TEST_F(EditorUndo, UndoAndRedoWalkTheSnapshotsWithTheirSelections)
 
 TEST_F(EditorUndo, NewSnapshotAfterTwoUndosDropsTheRedoSteps)
 {
-    for (const char* t : {"one", "two", "three", "four"}) {
-        SetLines({t});
-        E->AddUndoPoint();
-    }
+    Snapshots({{"one"}, {"two"}, {"three"}, {"four"}});
     E->Undo();
     E->Undo();
     EXPECT_EQ(Lines(), (L{"two"}));
     EXPECT_TRUE(E->CanRedo());
-    SetLines({"five"});
-    E->AddUndoPoint();
+    Snapshots({{"five"}});
     EXPECT_FALSE(E->CanRedo());
     EXPECT_EQ(E->Document().UndoCount(), 3u);
     EXPECT_EQ(E->Document().UndoOffset(), 0);
@@ -93,8 +100,7 @@ TEST_F(EditorUndo, NewSnapshotAfterTwoUndosDropsTheRedoSteps)
 
 TEST_F(EditorUndo, EditsSinceTheLastSnapshotAreDiscardedByUndo)
 {
-    SetLines({"base"});
-    E->AddUndoPoint();
+    Snapshots({{"base"}});
     Key(Qt::Key_End);
     Type("X");
     E->AddUndoPoint();
@@ -107,10 +113,7 @@ TEST_F(EditorUndo, EditsSinceTheLastSnapshotAreDiscardedByUndo)
 
 TEST_F(EditorUndo, SnapshotDuringARestoreEndsSilentlyAndTheRestoreCompletes)
 {
-    SetLines({"first"});
-    E->AddUndoPoint();
-    SetLines({"second"});
-    E->AddUndoPoint();
+    Snapshots({{"first"}, {"second"}});
     bool handlerWentOn = false;
     E->OnChange = [&](QObject*) {
         E->AddUndoPoint();
@@ -140,10 +143,7 @@ TEST_F(EditorUndo, SilentCancellationReportsNothing)
 
 TEST_F(EditorUndo, ReadOnlyUndoDoesNothing)
 {
-    SetLines({"a"});
-    E->AddUndoPoint();
-    SetLines({"b"});
-    E->AddUndoPoint();
+    Snapshots({{"a"}, {"b"}});
     E->Settings().SetReadOnly(true);
     EXPECT_NO_THROW(E->Undo());
     EXPECT_EQ(Lines(), (L{"b"}));
@@ -158,8 +158,7 @@ TEST_F(EditorUndo, SnapshotsStayExactAcrossManyEditsOfALargeText)
 {
     std::vector<std::string> lines;
     for (int i = 0; i < 5000; ++i) lines.push_back("line " + std::to_string(i));
-    SetLines(lines);
-    E->AddUndoPoint();
+    Snapshots({lines});
     std::vector<std::vector<std::string>> expected{lines};
     for (int step = 0; step < 5; ++step) {
         Caret(0, 1000 * step + 3);
@@ -180,8 +179,7 @@ TEST_F(EditorUndo, SnapshotsStayExactAcrossManyEditsOfALargeText)
 
 TEST_F(EditorUndo, RestoringAShorterTextKeepsTheSelectionInside)
 {
-    SetLines({"x"});
-    E->AddUndoPoint();
+    Snapshots({{"x"}});
     SetLines({"a much longer line", "and another", "and a third"});
     Select({2, 0}, {10, 2});
     E->AddUndoPoint();
