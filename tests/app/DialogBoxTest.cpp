@@ -45,20 +45,32 @@ struct Seen {
     QString Focus, Info, Question;
     int InfoWidth = 0;
 };
+
+// The left edge of a box's buttons: the message box's one button, the question box's panel.
+QWidget* Buttons(TMessageBox* box) { return box->Button1; }
+QWidget* Buttons(TQuestionBox* box) { return box->btnPanel; }
+QString QuestionOf(TMessageBox*) { return {}; }
+QString QuestionOf(TQuestionBox* box) { return box->question->text(); }
+
+// Notes in `s` what the next box of type Box shows once it is up, then closes it with Esc.
+template <class Box>
+void SeeThenEscape(Seen& s)
+{
+    WhenModal([&s](QWidget* w) {
+        auto* box = qobject_cast<Box*>(w);
+        ASSERT_NE(box, nullptr);
+        s = {box->frameGeometry().width(), box->width(), box->height(), box->frameGeometry().x(), box->ClientWidth(),
+             Buttons(box)->x(), FocusIn(w), box->info->text(), QuestionOf(box), box->info->width()};
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+}
 } // namespace
 
 TEST_F(Dialogs, MessageBoxWidensToItsTextCentresItselfAndItsButton)
 {
     const std::string text = "A rather long message that should widen the box well beyond its designed width.";
     Seen s;
-    WhenModal([&](QWidget* w) {
-        auto* box = qobject_cast<TMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        s = {box->frameGeometry().width(), box->width(), box->height(), box->frameGeometry().x(), box->ClientWidth(), box->Button1->x(),
-             FocusIn(w),
-             box->info->text(), {}, box->info->width()};
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    SeeThenEscape<TMessageBox>(s);
     EXPECT_TRUE(Main->ldMessageBox(text));
     const int textWidth = QFontMetrics(Main->font()).horizontalAdvance(QString::fromStdString(text));
     EXPECT_EQ(s.Info.toStdString(), text);
@@ -106,14 +118,7 @@ TEST_F(Dialogs, MessageBoxShowsWindows1252Text)
 TEST_F(Dialogs, QuestionBoxIsNeverNarrowerThan313AndCentresItsButtons)
 {
     Seen s;
-    WhenModal([&](QWidget* w) {
-        auto* box = qobject_cast<TQuestionBox*>(w);
-        ASSERT_NE(box, nullptr);
-        s = {box->frameGeometry().width(), box->width(), box->height(), box->frameGeometry().x(), box->ClientWidth(), box->btnPanel->x(),
-             FocusIn(w),
-             box->info->text(), box->question->text(), 0};
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    SeeThenEscape<TQuestionBox>(s);
     EXPECT_EQ(Main->ldQuestionBox("Short.", "Sure?"), mrCancel);
     // 313 pixels is the whole window's width, the frame included.
     EXPECT_EQ(s.FrameWidth, 313);
