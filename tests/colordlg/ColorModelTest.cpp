@@ -12,6 +12,12 @@ struct Rgb {
 };
 Rgb Channels(TColor c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "(" << c.R << ", " << c.G << ", " << c.B << ")"; }
+
+// Each column of `row` named in `expected` holds the colour given.
+void ExpectColumns(const std::vector<TColor>& row, std::initializer_list<std::pair<int, Rgb>> expected)
+{
+    for (auto [x, rgb] : expected) EXPECT_EQ(Channels(row[size_t(x)]), rgb) << "column " << x;
+}
 } // namespace
 
 TEST(ColorModel, CodesAreUpperCaseRedFirstAndIgnoreTheTopByte)
@@ -96,10 +102,9 @@ TEST(ColorModel, HueStripOfTheDialogWidth)
     const std::vector<TColor> strip = HueStrip(488);
     // Columns 0 to 6 * 81 = 486 are painted; 487 is not part of the walk.
     ASSERT_EQ(strip.size(), 487u);
-    const std::pair<int, Rgb> cases[] = {{0, {255, 4, 0}},   {63, {255, 255, 0}}, {81, {251, 255, 0}},
-                                         {146, {0, 255, 0}}, {162, {0, 255, 4}},  {237, {0, 255, 255}},
-                                         {313, {0, 0, 255}}, {395, {255, 0, 255}}, {486, {255, 0, 0}}};
-    for (auto [x, rgb] : cases) EXPECT_EQ(Channels(strip[size_t(x)]), rgb) << "column " << x;
+    ExpectColumns(strip, {{0, {255, 4, 0}},   {63, {255, 255, 0}}, {81, {251, 255, 0}},
+                          {146, {0, 255, 0}}, {162, {0, 255, 4}},  {237, {0, 255, 255}},
+                          {313, {0, 0, 255}}, {395, {255, 0, 255}}, {486, {255, 0, 0}}});
 }
 
 TEST(ColorModel, HueWalkStepsAndSeams)
@@ -127,13 +132,8 @@ TEST(ColorModel, HueStripOfTinyWidths)
     EXPECT_EQ(HueSegmentLength(3), 1);
     const std::vector<TColor> strip = HueStrip(3);
     ASSERT_EQ(strip.size(), 7u);
-    EXPECT_EQ(Channels(strip[0]), (Rgb{255, 255, 0}));
-    EXPECT_EQ(Channels(strip[1]), (Rgb{0, 255, 0}));
-    EXPECT_EQ(Channels(strip[2]), (Rgb{0, 255, 255}));
-    EXPECT_EQ(Channels(strip[3]), (Rgb{0, 0, 255}));
-    EXPECT_EQ(Channels(strip[4]), (Rgb{255, 0, 255}));
-    EXPECT_EQ(Channels(strip[5]), (Rgb{255, 0, 0}));
-    EXPECT_EQ(Channels(strip[6]), (Rgb{255, 0, 0}));
+    ExpectColumns(strip, {{0, {255, 255, 0}}, {1, {0, 255, 0}}, {2, {0, 255, 255}}, {3, {0, 0, 255}},
+                          {4, {255, 0, 255}}, {5, {255, 0, 0}}, {6, {255, 0, 0}}});
     EXPECT_EQ(HueSegmentLength(9), 2);  // 1.5 goes to the even 2
     EXPECT_EQ(HueSegmentLength(15), 2); // 2.5 goes to the even 2
     EXPECT_EQ(HueSegmentLength(0), 1);
@@ -145,11 +145,8 @@ TEST(ColorModel, BrightnessFieldOfRedAtTheDialogSize)
 {
     const std::vector<TColor> top = BrightnessFieldTop(RGB(255, 0, 0), 488);
     ASSERT_EQ(top.size(), 488u);
-    EXPECT_EQ(Channels(top[244]), (Rgb{255, 0, 0}));
-    EXPECT_EQ(Channels(top[0]), (Rgb{0, 0, 0}));
-    EXPECT_EQ(Channels(top[100]), (Rgb{105, 0, 0}));
-    EXPECT_EQ(Channels(top[300]), (Rgb{255, 59, 59}));
-    EXPECT_EQ(Channels(top[487]), (Rgb{255, 254, 254}));
+    ExpectColumns(top, {{244, {255, 0, 0}}, {0, {0, 0, 0}}, {100, {105, 0, 0}}, {300, {255, 59, 59}},
+                        {487, {255, 254, 254}}});
 
     const std::vector<TColor> field = BrightnessField(RGB(255, 0, 0), 488, 201);
     ASSERT_EQ(field.size(), 488u * 201u);

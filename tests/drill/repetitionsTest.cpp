@@ -42,6 +42,11 @@ protected:
     }
     // Every message box is read, with the drill window behind it.
     void OnMessageBox(TMessageBox* box) override { Capture(box); }
+    // The counters as the window shows them: "question number / questions / errors".
+    std::string Counters() const
+    {
+        return (Frm->lblI->text() + " / " + Frm->lblN->text() + " / " + Frm->lblE->text()).toStdString();
+    }
 
     // What the main window's Execute does once the lists are loaded.
     void Start(std::vector<std::string> questions, std::vector<std::string> answers)
@@ -200,9 +205,7 @@ TEST_F(Drill, StartShowsTheFirstQuestionTheSelectorTextsAndFocusesTheAnswer)
     EXPECT_EQ(Frm->lblList2->text(), QString::fromUtf8("Huvudstäder"));
     EXPECT_EQ(Frm->lblQ->text(), "France");
     EXPECT_TRUE(Frm->lblQ->isVisible());
-    EXPECT_EQ(Frm->lblI->text(), "1");
-    EXPECT_EQ(Frm->lblN->text(), "3");
-    EXPECT_EQ(Frm->lblE->text(), "0");
+    EXPECT_EQ(Counters(), "1 / 3 / 0");
     EXPECT_TRUE(Frm->answer->isVisible());
     EXPECT_TRUE(Frm->btnCorrect->isVisible());
     EXPECT_TRUE(Frm->ProgressBar->isVisible());
@@ -301,9 +304,7 @@ TEST_F(Drill, ContinueOnErrorRunOfFiveReportsTwoCorrect)
     EXPECT_EQ(End.BarLastInterior, clRed);
 
     // After the message: counters back, the drill controls hidden, the bottom buttons left.
-    EXPECT_EQ(Frm->lblI->text(), "0");
-    EXPECT_EQ(Frm->lblN->text(), "5");
-    EXPECT_EQ(Frm->lblE->text(), "0");
+    EXPECT_EQ(Counters(), "0 / 5 / 0");
     EXPECT_FALSE(Frm->lblQ->isVisible());
     EXPECT_FALSE(Frm->answer->isVisible());
     EXPECT_FALSE(Frm->btnCorrect->isVisible());
