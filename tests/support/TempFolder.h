@@ -1,13 +1,13 @@
 #pragma once
 // A fresh folder under /tmp that is removed with everything in it when the object dies.
+#include "NonCopyable.h"
+
 #include <string>
 
-class TempFolder {
+class TempFolder : NonCopyable {
 public:
     TempFolder();
     ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     // The folder, ending in "/".
     const std::string& Path() const { return Dir; }
