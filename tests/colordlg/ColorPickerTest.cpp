@@ -1,6 +1,7 @@
 // The hue strip and the brightness field on real controls: pixels, addressing, markers,
 // events, and pointer handling driven by mouse events.
 #include "ColorPickerFixture.h"
+#include "PointerRelease.h"
 
 #include "platform/Pointer.h"
 
@@ -309,32 +310,20 @@ TEST(ColorPicker, PointerIsReleasedHoweverTheDragEnds)
 {
     {
         PickerHost h;
-        QTest::mousePress(h.Map, Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_TRUE(GetClipCursor().has_value());
-        h.Other->setFocus(); // the strip loses the focus
-        EXPECT_FALSE(GetClipCursor().has_value());
+        ExpectEndReleasesPointer(h.Map, QPoint(10, 10), [&] { h.Other->setFocus(); }); // the strip loses the focus
         EXPECT_FALSE(h.Map->Dragging());
     }
     {
         PickerHost h;
-        QTest::mousePress(h.Field, Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_TRUE(GetClipCursor().has_value());
-        h.Field->hide();
-        EXPECT_FALSE(GetClipCursor().has_value());
+        ExpectEndReleasesPointer(h.Field, QPoint(10, 10), [&] { h.Field->hide(); });
     }
     {
         PickerHost h;
-        QTest::mousePress(h.Field, Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_TRUE(GetClipCursor().has_value());
-        delete h.Field;
-        EXPECT_FALSE(GetClipCursor().has_value());
+        ExpectEndReleasesPointer(h.Field, QPoint(10, 10), [&] { delete h.Field; });
     }
     {
         PickerHost h;
-        QTest::mousePress(h.Field, Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_TRUE(GetClipCursor().has_value());
-        h.Field->setEnabled(false);
-        EXPECT_FALSE(GetClipCursor().has_value());
+        ExpectEndReleasesPointer(h.Field, QPoint(10, 10), [&] { h.Field->setEnabled(false); });
     }
 }
 
