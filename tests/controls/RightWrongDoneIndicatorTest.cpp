@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <climits>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 class CountingIndicator : public TRightWrongDoneIndicator {
@@ -63,12 +64,9 @@ TEST(RightWrongDoneIndicator, StartsWithZeroCountsBlackRunsAndTheParentsColour)
     pal.setColor(QPalette::Window, Qt::black);
     parent.setPalette(pal);
     TRightWrongDoneIndicator i(&parent);
-    EXPECT_EQ(i.NumTotal(), 0);
-    EXPECT_EQ(i.NumRight(), 0);
-    EXPECT_EQ(i.NumWrong(), 0);
-    EXPECT_EQ(i.RightColor(), clBlack);
-    EXPECT_EQ(i.WrongColor(), clBlack);
-    EXPECT_EQ(i.Color(), clBlack);
+    // The counts (total, right, wrong), then the colours (right, wrong, its own).
+    EXPECT_EQ(std::tuple(i.NumTotal(), i.NumRight(), i.NumWrong()), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::tuple(i.RightColor(), i.WrongColor(), i.Color()), std::tuple(clBlack, clBlack, clBlack));
 }
 
 TEST(RightWrongDoneIndicator, EmptyBarShowsTheFrameOnColumnWMinus2AndRowHMinus2)

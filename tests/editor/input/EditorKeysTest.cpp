@@ -4,7 +4,16 @@
 
 #include "platform/SystemCaret.h"
 
-using EditorKeys = EditorInput;
+class EditorKeys : public EditorInput {
+protected:
+    // With the caret at `from` (nothing selected), `key` moves it to `to`.
+    void ExpectKeyMoves(TPoint from, Qt::Key key, TPoint to, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        Caret(from.X, from.Y);
+        Key(key, mods);
+        EXPECT_EQ(CaretAt(), to) << "from " << from.X << ", " << from.Y;
+    }
+};
 
 TEST_F(EditorKeys, ShiftRightSelectsOneCharacterAndTheCaretStays)
 {
@@ -25,9 +34,7 @@ TEST_F(EditorKeys, ShiftRightSelectsOneCharacterAndTheCaretStays)
 TEST_F(EditorKeys, LeftAndRightCrossLineBreaks)
 {
     SetLines({"ab", "cd"});
-    Caret(0, 1);
-    Key(Qt::Key_Left);
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectKeyMoves({0, 1}, Qt::Key_Left, {2, 0});
     Key(Qt::Key_Right);
     EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
     Caret(0, 0);
@@ -47,19 +54,11 @@ TEST_F(EditorKeys, LeftAndRightCrossLineBreaks)
 TEST_F(EditorKeys, DownOntoShorterLineGoesToItsEnd)
 {
     SetLines({"a long line here", "short", "another long line"});
-    Caret(12, 0);
-    Key(Qt::Key_Down);
-    EXPECT_EQ(CaretAt(), (TPoint{5, 1}));
-    Caret(12, 2);
-    Key(Qt::Key_Up);
-    EXPECT_EQ(CaretAt(), (TPoint{5, 1}));
+    ExpectKeyMoves({12, 0}, Qt::Key_Down, {5, 1});
+    ExpectKeyMoves({12, 2}, Qt::Key_Up, {5, 1});
     // Up from line 0 and Down from the last line do nothing.
-    Caret(3, 0);
-    Key(Qt::Key_Up);
-    EXPECT_EQ(CaretAt(), (TPoint{3, 0}));
-    Caret(3, 2);
-    Key(Qt::Key_Down);
-    EXPECT_EQ(CaretAt(), (TPoint{3, 2}));
+    ExpectKeyMoves({3, 0}, Qt::Key_Up, {3, 0});
+    ExpectKeyMoves({3, 2}, Qt::Key_Down, {3, 2});
 }
 
 TEST_F(EditorKeys, PageDownNearTheEndGoesToTheEndOfTheLastLine)
@@ -70,15 +69,9 @@ TEST_F(EditorKeys, PageDownNearTheEndGoesToTheEndOfTheLastLine)
     SetLines(lines);
     const int rows = E->ClientHeight() / E->LineHeight();
     ASSERT_GT(rows, 3);
-    Caret(4, 10);
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(CaretAt(), (TPoint{4, 10 + rows}));
-    Caret(4, 99 - rows + 1);
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(CaretAt(), (TPoint{20, 99}));
-    Caret(4, 99 - rows - 1);
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(CaretAt(), (TPoint{4, 98}));
+    ExpectKeyMoves({4, 10}, Qt::Key_PageDown, {4, 10 + rows});
+    ExpectKeyMoves({4, 99 - rows + 1}, Qt::Key_PageDown, {20, 99});
+    ExpectKeyMoves({4, 99 - rows - 1}, Qt::Key_PageDown, {4, 98});
 }
 
 TEST_F(EditorKeys, PageUpNearTheTopKeepsTheColumn)
@@ -87,25 +80,17 @@ TEST_F(EditorKeys, PageUpNearTheTopKeepsTheColumn)
     for (int i = 0; i < 100; ++i) lines.push_back("line number " + std::to_string(i));
     SetLines(lines);
     const int rows = E->ClientHeight() / E->LineHeight();
-    Caret(7, rows - 1);
-    Key(Qt::Key_PageUp);
-    EXPECT_EQ(CaretAt(), (TPoint{7, 0}));
-    Caret(7, rows + 5);
-    Key(Qt::Key_PageUp);
-    EXPECT_EQ(CaretAt(), (TPoint{7, 5}));
+    ExpectKeyMoves({7, rows - 1}, Qt::Key_PageUp, {7, 0});
+    ExpectKeyMoves({7, rows + 5}, Qt::Key_PageUp, {7, 5});
     // Extending by pages moves the selection end only.
-    Caret(2, 50);
-    Key(Qt::Key_PageUp, Qt::ShiftModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{2, 50}));
+    ExpectKeyMoves({2, 50}, Qt::Key_PageUp, {2, 50}, Qt::ShiftModifier);
     EXPECT_EQ(SelEndAt(), (TPoint{2, 50 - rows}));
 }
 
 TEST_F(EditorKeys, HomeAndEndWithAndWithoutCtrl)
 {
     SetLines({"first", "second line", "last"});
-    Caret(3, 1);
-    Key(Qt::Key_End);
-    EXPECT_EQ(CaretAt(), (TPoint{11, 1}));
+    ExpectKeyMoves({3, 1}, Qt::Key_End, {11, 1});
     Key(Qt::Key_Home);
     EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
     Key(Qt::Key_End, Qt::ControlModifier);
@@ -121,21 +106,11 @@ TEST_F(EditorKeys, HomeAndEndWithAndWithoutCtrl)
 TEST_F(EditorKeys, CtrlArrowsJumpByWords)
 {
     SetLines({"l0", "l1", "l2", "l3", "four", "hello world", "foo bar", "foo   bar"});
-    Caret(0, 5);
-    Key(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{0, 4}));
-    Caret(4, 4);
-    Key(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{5, 5}));
-    Caret(7, 6);
-    Key(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{4, 6}));
-    Caret(9, 7);
-    Key(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{4, 7}));
-    Caret(0, 6);
-    Key(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(CaretAt(), (TPoint{3, 6}));
+    ExpectKeyMoves({0, 5}, Qt::Key_Left, {0, 4}, Qt::ControlModifier);
+    ExpectKeyMoves({4, 4}, Qt::Key_Right, {5, 5}, Qt::ControlModifier);
+    ExpectKeyMoves({7, 6}, Qt::Key_Left, {4, 6}, Qt::ControlModifier);
+    ExpectKeyMoves({9, 7}, Qt::Key_Left, {4, 7}, Qt::ControlModifier);
+    ExpectKeyMoves({0, 6}, Qt::Key_Right, {3, 6}, Qt::ControlModifier);
     // With Shift the word jump extends the selection.
     Key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(CaretAt(), (TPoint{3, 6}));
