@@ -28,6 +28,59 @@ protected:
     void Paint() override { ++Paints; }
 };
 
+// The settings' plain options, read or set in one go.
+struct Options {
+    TColor BkColor;
+    int TabLength;
+    bool AutoIndent, AutoEncode, AutoCloseQts;
+    TColor HighlightColor, HighlightTextColor;
+    bool ShowHiddenChars;
+    TColor HiddenCharsColor;
+    bool InteractiveFormatting, OverwriteMode;
+    int SpeedJump;
+    bool ReadOnly, ListMenuHelper, ListMenuHelperAutoPopup, HideHelperOnClick;
+    friend bool operator==(const Options&, const Options&) = default;
+};
+
+Options OptionsOf(const TTextEditorExSettings& s)
+{
+    return {s.BkColor(), s.TabLength(), s.AutoIndent(), s.AutoEncode(), s.AutoCloseQts(), s.HighlightColor(),
+            s.HighlightTextColor(), s.ShowHiddenChars(), s.HiddenCharsColor(), s.InteractiveFormatting(),
+            s.OverwriteMode(), s.SpeedJump(), s.ReadOnly(), s.ListMenuHelper(), s.ListMenuHelperAutoPopup(),
+            s.HideHelperOnClick()};
+}
+
+void Apply(TTextEditorExSettings& s, const Options& o)
+{
+    s.SetBkColor(o.BkColor);
+    s.SetTabLength(o.TabLength);
+    s.SetAutoIndent(o.AutoIndent);
+    s.SetAutoEncode(o.AutoEncode);
+    s.SetAutoCloseQts(o.AutoCloseQts);
+    s.SetHighlightColor(o.HighlightColor);
+    s.SetHighlightTextColor(o.HighlightTextColor);
+    s.SetShowHiddenChars(o.ShowHiddenChars);
+    s.SetHiddenCharsColor(o.HiddenCharsColor);
+    s.SetInteractiveFormatting(o.InteractiveFormatting);
+    s.SetOverwriteMode(o.OverwriteMode);
+    s.SetSpeedJump(o.SpeedJump);
+    s.SetReadOnly(o.ReadOnly);
+    s.SetListMenuHelper(o.ListMenuHelper);
+    s.SetListMenuHelperAutoPopup(o.ListMenuHelperAutoPopup);
+    s.SetHideHelperOnClick(o.HideHelperOnClick);
+}
+
+void PrintTo(const Options& o, std::ostream* os)
+{
+    *os << "{BkColor " << o.BkColor << ", TabLength " << o.TabLength << ", AutoIndent " << o.AutoIndent
+        << ", AutoEncode " << o.AutoEncode << ", AutoCloseQts " << o.AutoCloseQts << ", HighlightColor "
+        << o.HighlightColor << ", HighlightTextColor " << o.HighlightTextColor << ", ShowHiddenChars "
+        << o.ShowHiddenChars << ", HiddenCharsColor " << o.HiddenCharsColor << ", InteractiveFormatting "
+        << o.InteractiveFormatting << ", OverwriteMode " << o.OverwriteMode << ", SpeedJump " << o.SpeedJump
+        << ", ReadOnly " << o.ReadOnly << ", ListMenuHelper " << o.ListMenuHelper << ", ListMenuHelperAutoPopup "
+        << o.ListMenuHelperAutoPopup << ", HideHelperOnClick " << o.HideHelperOnClick << "}";
+}
+
 // Marks a client pixel; a repaint of the editor paints over it.
 void Mark(TTextEditorEx& e) { e.Canvas().SetPixel(e.ClientWidth() - 1, e.ClientHeight() - 1, 0x010203); }
 bool Marked(TTextEditorEx& e) { return e.Canvas().GetPixel(e.ClientWidth() - 1, e.ClientHeight() - 1) == 0x010203; }
@@ -95,22 +148,13 @@ TEST(EditorModel, NewEditorStartsEmptyWithItsInitialValues)
 
     const TTextEditorExSettings& s = e.Settings();
     EXPECT_EQ(s.TextEditorEx(), &e);
-    EXPECT_EQ(s.BkColor(), clWindow);
-    EXPECT_EQ(s.TabLength(), 4);
-    EXPECT_TRUE(s.AutoIndent());
-    EXPECT_TRUE(s.AutoEncode());
-    EXPECT_TRUE(s.AutoCloseQts());
-    EXPECT_EQ(s.HighlightColor(), clHighlight);
-    EXPECT_EQ(s.HighlightTextColor(), clHighlightText);
-    EXPECT_FALSE(s.ShowHiddenChars());
-    EXPECT_EQ(s.HiddenCharsColor(), clBlack);
-    EXPECT_TRUE(s.InteractiveFormatting());
-    EXPECT_FALSE(s.OverwriteMode());
-    EXPECT_EQ(s.SpeedJump(), 150);
-    EXPECT_FALSE(s.ReadOnly());
-    EXPECT_FALSE(s.ListMenuHelper());
-    EXPECT_FALSE(s.ListMenuHelperAutoPopup());
-    EXPECT_FALSE(s.HideHelperOnClick());
+    EXPECT_EQ(OptionsOf(s), (Options{.BkColor = clWindow, .TabLength = 4, .AutoIndent = true, .AutoEncode = true,
+                                     .AutoCloseQts = true, .HighlightColor = clHighlight,
+                                     .HighlightTextColor = clHighlightText, .ShowHiddenChars = false,
+                                     .HiddenCharsColor = clBlack, .InteractiveFormatting = true,
+                                     .OverwriteMode = false, .SpeedJump = 150, .ReadOnly = false,
+                                     .ListMenuHelper = false, .ListMenuHelperAutoPopup = false,
+                                     .HideHelperOnClick = false}));
     // The 35 stop characters, in order, the slash twice (Windows-1252 bytes).
     const std::string stops = s.ObjStopChars();
     EXPECT_EQ(stops.size(), 35u);
@@ -225,23 +269,14 @@ TEST(EditorModel, AssigningSettingsCopiesAllButTheEditor)
 {
     EditorWindow a, b;
     TTextEditorExSettings& s = a->Settings();
-    s.SetBkColor(clAqua);
+    // Every option away from its default.
+    const Options changed{.BkColor = clAqua, .TabLength = 0, .AutoIndent = false, .AutoEncode = false,
+                          .AutoCloseQts = false, .HighlightColor = clRed, .HighlightTextColor = clLime,
+                          .ShowHiddenChars = true, .HiddenCharsColor = clGray, .InteractiveFormatting = false,
+                          .OverwriteMode = true, .SpeedJump = 100, .ReadOnly = true, .ListMenuHelper = true,
+                          .ListMenuHelperAutoPopup = true, .HideHelperOnClick = true};
     s.SetObjStopChars("#");
-    s.SetTabLength(0);
-    s.SetAutoIndent(false);
-    s.SetAutoEncode(false);
-    s.SetAutoCloseQts(false);
-    s.SetHighlightColor(clRed);
-    s.SetHighlightTextColor(clLime);
-    s.SetShowHiddenChars(true);
-    s.SetHiddenCharsColor(clGray);
-    s.SetInteractiveFormatting(false);
-    s.SetOverwriteMode(true);
-    s.SetSpeedJump(100);
-    s.SetReadOnly(true);
-    s.SetListMenuHelper(true);
-    s.SetListMenuHelperAutoPopup(true);
-    s.SetHideHelperOnClick(true);
+    Apply(s, changed);
 
     b->setFocus();
     QCoreApplication::processEvents();
@@ -249,24 +284,9 @@ TEST(EditorModel, AssigningSettingsCopiesAllButTheEditor)
     TTextEditorExSettings& t = b->Settings();
     t.Assign(s);
     EXPECT_EQ(t.TextEditorEx(), b.Editor);
-    EXPECT_EQ(t.BkColor(), clAqua);
+    EXPECT_EQ(OptionsOf(t), changed);
     EXPECT_EQ(b->Color(), clAqua);
     EXPECT_EQ(t.ObjStopChars(), "#");
-    EXPECT_EQ(t.TabLength(), 0);
-    EXPECT_FALSE(t.AutoIndent());
-    EXPECT_FALSE(t.AutoEncode());
-    EXPECT_FALSE(t.AutoCloseQts());
-    EXPECT_EQ(t.HighlightColor(), clRed);
-    EXPECT_EQ(t.HighlightTextColor(), clLime);
-    EXPECT_TRUE(t.ShowHiddenChars());
-    EXPECT_EQ(t.HiddenCharsColor(), clGray);
-    EXPECT_FALSE(t.InteractiveFormatting());
-    EXPECT_TRUE(t.OverwriteMode());
-    EXPECT_EQ(t.SpeedJump(), 100);
-    EXPECT_TRUE(t.ReadOnly());
-    EXPECT_TRUE(t.ListMenuHelper());
-    EXPECT_TRUE(t.ListMenuHelperAutoPopup());
-    EXPECT_TRUE(t.HideHelperOnClick());
     // Overwrite mode is stored without re-creating the caret.
     EXPECT_EQ(SystemCaret::Size(), caretBefore);
 }
