@@ -37,6 +37,23 @@ protected:
         ASSERT_GE(row, 0) << name;
         QTest::mouseClick(Settings->ListList->viewport(), Qt::LeftButton, mods, RowCentre(Settings->ListList, row));
     }
+    // Opens the settings window on the list alpha and types `typed` into it.
+    void EditAlpha(const char* typed)
+    {
+        OpenSettings();
+        Click("alpha");
+        QTest::keyClicks(Ed(), typed);
+    }
+    // Clicks the list `name` while the dialog boxes that brings up get `answers` in turn, and
+    // returns what they showed.
+    using Answer = void (DialogScript::*)();
+    std::vector<TSeenDialog> ClickAnswering(const std::string& name, std::initializer_list<Answer> answers)
+    {
+        DialogScript script;
+        for (const auto answer : answers) (script.*answer)();
+        Run(script, [&] { Click(name); });
+        return script.Seen;
+    }
     std::string Caption() const { return Settings->PanelCaption2->CaptionText(); }
     TTextEditorEx* Ed() const { return Settings->editor; }
     bool IsClosed() const
@@ -152,9 +169,7 @@ TEST_F(SettingsWindow, SaveWritesTheListAndClosesIt)
 
 TEST_F(SettingsWindow, ASaveThatFailsShowsTheSystemsErrorAndKeepsTheListOpen)
 {
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "kept");
+    EditAlpha("kept");
     // A folder now stands where the file should be written.
     ASSERT_TRUE(DeleteFileAt(Base / "Lists/alpha.txt"));
     Base.MakeDir("Lists/alpha.txt");
@@ -176,11 +191,9 @@ TEST_F(SettingsWindow, AListThatCannotBeReadLeavesAnEmptyEditorThatCanStillSave)
 {
     OpenSettings();
     ASSERT_TRUE(DeleteFileAt(Base / "Lists/beta.txt"));
-    DialogScript script;
-    script.Ok();
-    Run(script, [&] { Click("beta"); });
-    ASSERT_EQ(script.Seen.size(), 1u);
-    EXPECT_EQ(script.Seen[0].Text, "Unable to open list file.");
+    const std::vector<TSeenDialog> seen = ClickAnswering("beta", {&DialogScript::Ok});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Text, "Unable to open list file.");
     EXPECT_TRUE(Ed()->isEnabled());
     EXPECT_TRUE(Settings->btnSave->isEnabled());
     EXPECT_EQ(EditorText(Ed()), "\r\n");
@@ -198,11 +211,9 @@ TEST_F(SettingsWindow, AListThatIsThereButCannotBeReadOpensNothingSoNoSaveCanEmp
         Unprivileged user;
         if (!user.Active()) GTEST_SKIP() << "root here may not take another user's rights";
         OpenSettings();
-        DialogScript script;
-        script.Ok();
-        Run(script, [&] { Click("beta"); });
-        ASSERT_EQ(script.Seen.size(), 1u);
-        EXPECT_EQ(script.Seen[0].Text, "Unable to open list file.");
+        const std::vector<TSeenDialog> seen = ClickAnswering("beta", {&DialogScript::Ok});
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].Text, "Unable to open list file.");
         EXPECT_EQ(Caption(), "No list file selected.");
         EXPECT_FALSE(Ed()->isEnabled());
         EXPECT_FALSE(Settings->btnSave->isEnabled());
@@ -215,16 +226,12 @@ TEST_F(SettingsWindow, AListThatIsThereButCannotBeReadOpensNothingSoNoSaveCanEmp
 
 TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClickedAndTheUserSaysNo)
 {
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "scratch");
-    DialogScript script;
-    script.No();
-    Run(script, [&] { Click("beta"); });
-    ASSERT_EQ(script.Seen.size(), 1u);
-    EXPECT_EQ(script.Seen[0].Kind, "QuestionBox");
-    EXPECT_EQ(script.Seen[0].Text, "The list \"alpha\" has changes that are not saved.");
-    EXPECT_EQ(script.Seen[0].Question, "Save the changes?");
+    EditAlpha("scratch");
+    const std::vector<TSeenDialog> seen = ClickAnswering("beta", {&DialogScript::No});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Kind, "QuestionBox");
+    EXPECT_EQ(seen[0].Text, "The list \"alpha\" has changes that are not saved.");
+    EXPECT_EQ(seen[0].Question, "Save the changes?");
     EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
     Click("alpha");
     EXPECT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
@@ -233,16 +240,12 @@ TEST_F(SettingsWindow, EditsAreLostWhenAnotherListIsClickedAndTheUserSaysNo)
 
 TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
 {
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "changed");
+    EditAlpha("changed");
     {
         // Cancel: the click is undone, the edits and the file stay as they were.
-        DialogScript script;
-        script.Cancel();
-        Run(script, [&] { Click("beta"); });
-        ASSERT_EQ(script.Seen.size(), 1u);
-        EXPECT_EQ(script.Seen[0].Text, "The list \"alpha\" has changes that are not saved.");
+        const std::vector<TSeenDialog> seen = ClickAnswering("beta", {&DialogScript::Cancel});
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].Text, "The list \"alpha\" has changes that are not saved.");
         EXPECT_EQ(EditorText(Ed()), "changed\r\n");
         EXPECT_EQ(Settings->ListList->currentRow(), Row("alpha"));
         EXPECT_TRUE(Settings->ListList->item(Row("alpha"))->isSelected());
@@ -263,9 +266,7 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
     }
     {
         // Yes: saved, then the other list opens.
-        DialogScript script;
-        script.Yes();
-        Run(script, [&] { Click("beta"); });
+        ClickAnswering("beta", {&DialogScript::Yes});
         EXPECT_EQ(Base.Read("Lists/alpha.txt"), "changed\r\n");
         EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
         EXPECT_EQ(Settings->ListList->currentRow(), Row("beta"));
@@ -275,21 +276,16 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
         QTest::keyClicks(Ed(), "kept");
         ASSERT_TRUE(DeleteFileAt(Base / "Lists/beta.txt"));
         Base.MakeDir("Lists/beta.txt");
-        DialogScript script;
-        script.Yes();
-        script.Ok();
-        Run(script, [&] { Click("gamma"); });
-        ASSERT_EQ(script.Seen.size(), 2u);
-        EXPECT_EQ(script.Seen[1].Kind, "MessageBox");
-        EXPECT_NE(script.Seen[1].Text.find("beta.txt"), std::string::npos) << script.Seen[1].Text;
+        const std::vector<TSeenDialog> seen = ClickAnswering("gamma", {&DialogScript::Yes, &DialogScript::Ok});
+        ASSERT_EQ(seen.size(), 2u);
+        EXPECT_EQ(seen[1].Kind, "MessageBox");
+        EXPECT_NE(seen[1].Text.find("beta.txt"), std::string::npos) << seen[1].Text;
         EXPECT_EQ(EditorText(Ed()), "kept\r\n");
         EXPECT_EQ(Settings->ListList->currentRow(), Row("beta"));
         EXPECT_FALSE(Settings->ListList->item(Row("gamma"))->isSelected());
     }
     {
-        DialogScript script;
-        script.No();
-        Run(script, [&] { Click("gamma"); });
+        ClickAnswering("gamma", {&DialogScript::No});
         EXPECT_EQ(EditorText(Ed()), "ett\r\n");
     }
     // Loaded and not edited since: nothing to ask.
@@ -303,9 +299,7 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutBeforeAnotherListOpens)
 
 TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutOnNewRemoveAndClose)
 {
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "a2");
+    EditAlpha("a2");
     {
         DialogScript script;
         script.Cancel();
@@ -393,9 +387,7 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutOnNewRemoveAndClose)
 
 TEST_F(SettingsWindow, TheRightButtonInTheListLeavesTheOpenListAndItsFileAlone)
 {
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "edited");
+    EditAlpha("edited");
     QTest::mouseClick(Settings->ListList->viewport(), Qt::RightButton, {}, RowCentre(Settings->ListList, Row("beta")));
     EXPECT_EQ(Settings->ListList->currentRow(), Row("alpha"));
     EXPECT_FALSE(Settings->ListList->item(Row("beta"))->isSelected());
@@ -583,9 +575,7 @@ TEST_F(SettingsWindow, SavingAReadOnlyListFailsWithTheSystemsTextAndKeepsTheList
     ASSERT_EQ(chmod((Base / "Lists/alpha.txt").c_str(), 0444), 0);
     Unprivileged user;
     if (!user.Active()) GTEST_SKIP() << "root here may not take another user's rights";
-    OpenSettings();
-    Click("alpha");
-    QTest::keyClicks(Ed(), "kept");
+    EditAlpha("kept");
     DialogScript script;
     script.Ok();
     Run(script, [&] { QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier); });
