@@ -68,6 +68,34 @@ TEST(hexcolorWin, WindowAndRightColumnLayout)
     EXPECT_EQ(h.W->minimumSize(), h.W->maximumSize());
     EXPECT_FALSE(h.W->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(h.W->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // Every control's geometry, the pages' controls included.
+    const std::pair<QWidget*, QRect> designed[] = {
+        {h.W->btnInsert, QRect(535, 32, 75, 25)},
+        {h.W->btnCopy, QRect(535, 64, 75, 25)},
+        {h.W->btnMore, QRect(535, 96, 75, 25)},
+        {h.W->btnClose, QRect(535, 128, 75, 25)},
+        {h.W->realcolor, QRect(535, 176, 75, 49)},
+        {h.W->Bevel1, QRect(535, 176, 75, 49)},
+        {h.W->vhex, QRect(535, 232, 75, 15)},
+        {h.W->PageControl1, QRect(8, 8, 512, 321)},
+        {h.W->TabControl1, QRect(8, 344, 513, 145)},
+        {h.W->Panel2, QRect(16, 16, 481, 113)},
+        {h.W->ColorMap, QRect(8, 24, 488, 30)},
+        {h.W->ColorBrightness, QRect(8, 80, 488, 201)},
+        {h.W->CurrentHover, QRect(416, 0, 78, 13)},
+        {h.W->WebSafePal1, QRect(12, 15, 482, 263)},
+        {h.W->cst2, QRect(16, 224, 473, 57)},
+        {h.W->SaveCustom, QRect(26, 24, 197, 21)},
+        {h.W->DelCustom, QRect(250, 24, 197, 21)},
+        {h.W->sRed, QRect(56, 23, 374, 28)},
+        {h.W->sGreen, QRect(56, 47, 374, 28)},
+        {h.W->sBlue, QRect(56, 71, 374, 28)},
+        {h.W->vred, QRect(440, 27, 27, 21)},
+        {h.W->vgreen, QRect(440, 51, 27, 21)},
+        {h.W->vblue, QRect(440, 75, 27, 21)},
+    };
+    for (const auto& [widget, geometry] : designed)
+        EXPECT_EQ(widget->geometry(), geometry) << widget->objectName().toStdString();
     EXPECT_EQ(h.W->btnInsert->text(), "&Infoga kod");
     EXPECT_EQ(h.W->btnCopy->text(), "&Kopiera kod");
     EXPECT_EQ(h.W->btnMore->text(), "&WCP...");
@@ -120,38 +148,6 @@ TEST(hexcolorWin, PagesAndRgbGroupLayout)
     EXPECT_EQ(h.W->sRed->maximum(), 255);
     EXPECT_EQ(h.W->vred->maxLength(), 3);
     EXPECT_EQ(h.W->vred->Max, 255);
-}
-
-TEST(hexcolorWin, EveryControlStandsWhereDesigned)
-{
-    DialogHost h;
-    const std::pair<QWidget*, QRect> designed[] = {
-        {h.W->btnInsert, QRect(535, 32, 75, 25)},
-        {h.W->btnCopy, QRect(535, 64, 75, 25)},
-        {h.W->btnMore, QRect(535, 96, 75, 25)},
-        {h.W->btnClose, QRect(535, 128, 75, 25)},
-        {h.W->realcolor, QRect(535, 176, 75, 49)},
-        {h.W->Bevel1, QRect(535, 176, 75, 49)},
-        {h.W->vhex, QRect(535, 232, 75, 15)},
-        {h.W->PageControl1, QRect(8, 8, 512, 321)},
-        {h.W->TabControl1, QRect(8, 344, 513, 145)},
-        {h.W->Panel2, QRect(16, 16, 481, 113)},
-        {h.W->ColorMap, QRect(8, 24, 488, 30)},
-        {h.W->ColorBrightness, QRect(8, 80, 488, 201)},
-        {h.W->CurrentHover, QRect(416, 0, 78, 13)},
-        {h.W->WebSafePal1, QRect(12, 15, 482, 263)},
-        {h.W->cst2, QRect(16, 224, 473, 57)},
-        {h.W->SaveCustom, QRect(26, 24, 197, 21)},
-        {h.W->DelCustom, QRect(250, 24, 197, 21)},
-        {h.W->sRed, QRect(56, 23, 374, 28)},
-        {h.W->sGreen, QRect(56, 47, 374, 28)},
-        {h.W->sBlue, QRect(56, 71, 374, 28)},
-        {h.W->vred, QRect(440, 27, 27, 21)},
-        {h.W->vgreen, QRect(440, 51, 27, 21)},
-        {h.W->vblue, QRect(440, 75, 27, 21)},
-    };
-    for (const auto& [widget, geometry] : designed)
-        EXPECT_EQ(widget->geometry(), geometry) << widget->objectName().toStdString();
 }
 
 TEST(hexcolorWin, TabOrderAndFocusOnActivation)
