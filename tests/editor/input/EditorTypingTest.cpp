@@ -8,6 +8,12 @@ namespace {
 
 class EditorTyping : public EditorInput {
 protected:
+    // The text is `lines` and the caret stands at `caret`.
+    void ExpectText(const std::vector<std::string>& lines, TPoint caret, int line = __builtin_LINE())
+    {
+        EXPECT_EQ(Lines(), lines) << "checked at line " << line;
+        EXPECT_EQ(CaretAt(), caret) << "checked at line " << line;
+    }
     // What the incremental redraws left must be what a full repaint draws.
     void ExpectPixelsMatchFullRepaint(int line = __builtin_LINE())
     {
@@ -35,8 +41,7 @@ TEST_F(EditorTyping, PlainCharactersInsertAtTheCaret)
     SetLines({"ac"});
     Caret(1, 0);
     Type("b");
-    EXPECT_EQ(Lines(), (L{"abc"}));
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectText({"abc"}, {2, 0});
     Key(Qt::Key_End);
     Type("d");
     EXPECT_EQ(Lines(), (L{"abcd"}));
@@ -52,8 +57,7 @@ TEST_F(EditorTyping, AutoEncodeReplacesLettersAndSymbolsByEntities)
     TypeChar(U'©');
     TypeChar(U'ð');
     TypeChar(U'Ð');
-    EXPECT_EQ(Lines(), (L{"&auml;&Auml;&copy;&eth;&ETH;"}));
-    EXPECT_EQ(CaretAt(), (TPoint{28, 0}));
+    ExpectText({"&auml;&Auml;&copy;&eth;&ETH;"}, {28, 0});
     // A letter in neither table is typed as itself (ž is 0x9E).
     TypeChar(U'ž');
     EXPECT_EQ(Lines(), (L{"&auml;&Auml;&copy;&eth;&ETH;\x9E"}));
@@ -68,8 +72,7 @@ TEST_F(EditorTyping, AutoEncodeReplacesTheSelectionByTheEntity)
     SetLines({"one two three"});
     Select({4, 0}, {7, 0});
     TypeChar(U'é');
-    EXPECT_EQ(Lines(), (L{"one &eacute; three"}));
-    EXPECT_EQ(CaretAt(), (TPoint{12, 0}));
+    ExpectText({"one &eacute; three"}, {12, 0});
     EXPECT_FALSE(E->HasSelection());
 }
 
@@ -78,8 +81,7 @@ TEST_F(EditorTyping, AutoCloseQuotesAndBrackets)
     SetLines({"abcd"});
     Caret(2, 0);
     Type("(");
-    EXPECT_EQ(Lines(), (L{"ab()cd"}));
-    EXPECT_EQ(CaretAt(), (TPoint{3, 0}));
+    ExpectText({"ab()cd"}, {3, 0});
     Type("[");
     Type("{");
     Type("\"");
@@ -121,14 +123,12 @@ TEST_F(EditorTyping, EnterWithAutoIndentCopiesLeadingSpaces)
     SetLines({"    foo", "next"});
     Caret(6, 0);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Lines(), (L{"    fo", "    o", "next"}));
-    EXPECT_EQ(CaretAt(), (TPoint{4, 1}));
+    ExpectText({"    fo", "    o", "next"}, {4, 1});
     ExpectPixelsMatchFullRepaint();
     // At the end of a line: a new line with the indentation only.
     Key(Qt::Key_End);
     Key(Qt::Key_Enter);
-    EXPECT_EQ(Lines(), (L{"    fo", "    o", "    ", "next"}));
-    EXPECT_EQ(CaretAt(), (TPoint{4, 2}));
+    ExpectText({"    fo", "    o", "    ", "next"}, {4, 2});
     ExpectPixelsMatchFullRepaint();
     // Tabs are not indentation; without AutoIndent nothing is copied.
     SetLines({"\tx"});
@@ -139,8 +139,7 @@ TEST_F(EditorTyping, EnterWithAutoIndentCopiesLeadingSpaces)
     SetLines({"  ab"});
     Caret(3, 0);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Lines(), (L{"  a", "b"}));
-    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+    ExpectText({"  a", "b"}, {0, 1});
 }
 
 TEST_F(EditorTyping, EnterReplacesTheSelection)
@@ -148,8 +147,7 @@ TEST_F(EditorTyping, EnterReplacesTheSelection)
     SetLines({"abcdef"});
     Select({1, 0}, {4, 0});
     Key(Qt::Key_Return);
-    EXPECT_EQ(Lines(), (L{"a", "ef"}));
-    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+    ExpectText({"a", "ef"}, {0, 1});
 }
 
 TEST_F(EditorTyping, TabTypesSpacesSeenByTheHost)
@@ -158,8 +156,7 @@ TEST_F(EditorTyping, TabTypesSpacesSeenByTheHost)
     std::string seen;
     E->OnKeyPress = [&](QObject*, char& c) { seen += c; };
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Lines(), (L{"    x"}));
-    EXPECT_EQ(CaretAt(), (TPoint{4, 0}));
+    ExpectText({"    x"}, {4, 0});
     EXPECT_EQ(seen, std::string("    \t"));
     // Shift+Tab is Tab too, and a Tab does not move the focus away.
     E->Settings().SetTabLength(2);
@@ -176,13 +173,11 @@ TEST_F(EditorTyping, BackspaceUnindentsByTabLength)
     SetLines({"        x"});
     Caret(8, 0);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"    x"}));
-    EXPECT_EQ(CaretAt(), (TPoint{4, 0}));
+    ExpectText({"    x"}, {4, 0});
     SetLines({"        x"});
     Caret(7, 0);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"       x"}));
-    EXPECT_EQ(CaretAt(), (TPoint{6, 0}));
+    ExpectText({"       x"}, {6, 0});
     ExpectPixelsMatchFullRepaint();
     // Not all spaces before the caret: one character.
     SetLines({"   a    "});
@@ -196,8 +191,7 @@ TEST_F(EditorTyping, BackspaceRemovesAWholeEntity)
     SetLines({"a &amp;"});
     Key(Qt::Key_End);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"a "}));
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectText({"a "}, {2, 0});
     SetLines({"x & y;"});
     Key(Qt::Key_End);
     Key(Qt::Key_Backspace);
@@ -215,13 +209,11 @@ TEST_F(EditorTyping, BackspaceAtTheLineEndAndAcrossLines)
     SetLines({"ab", "cd"});
     Caret(2, 0);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"a", "cd"}));
-    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectText({"a", "cd"}, {1, 0});
     ExpectPixelsMatchFullRepaint();
     Caret(0, 1);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"acd"}));
-    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectText({"acd"}, {1, 0});
     ExpectPixelsMatchFullRepaint();
     Caret(0, 0);
     Key(Qt::Key_Backspace);
@@ -230,8 +222,7 @@ TEST_F(EditorTyping, BackspaceAtTheLineEndAndAcrossLines)
     SetLines({"hello world"});
     Select({2, 0}, {8, 0});
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Lines(), (L{"herld"}));
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectText({"herld"}, {2, 0});
 }
 
 TEST_F(EditorTyping, DeleteRemovesAtTheCaretAndJoinsLines)
@@ -245,8 +236,7 @@ TEST_F(EditorTyping, DeleteRemovesAtTheCaretAndJoinsLines)
     EXPECT_EQ(selChanges, 0);
     Key(Qt::Key_End);
     Key(Qt::Key_Delete);
-    EXPECT_EQ(Lines(), (L{"acdef"}));
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectText({"acdef"}, {2, 0});
     ExpectPixelsMatchFullRepaint();
     Key(Qt::Key_End);
     Key(Qt::Key_Delete);
@@ -255,8 +245,7 @@ TEST_F(EditorTyping, DeleteRemovesAtTheCaretAndJoinsLines)
     SetLines({"one", "two", "three"});
     Select({1, 0}, {2, 2});
     Key(Qt::Key_Delete);
-    EXPECT_EQ(Lines(), (L{"oree"}));
-    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectText({"oree"}, {1, 0});
     EXPECT_FALSE(E->HasSelection());
     ExpectPixelsMatchFullRepaint();
 }
@@ -266,18 +255,15 @@ TEST_F(EditorTyping, WordWiseDeletion)
     SetLines({"foo bar baz"});
     Key(Qt::Key_End);
     Key(Qt::Key_Backspace, Qt::ControlModifier);
-    EXPECT_EQ(Lines(), (L{"foo bar "}));
-    EXPECT_EQ(CaretAt(), (TPoint{8, 0}));
+    ExpectText({"foo bar "}, {8, 0});
     Caret(0, 0);
     Key(Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(Lines(), (L{" bar "}));
-    EXPECT_EQ(CaretAt(), (TPoint{0, 0}));
+    ExpectText({" bar "}, {0, 0});
     // At column 0 Ctrl+Backspace leaves the line above alone.
     SetLines({"above", "below"});
     Caret(0, 1);
     Key(Qt::Key_Backspace, Qt::ControlModifier);
-    EXPECT_EQ(Lines(), (L{"above", "below"}));
-    EXPECT_EQ(CaretAt(), (TPoint{0, 1}));
+    ExpectText({"above", "below"}, {0, 1});
     // At a line's end Ctrl+Delete finds its word on the next line and does nothing.
     Caret(5, 0);
     Key(Qt::Key_Delete, Qt::ControlModifier);
@@ -347,8 +333,7 @@ TEST_F(EditorTyping, ShiftedCharacterDoesNotExtendASelection)
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier, "X");
     QApplication::sendEvent(E, &press);
     TestServices().FakeKeys.Held = std::nullopt;
-    EXPECT_EQ(Lines(), (L{"aXdef"}));
-    EXPECT_EQ(CaretAt(), (TPoint{2, 0}));
+    ExpectText({"aXdef"}, {2, 0});
     EXPECT_FALSE(E->HasSelection());
 }
 
@@ -358,8 +343,7 @@ TEST_F(EditorTyping, DeleteSelectionAnswersWhetherItDeleted)
     EXPECT_FALSE(E->DeleteSelection());
     Select({2, 1}, {1, 0}); // the selection end before the caret
     EXPECT_TRUE(E->DeleteSelection());
-    EXPECT_EQ(Lines(), (L{"oo"}));
-    EXPECT_EQ(CaretAt(), (TPoint{1, 0}));
+    ExpectText({"oo"}, {1, 0});
     EXPECT_EQ(SelEndAt(), (TPoint{1, 0}));
 }
 
