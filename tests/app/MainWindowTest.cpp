@@ -294,25 +294,26 @@ TEST_F(MainWindow, ProjectFilesOfZeroOneAndThreeLines)
     Main->list1selector->SetText("before 1");
     Main->list2selector->SetText("before 2");
 
-    Main->projectSelector->SetText("None");
-    Main->ScanProjectFile();
-    EXPECT_EQ(Messages, Lines{"DUnable to read project file."});
-    EXPECT_EQ(Text(Main->list1selector), "before 1");
-    EXPECT_EQ(Text(Main->list2selector), "before 2");
-
-    Messages.clear();
-    Main->projectSelector->SetText("One");
-    Main->ScanProjectFile();
-    EXPECT_EQ(Messages, Lines{"DUnable to read project file."});
-    EXPECT_EQ(Text(Main->list1selector), "Q only");
-    EXPECT_EQ(Text(Main->list2selector), "before 2");
-
-    Messages.clear();
-    Main->projectSelector->SetText("Three");
-    Main->ScanProjectFile();
-    EXPECT_TRUE(Messages.empty());
-    EXPECT_EQ(Text(Main->list1selector), "Q");
-    EXPECT_EQ(Text(Main->list2selector), "A");
+    // Each project in turn: the messages its scan shows, then the two list texts.
+    const struct {
+        const char* Project;
+        Lines Messages;
+        const char* List1;
+        const char* List2;
+    } scans[] = {
+        {"None", {"DUnable to read project file."}, "before 1", "before 2"},
+        {"One", {"DUnable to read project file."}, "Q only", "before 2"},
+        {"Three", {}, "Q", "A"},
+    };
+    for (const auto& scan : scans) {
+        SCOPED_TRACE(scan.Project);
+        Main->projectSelector->SetText(scan.Project);
+        Main->ScanProjectFile();
+        EXPECT_EQ(Messages, scan.Messages);
+        EXPECT_EQ(Text(Main->list1selector), scan.List1);
+        EXPECT_EQ(Text(Main->list2selector), scan.List2);
+        Messages.clear();
+    }
     // Program-set texts leave the project's name alone.
     EXPECT_EQ(Text(Main->projectSelector), "Three");
 }
@@ -432,6 +433,24 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents();
     };
+    // `box` has the focus with `text` selected whole; Enter takes it as it stands.
+    auto enterSelected = [&](TSelectorBox* box, const char* text) {
+        ASSERT_TRUE(box->hasFocus());
+        ASSERT_EQ(box->lineEdit()->selectedText(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    };
+    // Shows the window again with `other` set to `otherText`; then empties `box`, types `typed`,
+    // sees the completion select `rest`, and presses Enter.
+    auto retype = [&](TSelectorBox* other, const char* otherText, TSelectorBox* box, const char* typed,
+                      const char* rest) {
+        showAgain();
+        other->SetText(otherText);
+        box->lineEdit()->clear();
+        Type(box, typed);
+        ASSERT_EQ(box->lineEdit()->selectedText(), rest);
+        enter(box);
+    };
 
     Type(Main->projectSelector, "sw");
     ASSERT_EQ(Main->projectSelector->lineEdit()->selectedText(), "edish");
@@ -441,22 +460,12 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     EXPECT_FALSE(Main->isVisible());
     EXPECT_EQ(Text(Main->projectSelector), "Swedish");
 
-    showAgain();
-    Main->list2selector->SetText("Ten");
-    Main->list1selector->lineEdit()->clear();
-    Type(Main->list1selector, "te");
-    ASSERT_EQ(Main->list1selector->lineEdit()->selectedText(), "n");
-    enter(Main->list1selector);
+    retype(Main->list2selector, "Ten", Main->list1selector, "te", "n");
     EXPECT_EQ(Drill.Calls.size(), 2u);
     EXPECT_EQ(Drill.Questions.size(), 10u);
     EXPECT_EQ(Text(Main->list1selector), "Ten");
 
-    showAgain();
-    Main->list1selector->SetText("Nine");
-    Main->list2selector->lineEdit()->clear();
-    Type(Main->list2selector, "ni");
-    ASSERT_EQ(Main->list2selector->lineEdit()->selectedText(), "ne");
-    enter(Main->list2selector);
+    retype(Main->list1selector, "Nine", Main->list2selector, "ni", "ne");
     EXPECT_EQ(Drill.Calls.size(), 3u);
     EXPECT_EQ(Drill.Answers.size(), 9u);
 
@@ -466,10 +475,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     Main->list1selector->SetText("Swedish words");
     Main->list2selector->SetText("English words");
     Key(Main->btnExit, Qt::Key_Q, Qt::AltModifier);
-    ASSERT_TRUE(Main->list1selector->hasFocus());
-    ASSERT_EQ(Main->list1selector->lineEdit()->selectedText(), "Swedish words");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCoreApplication::processEvents();
+    enterSelected(Main->list1selector, "Swedish words");
     EXPECT_EQ(Drill.Calls.size(), 4u);
     EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
     EXPECT_EQ(Text(Main->list1selector), "Swedish words");
@@ -477,10 +483,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     showAgain();
     Focus(Main->list1selector);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_TRUE(Main->list2selector->hasFocus());
-    ASSERT_EQ(Main->list2selector->lineEdit()->selectedText(), "English words");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCoreApplication::processEvents();
+    enterSelected(Main->list2selector, "English words");
     EXPECT_EQ(Drill.Calls.size(), 5u);
     EXPECT_EQ(Drill.Answers, (Lines{"house", "car", "year"}));
     EXPECT_TRUE(Messages.empty());
