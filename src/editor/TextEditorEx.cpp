@@ -204,8 +204,7 @@ void TTextEditorEx::SetRuler(TRulerBase* r)
 
 void TTextEditorEx::SetBorderStyle(TBorderStyle s)
 {
-    if (s == FBorderStyle) return;
-    FBorderStyle = s;
+    if (!AssignChanged(FBorderStyle, s)) return;
     LayoutChildren();
     UpdateScrollBars();
     update();
@@ -213,8 +212,7 @@ void TTextEditorEx::SetBorderStyle(TBorderStyle s)
 
 void TTextEditorEx::SetCtl3D(bool v)
 {
-    if (v == FCtl3D) return;
-    FCtl3D = v;
+    if (!AssignChanged(FCtl3D, v)) return;
     LayoutChildren();
     UpdateScrollBars();
     update();

@@ -4,6 +4,7 @@
 // system caret over it, so pixel reads of the image never see the caret. Drawing between
 // paints (partial redraws, pixel copies while scrolling) goes straight into the image.
 #include "platform/Canvas.h"
+#include "platform/Property.h"
 
 #include <QImage>
 #include <QWidget>
@@ -48,9 +49,7 @@ protected:
     template <typename T, typename U>
     void SetAndRepaint(T& field, U&& value)
     {
-        if (field == value) return;
-        field = std::forward<U>(value);
-        Repaint();
+        if (AssignChanged(field, std::forward<U>(value))) Repaint();
     }
 
     void changeEvent(QEvent* e) override;

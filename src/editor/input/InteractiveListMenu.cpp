@@ -2,6 +2,7 @@
 #include "editor/input/InteractiveListMenu.h"
 
 #include "platform/KeyState.h"
+#include "platform/Property.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
 #include "platform/Win1252.h"
@@ -76,17 +77,17 @@ TInteractiveListMenu::~TInteractiveListMenu()
 
 void TInteractiveListMenu::SetBorderStyle(TBorderStyle s)
 {
-    if (s == FBorderStyle) return;
-    FBorderStyle = s;
-    LayoutChildren();
-    UpdateScrollBar();
-    update();
+    if (AssignChanged(FBorderStyle, s)) BorderChanged();
 }
 
 void TInteractiveListMenu::SetCtl3D(bool v)
 {
-    if (v == FCtl3D) return;
-    FCtl3D = v;
+    if (AssignChanged(FCtl3D, v)) BorderChanged();
+}
+
+void TInteractiveListMenu::BorderChanged()
+{
+    // The border's width decides the client area, and with it the rows that fit.
     LayoutChildren();
     UpdateScrollBar();
     update();
@@ -98,38 +99,34 @@ void TInteractiveListMenu::SetColor(TColor c) { FClient->SetColor(c); }
 
 void TInteractiveListMenu::SetFont(const TFont& f)
 {
-    if (f == FFont) return;
-    FFont = f;
-    Repaint();
-    UpdateScrollBar();
+    if (AssignChanged(FFont, f)) RowsChanged();
 }
 
 void TInteractiveListMenu::SetFilter(const std::string& f)
 {
-    if (f == FFilter) return;
-    FFilter = f;
-    RebuildVisibleList();
+    if (AssignChanged(FFilter, f)) RebuildVisibleList();
 }
 
 void TInteractiveListMenu::SetIndent(int32_t v)
 {
-    if (v == FIndent) return;
-    FIndent = v;
-    Repaint();
+    if (AssignChanged(FIndent, v)) Repaint();
 }
 
 void TInteractiveListMenu::SetItems(const std::vector<std::string>& items)
 {
+    // Assigning the list to itself does nothing; equal items are still taken and drawn again.
     if (&items == &FItems) return;
     FItems = items;
-    Repaint();
-    UpdateScrollBar();
+    RowsChanged();
 }
 
 void TInteractiveListMenu::SetLineSpace(int32_t v)
 {
-    if (v == FLineSpace) return;
-    FLineSpace = v;
+    if (AssignChanged(FLineSpace, v)) RowsChanged();
+}
+
+void TInteractiveListMenu::RowsChanged()
+{
     Repaint();
     UpdateScrollBar();
 }

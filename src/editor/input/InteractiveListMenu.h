@@ -138,6 +138,10 @@ private:
     void ChooseSelection();
     void DeleteFilterChar();
     void RebuildVisibleList();
+    // What a new border asks for: the layout, the scroll bar and the frame's paint.
+    void BorderChanged();
+    // What new rows (items, font, spacing) ask for: a paint and the scroll bar.
+    void RowsChanged();
     void UpdateScrollBar();
     void EnsureSelectionVisible();
     void ScrollBarAction(int action);

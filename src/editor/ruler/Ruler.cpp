@@ -63,43 +63,21 @@ TRuler::TRuler(QWidget* parent) : TRulerBase(parent)
 
 TRuler::~TRuler() = default;
 
-void TRuler::SetFont(const TFont& f)
-{
-    if (f == FFont) return;
-    FFont = f;
-    Repaint();
-}
+void TRuler::SetFont(const TFont& f) { SetAndRepaint(FFont, f); }
 
-void TRuler::SetSurfaceType(TSurfaceType v)
+// The surface and its colours decide the colour the numbers stand out in.
+template <typename T>
+void TRuler::SetSurfaceValue(T& field, T value)
 {
-    if (v == FSurfaceType) return;
-    FSurfaceType = v;
+    if (!AssignChanged(field, value)) return;
     UpdateContrastColor();
     Repaint();
 }
 
-void TRuler::SetColor(TColor v)
-{
-    if (v == FColor) return;
-    FColor = v;
-    UpdateContrastColor();
-    Repaint();
-}
-
-void TRuler::SetGradientColor(TColor v)
-{
-    if (v == FGradientColor) return;
-    FGradientColor = v;
-    UpdateContrastColor();
-    Repaint();
-}
-
-void TRuler::SetUseEditorFont(bool v)
-{
-    if (v == FUseEditorFont) return;
-    FUseEditorFont = v;
-    Repaint();
-}
+void TRuler::SetSurfaceType(TSurfaceType v) { SetSurfaceValue(FSurfaceType, v); }
+void TRuler::SetColor(TColor v) { SetSurfaceValue(FColor, v); }
+void TRuler::SetGradientColor(TColor v) { SetSurfaceValue(FGradientColor, v); }
+void TRuler::SetUseEditorFont(bool v) { SetAndRepaint(FUseEditorFont, v); }
 
 void TRuler::SetTextEditorEx(TTextEditorEx* e)
 {
@@ -113,19 +91,8 @@ void TRuler::SetTextEditorEx(TTextEditorEx* e)
     Repaint();
 }
 
-void TRuler::SetShowLineNumbers(bool v)
-{
-    if (v == FShowLineNumbers) return;
-    FShowLineNumbers = v;
-    Repaint();
-}
-
-void TRuler::SetLineNumberEvery(int v)
-{
-    if (v == FLineNumberEvery) return;
-    FLineNumberEvery = v;
-    Repaint();
-}
+void TRuler::SetShowLineNumbers(bool v) { SetAndRepaint(FShowLineNumbers, v); }
+void TRuler::SetLineNumberEvery(int v) { SetAndRepaint(FLineNumberEvery, v); }
 
 void TRuler::Assign(const TRuler& other)
 {

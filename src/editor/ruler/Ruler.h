@@ -72,6 +72,8 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    template <typename T>
+    void SetSurfaceValue(T& field, T value);
     void UpdateContrastColor();
     void PaintBackgroundGradient(int w, int h);
     void SelectNumberFont();
