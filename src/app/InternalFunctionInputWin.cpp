@@ -20,12 +20,8 @@ TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TDialogBox(owne
     // The prompt's accelerator letter, if it has one, focuses the edit box.
     Q->setBuddy(A);
 
-    btnOk = new QPushButton("OK", this);
-    btnOk->setObjectName("btnOk");
-    Place(btnOk, 184, 105, 75, 24);
-    btnCancel = new QPushButton("Cancel", this);
-    btnCancel->setObjectName("btnCancel");
-    Place(btnCancel, 272, 105, 75, 24);
+    btnOk = MakeButton(this, "btnOk", "OK", 184, 105, 75, 24);
+    btnCancel = MakeButton(this, "btnCancel", "Cancel", 272, 105, 75, 24);
     SetDefaultButton(btnOk);
     SetCancelButton(btnCancel);
     SetButtonResult(btnOk, mrOk);

@@ -75,12 +75,8 @@ Tabout::Tabout(QWidget* owner) : TForm(owner)
     TranslationInfoButton1->setObjectName("TranslationInfoButton1");
     Place(TranslationInfoButton1, 88, 224, 100, 25);
 
-    ok = new QPushButton("OK", this);
-    ok->setObjectName("ok");
-    Place(ok, 288, 225, 73, 25);
-    SetDefaultButton(ok);
-    SetCancelButton(ok);
-    SetButtonResult(ok, mrCancel);
+    ok = MakeButton(this, "ok", "OK", 288, 225, 73, 25);
+    SetCloseButton(ok, mrCancel);
 
     setTabOrder(TranslationInfoButton1->Button(), ok);
 

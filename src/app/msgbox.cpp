@@ -16,13 +16,8 @@ TMessageBox::TMessageBox(QWidget* owner) : TDialogBox(owner, "MessageBox")
     SetAnchors(Shape1, akLeft | akTop | akRight | akBottom);
     info = MakeAutoLabel(Panel1, "info", 58, 12, "|");
 
-    Button1 = new QPushButton("OK", Client);
-    Button1->setObjectName("Button1");
-    Place(Button1, 119, 55, 89, 24);
-    // The only button answers both Enter and Esc.
-    SetDefaultButton(Button1);
-    SetCancelButton(Button1);
-    SetButtonResult(Button1, mrOk);
+    Button1 = MakeButton(Client, "Button1", "OK", 119, 55, 89, 24);
+    SetCloseButton(Button1, mrOk);
 }
 
 void TMessageBox::FormShow()

@@ -21,15 +21,9 @@ TQuestionBox::TQuestionBox(QWidget* owner) : TDialogBox(owner, "QuestionBox")
     question = MakeAutoLabel(Panel1, "question", 53, 21, "|");
 
     btnPanel = MakePanel(Client, "btnPanel", 7, 56, 281, 25);
-    Button1 = new QPushButton("&Yes", btnPanel);
-    Button1->setObjectName("Button1");
-    Place(Button1, 0, 1, 89, 24);
-    Button2 = new QPushButton("&No", btnPanel);
-    Button2->setObjectName("Button2");
-    Place(Button2, 96, 0, 89, 25);
-    Button3 = new QPushButton("Cancel", btnPanel);
-    Button3->setObjectName("Button3");
-    Place(Button3, 192, 0, 89, 25);
+    Button1 = MakeButton(btnPanel, "Button1", "&Yes", 0, 1, 89, 24);
+    Button2 = MakeButton(btnPanel, "Button2", "&No", 96, 0, 89, 25);
+    Button3 = MakeButton(btnPanel, "Button3", "Cancel", 192, 0, 89, 25);
     SetDefaultButton(Button1);
     SetCancelButton(Button3);
     SetButtonResult(Button1, mrYes);

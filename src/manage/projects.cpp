@@ -36,15 +36,11 @@ TprojectsFrm::TprojectsFrm(QWidget* owner) : TForm(owner)
         return taken;
     };
 
-    btnProjectDoDel = new QPushButton("&Remove", this);
-    btnProjectDoDel->setObjectName("btnProjectDoDel");
-    Place(btnProjectDoDel, 112, 288, 75, 25);
+    btnProjectDoDel = MakeButton(this, "btnProjectDoDel", "&Remove", 112, 288, 75, 25);
     SetDefaultButton(btnProjectDoDel);
     connect(btnProjectDoDel, &QPushButton::clicked, this, [this] { RunGuarded([this] { DoProjectDel(); }); });
 
-    btnProjectDoClose = new QPushButton("Close", this);
-    btnProjectDoClose->setObjectName("btnProjectDoClose");
-    Place(btnProjectDoClose, 200, 288, 75, 25);
+    btnProjectDoClose = MakeButton(this, "btnProjectDoClose", "Close", 200, 288, 75, 25);
     SetCancelButton(btnProjectDoClose);
     SetButtonResult(btnProjectDoClose, mrCancel);
 

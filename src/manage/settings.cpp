@@ -31,15 +31,6 @@ TPanelCaption* MakePanelCaption(QWidget* parent, const char* name, int left, int
     c->SetCaptionText(text);
     return c;
 }
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-                        int height)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    Place(b, left, top, width, height);
-    return b;
-}
 } // namespace
 
 TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
@@ -128,9 +119,7 @@ void TSettingsFrm::BuildControls()
     btnSave = MakeButton(this, "btnSave", "&Save file", 248, 494, 105, 25);
     btnHandleProjects = MakeButton(this, "btnHandleProjects", "&Projects...", 384, 494, 105, 25);
     btnClose = MakeButton(this, "btnClose", "Close", 684, 494, 75, 25);
-    SetDefaultButton(btnClose);
-    SetCancelButton(btnClose);
-    SetButtonResult(btnClose, mrCancel);
+    SetCloseButton(btnClose, mrCancel);
     connect(btnHandleProjects, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { HandleProjects(btnHandleProjects); }); });
 

@@ -154,6 +154,13 @@ void TForm::SetButtonResult(QAbstractButton* b, int result)
     connect(b, &QAbstractButton::clicked, this, [this, result] { SetModalResult(result); });
 }
 
+void TForm::SetCloseButton(QPushButton* b, int result)
+{
+    SetDefaultButton(b);
+    SetCancelButton(b);
+    SetButtonResult(b, result);
+}
+
 void TForm::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
@@ -193,6 +200,15 @@ void TForm::closeEvent(QCloseEvent* e)
 }
 
 void Place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(left, top, width, height); }
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    Place(b, left, top, width, height);
+    return b;
+}
 
 namespace {
 class AnchorKeeper : public QObject {

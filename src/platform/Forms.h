@@ -42,6 +42,8 @@ public:
     void SetCancelButton(QAbstractButton* b);
     // Clicking `b` closes the modal form with `result`.
     void SetButtonResult(QAbstractButton* b, int result);
+    // The one button that both Enter and Esc press, closing the modal form with `result`.
+    void SetCloseButton(QPushButton* b, int result);
 
 protected:
     // Asked once before the form closes, whichever way it is closed (close box, Esc, a
@@ -72,6 +74,9 @@ private:
 
 // Places a control by left, top, width and height within its parent.
 void Place(QWidget* w, int left, int top, int width, int height);
+// A push button named `name` showing `caption`, placed by left, top, width and height.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height);
 // Keeps `w` at its current distances to the parent's edges named in `anchors`: anchored to
 // left and right it stretches, to right only it moves, and likewise vertically.
 void SetAnchors(QWidget* w, TAnchors anchors);
