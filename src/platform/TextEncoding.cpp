@@ -87,6 +87,28 @@ char32_t SequenceValue(const unsigned char* p, int length)
 }
 
 // 0-based line of offset `at` in `text`, by the line rules (CR LF one break, lone CR or LF one).
+// The length of the sequence `b` begins and the range of its first continuation byte; false for
+// a byte that begins no sequence. No overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool Utf8Lead(unsigned b, int& length, unsigned& low, unsigned& high)
+{
+    low = 0x80;
+    high = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        if (b == 0xE0) low = 0xA0;
+        if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        if (b == 0xF0) low = 0x90;
+        if (b == 0xF4) high = 0x8F;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 int LineOf(std::string_view text, size_t at)
 {
     int line = 0;
@@ -119,18 +141,22 @@ void TEncodingSniffer::Feed(std::string_view piece)
 
     const auto* p = reinterpret_cast<const unsigned char*>(piece.data());
     const auto* const end = p + piece.size();
-    // A sequence the last piece cut off: its remaining continuation bytes, the first within
-    // the range its lead byte allows.
-    while (FNeed > 0 && p < end) {
-        const unsigned b = *p++;
-        if (b < FLow || b > FHigh) {
-            FInvalid = true;
-            return;
+    // The continuation bytes a sequence cut off by the end of a piece still needs, as far as
+    // this piece goes, the first within the range its lead byte allows; false when one is not.
+    auto takeCarried = [&] {
+        while (FNeed > 0 && p < end) {
+            const unsigned c = *p++;
+            if (c < FLow || c > FHigh) {
+                FInvalid = true;
+                return false;
+            }
+            FLow = 0x80;
+            FHigh = 0xBF;
+            --FNeed;
         }
-        FLow = 0x80;
-        FHigh = 0xBF;
-        --FNeed;
-    }
+        return true;
+    };
+    if (!takeCarried()) return;
     while (p < end) {
         // ASCII eight bytes at a time, and straight to the first byte beyond it.
         while (end - p >= 8) {
@@ -148,39 +174,19 @@ void TEncodingSniffer::Feed(std::string_view piece)
             continue;
         }
         FMultiByte = true;
-        // The lead byte fixes the length, and for E0, ED, F0 and F4 the range of the next byte:
-        // no overlong forms, no surrogates, nothing beyond U+10FFFF.
-        int need;
-        unsigned low = 0x80, high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            need = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            need = 2;
-            if (b == 0xE0) low = 0xA0;
-            if (b == 0xED) high = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            need = 3;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F;
-        } else {
+        int length;
+        unsigned low, high;
+        if (!Utf8Lead(b, length, low, high)) {
             FInvalid = true;
             return;
         }
+        const int need = length - 1;
         ++p;
         if (end - p < need) { // the piece ends inside the sequence
             FNeed = need;
             FLow = low;
             FHigh = high;
-            while (FNeed > 0 && p < end) {
-                const unsigned c = *p++;
-                if (c < FLow || c > FHigh) {
-                    FInvalid = true;
-                    return;
-                }
-                FLow = 0x80;
-                FHigh = 0xBF;
-                --FNeed;
-            }
+            takeCarried();
             return;
         }
         if (p[0] < low || p[0] > high) {
@@ -245,30 +251,10 @@ TUtf8Decoder::TResult TUtf8Decoder::Decode(std::string_view piece, std::string& 
             refusedAt = size_t(o - begin);
         }
     };
-    // The range of the first continuation byte after `lead`, and how many follow it; false for a
-    // byte that begins no sequence. No overlong forms, no surrogates, nothing beyond U+10FFFF.
-    auto lead = [](unsigned b, int& length, unsigned& low, unsigned& high) {
-        low = 0x80;
-        high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            if (b == 0xE0) low = 0xA0;
-            if (b == 0xED) high = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        return true;
-    };
     if (FCarryLength > 0) {
         int length;
         unsigned low, high;
-        lead(FCarry[0], length, low, high); // checked when it was carried
+        Utf8Lead(FCarry[0], length, low, high); // checked when it was carried
         while (FCarryLength < length && p < end) {
             const unsigned c = *p++;
             if (FCarryLength == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) return done(NotUtf8);
@@ -313,7 +299,7 @@ TUtf8Decoder::TResult TUtf8Decoder::Decode(std::string_view piece, std::string& 
         }
         int length;
         unsigned low, high;
-        if (!lead(b, length, low, high)) return done(NotUtf8);
+        if (!Utf8Lead(b, length, low, high)) return done(NotUtf8);
         const int available = int(std::min<ptrdiff_t>(end - p, length));
         if (available > 1 && (p[1] < low || p[1] > high)) return done(NotUtf8);
         for (int i = 2; i < available; ++i)
