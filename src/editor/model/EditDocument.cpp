@@ -275,22 +275,16 @@ void TEditDocument::RestoreText(const TLineSnapshot& text)
     FRestoring = false;
 }
 
-bool TEditDocument::Undo(const TRestored& restored)
-{
-    if (!History.CanUndo()) return false;
-    const TUndoSnapshot s = History.UndoTarget();
-    RestoreText(s.Text);
-    if (restored) restored(s);
-    History.StepBack();
-    return true;
-}
+bool TEditDocument::Undo(const TRestored& restored) { return Step(false, restored); }
 
-bool TEditDocument::Redo(const TRestored& restored)
+bool TEditDocument::Redo(const TRestored& restored) { return Step(true, restored); }
+
+bool TEditDocument::Step(bool forward, const TRestored& restored)
 {
-    if (!History.CanRedo()) return false;
-    const TUndoSnapshot s = History.RedoTarget();
+    if (!(forward ? History.CanRedo() : History.CanUndo())) return false;
+    const TUndoSnapshot s = forward ? History.RedoTarget() : History.UndoTarget();
     RestoreText(s.Text);
     if (restored) restored(s);
-    History.StepForward();
+    forward ? History.StepForward() : History.StepBack();
     return true;
 }

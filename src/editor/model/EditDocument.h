@@ -109,6 +109,8 @@ public:
     bool Redo(const TRestored& restored);
 
 private:
+    // One step through the history: a redo when `forward`, an undo otherwise.
+    bool Step(bool forward, const TRestored& restored);
     void RestoreText(const TLineSnapshot& text);
     TEditResult OneLine(int line, std::string text, TPoint caret);
 
