@@ -28,5 +28,19 @@ void ReportError(const std::string& text);
 // Runs `f`, sending any exception to the general error report.
 void RunGuarded(const std::function<void()>& f);
 
+// The one application-wide event filter of type T: made on first use, owned by the
+// application and installed on it.
+template <typename T>
+T& ApplicationEventFilter()
+{
+    static T* const filter = [] {
+        auto* f = new T;
+        f->setParent(qApp);
+        qApp->installEventFilter(f);
+        return f;
+    }();
+    return *filter;
+}
+
 // Registers a font file with the application, if the file is there.
 void AddFont(const std::string& path);

@@ -1,5 +1,7 @@
 #include "platform/Commands.h"
 
+#include "platform/Application.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -59,16 +61,7 @@ public:
     QTimer Timer;
 };
 
-void EnsureIdleHook()
-{
-    static IdleHook* hook = [] {
-        auto* h = new IdleHook;
-        h->setParent(qApp);
-        qApp->installEventFilter(h);
-        return h;
-    }();
-    (void)hook;
-}
+void EnsureIdleHook() { ApplicationEventFilter<IdleHook>(); }
 } // namespace
 
 TAction::TAction(QObject* owner, const QString& caption, const QKeySequence& shortcut, const QString& hint)

@@ -1,5 +1,7 @@
 #include "platform/Pointer.h"
 
+#include "platform/Application.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
@@ -34,13 +36,7 @@ void SetCursorPos(int x, int y) { QCursor::setPos(x, y); }
 
 void ClipCursor(const TRect& r)
 {
-    static ClipFilter* filter = [] {
-        auto* f = new ClipFilter;
-        f->setParent(qApp);
-        qApp->installEventFilter(f);
-        return f;
-    }();
-    (void)filter;
+    ApplicationEventFilter<ClipFilter>();
     gClip = r;
 }
 
