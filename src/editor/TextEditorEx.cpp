@@ -62,7 +62,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     Constructing = false;
     LayoutChildren();
     UpdateScrollBars();
-    CreateListMenu();
+    FCompletion = std::make_unique<TCompletionPopup>(*this);
 }
 
 void TTextEditorEx::CreateFrame()

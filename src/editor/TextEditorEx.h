@@ -18,7 +18,7 @@
 //   input/TextEditorExKeys.cpp    movement keys, key and character dispatch
 //   input/TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
 //   input/TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
-//   input/TextEditorExListMenu.cpp the completion list: opening, its keys, the chosen entry
+#include "editor/input/CompletionPopup.h"
 #include "editor/model/CaretPos.h"
 #include "editor/model/EntityTables.h"
 #include "editor/FormattingProcessor.h"
@@ -204,17 +204,16 @@ public:
     void HideCaret();
     void ShowCaret();
     // The completion list, and whether it is attached and visible.
-    TInteractiveListMenu* ListMenu() const;
-    bool ListMenuVisible() const;
+    TInteractiveListMenu* ListMenu() const { return FCompletion ? FCompletion->List() : nullptr; }
+    bool ListMenuVisible() const { return FCompletion && FCompletion->Visible(); }
     // Hides the list and draws again the lines it covered.
-    void HideListMenu();
-    // What the list offers at the selection start: the element names right after a "<",
-    // else the attributes of the tag the selection starts in.
-    std::vector<std::string> ListMenuItems() const;
-    std::string TagNameAtCaret() const;
-    // Fills the list with `items`, places it 300 x 100 just below the caret's line and shows
-    // it, also when there is nothing to offer.
-    void ShowListMenu(const std::vector<std::string>& items);
+    void HideListMenu()
+    {
+        if (FCompletion) FCompletion->Hide();
+    }
+    std::vector<std::string> ListMenuItems() const { return FCompletion->Items(); }
+    std::string TagNameAtCaret() const { return FCompletion->TagNameAtCaret(); }
+    void ShowListMenu(const std::vector<std::string>& items) { FCompletion->Show(items); }
     // Relative scrolling, clamped so the last page stays filled.
     void ScrollBy(int dx, int dy);
     // A request from one of the scroll bars (a QAbstractSlider::SliderAction).
@@ -318,15 +317,6 @@ private:
     // What an edit changed, drawn again: its lines, or everything when lines came or went.
     void RedrawEdit(const TEditResult& r);
 
-    // ---- The completion list (ListMenu file) ----
-    void CreateListMenu();
-    void ListMenuItemSelected(const std::string& item, const std::string& unTyped);
-    // A key going down: Ctrl+Menu opens the list; while it shows it takes its keys. True when
-    // the editor's own handling of the key stops there.
-    bool ListMenuKeyDown(int key, bool ctrl);
-    // A key coming up: the "<>" key and a space inside a tag open the list by themselves.
-    void ListMenuKeyUp(const QKeyEvent& e);
-
     // ---- Input and editing helpers (Keys, Mouse, Typing, Commands files) ----
     // A movement key; false when `key` is none of them.
     bool MoveByKey(int key, bool extend, bool ctrl);
@@ -362,7 +352,7 @@ private:
     TCaretPos ScrollPos;
     TEditorViewState St;
     TEntityTables FEntities;
-    QPointer<TInteractiveListMenu> FListMenu;
+    std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children
     std::unique_ptr<TTextEditorExSettings> FSettings;
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;
     TLineRenderer FRenderer;

@@ -71,7 +71,7 @@ void TTextEditorEx::keyPressEvent(QKeyEvent* e)
     if (key == Qt::Key_Backtab) key = Qt::Key_Tab;
     const bool ctrl = mods & Qt::ControlModifier;
     const bool shift = mods & Qt::ShiftModifier;
-    if (ListMenuKeyDown(key, ctrl)) {
+    if (FCompletion->KeyDown(key, ctrl)) {
         // Taken by the completion list; the characters still reach the host and typing,
         // which passes over Enter and Esc.
         TypeText(e->text(), mods);
@@ -96,7 +96,7 @@ void TTextEditorEx::keyReleaseEvent(QKeyEvent* e)
 {
     e->accept();
     if (e->key() == Qt::Key_Control) RerunMouseMove(false);
-    ListMenuKeyUp(*e);
+    FCompletion->KeyUp(*e);
     if (OnKeyUp) {
         int key = e->key();
         OnKeyUp(this, key, e->modifiers());

@@ -4,7 +4,6 @@
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
 
-#include "editor/input/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 
 #include <algorithm>
@@ -69,7 +68,7 @@ void TTextEditorEx::TypeChar(char c)
         if (const char partner = ClosingPartner(c)) typed += partner;
     const TEditResult r = FDoc.Type(caret, typed, FSettings->OverwriteMode());
     // The completion list narrows with every character typed while it shows.
-    if (ListMenuVisible()) FListMenu->AppendFilterChar(c);
+    FCompletion->Typed(c);
     // A shifted character must not extend the selection.
     if (KeyState::ShiftDown()) St.CollapseSelection = true;
     CaretPos.SetX(r.Caret.X);

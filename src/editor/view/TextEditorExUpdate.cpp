@@ -3,7 +3,6 @@
 // bars, focus and the system caret, the ruler's place and the settle timer.
 #include "editor/TextEditorEx.h"
 
-#include "editor/input/InteractiveListMenu.h"
 #include "platform/KeyState.h"
 #include "platform/SystemCaret.h"
 
@@ -38,14 +37,7 @@ void TTextEditorEx::CaretChanged(TPoint p)
     St.CollapseSelection = false;
     if (!St.NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
     const TPoint px = CellPoint(CaretPos.GetPoint());
-    if (ListMenuVisible()) {
-        // In screen coordinates: the list may be a child of the form or a window of its own.
-        const QRect r(FListMenu->mapToGlobal(QPoint(0, 0)), FListMenu->size());
-        const QPoint at = FView->mapToGlobal(QPoint(px.X, px.Y));
-        if (at.x() >= r.left() && at.x() <= r.left() + r.width() && at.y() >= r.top() &&
-            at.y() <= r.top() + r.height())
-            HideListMenu();
-    }
+    if (FCompletion) FCompletion->HideIfOver(px);
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
     if (OnSelChange) OnSelChange(this);
@@ -259,25 +251,7 @@ void TTextEditorEx::focusOutEvent(QFocusEvent* e)
     if (OnExit) OnExit(this);
 }
 
-// ---- the completion list and the context menu ----
-
-TInteractiveListMenu* TTextEditorEx::ListMenu() const { return FListMenu; }
-bool TTextEditorEx::ListMenuVisible() const { return FListMenu && FListMenu->isVisible(); }
-
-void TTextEditorEx::HideListMenu()
-{
-    if (!ListMenuVisible()) return;
-    const QRect r(FView->mapFromGlobal(FListMenu->mapToGlobal(QPoint(0, 0))), FListMenu->size());
-    FListMenu->hide();
-    // Draw again the lines the list covered, with a line to spare on either side.
-    if (FLineHeight > 0) {
-        const int top = r.top(), bottom = r.top() + r.height();
-        const int firstRow = top >= 0 ? top / FLineHeight : -((-top + FLineHeight - 1) / FLineHeight);
-        const int lastRow = bottom >= 0 ? (bottom + FLineHeight - 1) / FLineHeight : -(-bottom / FLineHeight);
-        RedrawLines(std::max(firstRow + ScrollPos.Y() - 1, 0), std::min(lastRow + ScrollPos.Y() + 1, FDoc.Count()));
-    }
-    FView->MarkDirty();
-}
+// ---- the context menu ----
 
 void TTextEditorEx::contextMenuEvent(QContextMenuEvent* e)
 {
