@@ -19,6 +19,7 @@
 //   input/TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
 //   input/TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
 #include "editor/input/CompletionPopup.h"
+#include "editor/input/SelectionDrag.h"
 #include "editor/model/CaretPos.h"
 #include "editor/model/EntityTables.h"
 #include "editor/FormattingProcessor.h"
@@ -97,6 +98,8 @@ public:
     // extends the selection while Shift is held and collapses it otherwise, and both ends
     // scroll into view; a scroll moves the picture.
     void SetCaretPoint(TPoint p) { CaretPos.SetPoint(p); }
+    // The caret's handler runs even when the caret stays where it is.
+    void SetCaretPointNotify(TPoint p) { CaretPos.SetPointNotify(p); }
     void SetSelEndPoint(TPoint p) { SelEndPos.SetPoint(p); }
     // The selection end's handler runs even when the end stays where it is.
     void SetSelEndPointNotify(TPoint p) { SelEndPos.SetPointNotify(p); }
@@ -326,15 +329,11 @@ private:
     bool DeleteWholeEntity();
     // Backspace's plain step: the character left of the caret, not at column 0.
     void BackspaceChar(TPoint caret);
-    // A press on the selection: its text is taken along, moved or (`copy`) copied.
-    void StartDrag(bool copy);
     // The hover part of mouse-move handling at a client pixel: the drag cursors.
     void MouseHover(TPoint client, bool ctrl);
     // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key
     // itself going down or up switches the drag cursor).
     void RerunMouseMove(bool ctrl);
-    // The caret at a drag's drop point, the selection collapsed there.
-    void MoveDropCaret(TPoint p, bool notify);
     // Ends a drag whose release never came: a moved text goes back where it was taken from.
     void CancelDrag();
     // What the renderer draws from, and a drawing into the backing image that asks for the
@@ -351,6 +350,7 @@ private:
     TCaretPos SelEndPos;
     TCaretPos ScrollPos;
     TEditorViewState St;
+    TSelectionDrag FDrag{*this, St};
     TEntityTables FEntities;
     std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children
     std::unique_ptr<TTextEditorExSettings> FSettings;

@@ -33,12 +33,7 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
 
     if (!FSettings->ReadOnly()) {
         if (e->button() != Qt::LeftButton) return;
-        const TPoint p = HitTest(c.X, c.Y);
-        St.DraggingSelection = IsSelected(p);
-        if (St.DraggingSelection) {
-            StartDrag(ctrl);
-            return;
-        }
+        if (FDrag.Press(HitTest(c.X, c.Y), ctrl)) return;
     }
 
     // Outside the selection, or any press in a read-only editor.
@@ -47,25 +42,6 @@ void TTextEditorEx::mousePressEvent(QMouseEvent* e)
     if ((focusPolicy() & Qt::ClickFocus) && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
     St.MouseSelecting = true;
     if (ctrl) SelectWordAtCaret();
-}
-
-void TTextEditorEx::StartDrag(bool copy)
-{
-    TPoint start, end;
-    GetSelection(start, end);
-    if (start == end) return;
-    St.DragText = GetRange(start, end);
-    St.DragOrigin = start;
-    // A move takes the text away now and puts it back at the release; a copy (Ctrl) leaves
-    // it where it is.
-    St.DragRemoved = !copy;
-    if (St.DragRemoved) DeleteRange(start, end);
-    // The selection is gone with its text, Shift or not: an end left behind would lie past
-    // the shortened text.
-    MoveDropCaret(start, true);
-    const TPoint cell = CellPoint(start);
-    const QPoint global = ClientToGlobal({cell.X, cell.Y + FLineHeight / 2});
-    SetCursorPos(global.x(), global.y());
 }
 
 void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)
@@ -77,8 +53,7 @@ void TTextEditorEx::mouseMoveEvent(QMouseEvent* e)
         // The release went elsewhere (a message box took it): the text goes back.
         CancelDrag();
     } else if (St.DraggingSelection) {
-        // The caret follows the pointer and shows where the text will drop.
-        MoveDropCaret(HitTest(c.X, c.Y), false);
+        FDrag.Follow(HitTest(c.X, c.Y));
     } else if (St.MouseSelecting) {
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     } else {
@@ -99,32 +74,17 @@ void TTextEditorEx::RerunMouseMove(bool ctrl)
 {
     const TPoint c = ClientFromWidget(mapFromGlobal(QCursor::pos()));
     if (St.DraggingSelection)
-        MoveDropCaret(HitTest(c.X, c.Y), false);
+        FDrag.Follow(HitTest(c.X, c.Y));
     else if (St.MouseSelecting)
         SelEndPos.SetPoint(HitTest(c.X, c.Y));
     else
         MouseHover(c, ctrl);
 }
 
-void TTextEditorEx::MoveDropCaret(TPoint p, bool notify)
-{
-    // The drop point is a caret without a selection, whatever the Shift key is doing.
-    St.CollapseSelection = true;
-    notify ? CaretPos.SetPointNotify(p) : CaretPos.SetPoint(p);
-    St.CollapseSelection = false;
-}
-
 void TTextEditorEx::CancelDrag()
 {
     St.MouseSelecting = false;
-    if (!St.DraggingSelection) return;
-    St.DraggingSelection = false;
-    std::vector<std::string> text = std::move(St.DragText);
-    St.DragText.clear();
-    if (!St.DragRemoved) return;
-    InsertLines(ClampToText(St.DragOrigin), std::move(text));
-    Repaint();
-    MoveDropCaret(ClampToText(St.DragOrigin), true);
+    FDrag.Cancel();
 }
 
 void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)
@@ -132,12 +92,7 @@ void TTextEditorEx::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     if (e->button() != Qt::LeftButton) return;
     const TPoint c = ClientFromWidget(e->position().toPoint());
-    if (St.DraggingSelection) {
-        std::vector<std::string> text = std::move(St.DragText);
-        St.DragText.clear();
-        InsertLines(HitTest(c.X, c.Y), std::move(text));
-        Repaint();
-    }
+    if (St.DraggingSelection) FDrag.Drop(HitTest(c.X, c.Y));
     St.MouseSelecting = false;
     St.DraggingSelection = false;
     if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), c.X, c.Y);
