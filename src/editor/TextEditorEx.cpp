@@ -9,31 +9,6 @@
 
 #include <algorithm>
 
-// ---- the text area ----
-
-TTextEditorExView::TTextEditorExView(TTextEditorEx* editor) : TCanvasControl(editor), Editor(editor)
-{
-    // Mouse input is the editor's; the cursor shown is the editor's too.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void TTextEditorExView::paintEvent(QPaintEvent* e)
-{
-    UpdatePending = false;
-    TCanvasControl::paintEvent(e);
-}
-
-void TTextEditorExView::Paint()
-{
-    if (Editor->Constructing) {
-        Canvas().Brush = {Color(), bsSolid};
-        Canvas().FillRect(ClientRect());
-        return;
-    }
-    Editor->FullRepaint();
-}
-
 // ---- the editor ----
 
 TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
@@ -60,6 +35,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     Clear();
     FDoc.Lines().OnChange = [this](TLineStore*) { LinesChanged(); };
     Constructing = false;
+    FView->OnPaint = [this] { FullRepaint(); };
     LayoutChildren();
     UpdateScrollBars();
     FCompletion = std::make_unique<TCompletionPopup>(*this);
@@ -69,18 +45,9 @@ void TTextEditorEx::CreateFrame()
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    FView = new TTextEditorExView(this);
-    FVertScrollBar = new QScrollBar(Qt::Vertical, this);
-    FHorzScrollBar = new QScrollBar(Qt::Horizontal, this);
-    for (QScrollBar* bar : {FVertScrollBar, FHorzScrollBar}) {
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->setRange(0, 0);
-        bar->hide();
-    }
-    connect(FVertScrollBar, &QScrollBar::actionTriggered, this,
-            [this](int action) { ScrollBarAction(Qt::Vertical, action); });
-    connect(FHorzScrollBar, &QScrollBar::actionTriggered, this,
-            [this](int action) { ScrollBarAction(Qt::Horizontal, action); });
+    FView = new TEditorTextArea(this);
+    FFrame = std::make_unique<TScrolledFrame>(
+        this, FView, [this](Qt::Orientation o, int action) { ScrollBarAction(o, action); });
     FScrollSettleTimer = new TTimer(this);
     FScrollSettleTimer->setInterval(1000);
     connect(FScrollSettleTimer, &TTimer::timeout, this, [this] { ScrollSettled(); });
@@ -240,17 +207,7 @@ void TTextEditorEx::Repaint() { FView->Repaint(); }
 
 int TTextEditorEx::BorderWidth() const { return ClientEdgeWidth(FBorderStyle, FCtl3D); }
 
-void TTextEditorEx::LayoutChildren()
-{
-    const int b = BorderWidth();
-    const int ext = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FVertScrollBar);
-    const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
-    const int innerW = std::max(0, width() - 2 * b), innerH = std::max(0, height() - 2 * b);
-    const int viewW = std::max(0, innerW - (v ? ext : 0)), viewH = std::max(0, innerH - (h ? ext : 0));
-    FView->setGeometry(b, b, viewW, viewH);
-    if (v) FVertScrollBar->setGeometry(b + viewW, b, innerW - viewW, viewH);
-    if (h) FHorzScrollBar->setGeometry(b, b + viewH, viewW, innerH - viewH);
-}
+void TTextEditorEx::LayoutChildren() { FFrame->Layout(BorderWidth()); }
 
 // ---- zoom ----
 

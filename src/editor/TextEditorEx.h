@@ -26,7 +26,10 @@
 #include "editor/ruler/RulerLink.h"
 #include "editor/TextEditorExSettings.h"
 #include "editor/model/EditDocument.h"
+#include "editor/view/EditorTextArea.h"
 #include "editor/view/EditorViewState.h"
+#include "editor/view/GridGeometry.h"
+#include "editor/view/ScrolledFrame.h"
 #include "editor/view/LineRenderer.h"
 #include "platform/Canvas.h"
 #include "platform/Clock.h"
@@ -52,29 +55,6 @@ class QKeyEvent;
 using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFontSize)>;
 using TAlgorithmProgressEvent =
     std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
-
-// The text area. Its Paint() is the editor's full repaint.
-class TTextEditorExView : public TCanvasControl {
-    Q_OBJECT
-public:
-    explicit TTextEditorExView(TTextEditorEx* editor);
-    // Asks once for a screen update after drawing into the backing image; further drawing
-    // before that update costs nothing more.
-    void MarkDirty()
-    {
-        if (UpdatePending) return;
-        UpdatePending = true;
-        update();
-    }
-
-protected:
-    void Paint() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    TTextEditorEx* Editor;
-    bool UpdatePending = false;
-};
 
 class TTextEditorEx : public QWidget, public TInputEvents {
     Q_OBJECT
@@ -167,7 +147,7 @@ public:
     void SetPopupMenu(QMenu* m) { FPopupMenu = m; }
 
     // ---- Client area ----
-    TTextEditorExView* View() const { return FView; }
+    TEditorTextArea* View() const { return FView; }
     TCanvas& Canvas();
     const QImage& BackingImage() const;
     int ClientWidth() const;
@@ -176,8 +156,10 @@ public:
     // A position in this widget's coordinates (mouse events) as a client pixel, and back.
     TPoint ClientFromWidget(const QPoint& p) const;
     QPoint ClientToGlobal(TPoint p) const;
-    QScrollBar* VertScrollBar() const { return FVertScrollBar; }
-    QScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    QScrollBar* VertScrollBar() const { return FFrame->Vert(); }
+    QScrollBar* HorzScrollBar() const { return FFrame->Horz(); }
+    // The client area's size and the cell size.
+    TGridGeometry Grid() const { return {ClientWidth(), ClientHeight(), FCharWidth, FLineHeight}; }
     // The whole editor, painted at once.
     void Repaint();
 
@@ -305,7 +287,6 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
-    friend class TTextEditorExView;
     void CreateFrame();
     void MeasureCells();
     void SpacingChanged();
@@ -357,9 +338,8 @@ private:
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;
     TLineRenderer FRenderer;
     TTextStyle FStyle;
-    TTextEditorExView* FView = nullptr;
-    QScrollBar* FVertScrollBar = nullptr;
-    QScrollBar* FHorzScrollBar = nullptr;
+    TEditorTextArea* FView = nullptr;
+    std::unique_ptr<TScrolledFrame> FFrame;
     TTimer* FScrollSettleTimer = nullptr;
     QPointer<TRulerBase> FRuler;
     QPointer<QMenu> FPopupMenu;
@@ -372,5 +352,4 @@ private:
     TBorderStyle FBorderStyle = bsSingle;
     bool FCtl3D = true;
     bool Constructing = true;
-    bool LayingOut = false;
 };

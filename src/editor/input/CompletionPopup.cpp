@@ -63,15 +63,13 @@ void TCompletionPopup::Show(const std::vector<std::string>& items)
 void TCompletionPopup::Hide()
 {
     if (!Visible()) return;
-    TTextEditorExView* area = Editor.View();
+    TEditorTextArea* area = Editor.View();
     const QRect r(area->mapFromGlobal(FList->mapToGlobal(QPoint(0, 0))), FList->size());
     FList->hide();
     // Draw again the lines the list covered, with a line to spare on either side.
-    const int lh = Editor.LineHeight();
-    if (lh > 0) {
-        const int top = r.top(), bottom = r.top() + r.height();
-        const int firstRow = top >= 0 ? top / lh : -((-top + lh - 1) / lh);
-        const int lastRow = bottom >= 0 ? (bottom + lh - 1) / lh : -(-bottom / lh);
+    if (Editor.LineHeight() > 0) {
+        int firstRow, lastRow;
+        Editor.Grid().RowsOfBand(r.top(), r.top() + r.height(), firstRow, lastRow);
         const int scrollY = Editor.GetScrollPoint().Y;
         Editor.RedrawLines(std::max(firstRow + scrollY - 1, 0),
                            std::min(lastRow + scrollY + 1, Editor.Document().Count()));

@@ -14,7 +14,7 @@
 bool TTextEditorEx::MoveByKey(int key, bool extend, bool ctrl)
 {
     TCaretPos& moved = extend ? SelEndPos : CaretPos;
-    const int rows = FLineHeight > 0 ? ClientHeight() / FLineHeight : 0;
+    const int rows = Grid().Rows();
     const std::optional<TPoint> target =
         KeyMotionTarget(FDoc, key, moved.GetPoint(), ctrl, rows, FSettings->ObjStopChars());
     if (!target) return false;

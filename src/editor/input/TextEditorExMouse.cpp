@@ -12,14 +12,9 @@
 
 TPoint TTextEditorEx::HitTest(int px, int py) const
 {
-    if (FCharWidth <= 0 || FLineHeight <= 0) return {0, 0};
-    // Both divisions truncate toward zero: a click in a cell's right half lands after it.
-    int line = py / FLineHeight + ScrollPos.Y();
-    int column = (px + FCharWidth / 2) / FCharWidth + ScrollPos.X();
-    if (column < ScrollPos.X() || line < ScrollPos.Y()) return {0, 0};
-    line = std::min(line, FDoc.Count() - 1);
-    column = std::min(column, FDoc.Length(line));
-    return {column, line};
+    const TPoint c = Grid().CellAt(px, py, ScrollPos.GetPoint());
+    const int line = std::min(c.Y, FDoc.Count() - 1);
+    return {std::min(c.X, FDoc.Length(line)), line};
 }
 
 void TTextEditorEx::mousePressEvent(QMouseEvent* e)

@@ -88,17 +88,8 @@ void TTextEditorEx::RedrawColumn(int column)
 
 void TTextEditorEx::ResetCanvasFont() { Canvas().Font = FFont; }
 
-// The frame: a sunken edge in the desktop's colours, a plain line without the 3-D look, and
-// the square between two visible scroll bars.
 void TTextEditorEx::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const int w = width(), h = height();
-    PaintClientEdge(p, w, h, FBorderStyle, FCtl3D);
-    if (!FVertScrollBar->isHidden() && !FHorzScrollBar->isHidden()) {
-        const int b = BorderWidth();
-        p.fillRect(QRect(FVertScrollBar->x(), FHorzScrollBar->y(), FVertScrollBar->width(), FHorzScrollBar->height())
-                       .intersected(QRect(b, b, w - 2 * b, h - 2 * b)),
-                   ToQColor(clBtnFace));
-    }
+    FFrame->Paint(p, FBorderStyle, FCtl3D);
 }

@@ -55,7 +55,7 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     } else if (caret == St.PrevCaret) {
         // Only the lines on screen: one off screen leaves no pixels, and a jump across a long
         // text would otherwise walk every line in between.
-        const int top = ScrollPos.Y(), rows = FLineHeight > 0 ? (ClientHeight() + FLineHeight - 1) / FLineHeight : 0;
+        const int top = ScrollPos.Y(), rows = Grid().RowsTouched();
         const int first = std::max(std::min(St.PrevSelEnd.Y, n.Y), top);
         const int last = std::min({FDoc.Count() - 1, std::max(St.PrevSelEnd.Y, n.Y), top + rows - 1});
         for (int l = first; l <= last; ++l) PaintLine(l);
@@ -71,16 +71,9 @@ void TTextEditorEx::SelEndChanged(TPoint n)
 
 void TTextEditorEx::ScrollIntoView(TPoint p)
 {
-    if (p.X >= 0 && p.X < ScrollPos.X()) ScrollPos.SetX(p.X);
-    if (p.Y >= 0 && p.Y < ScrollPos.Y()) ScrollPos.SetY(p.Y);
-    if (FCharWidth > 0) {
-        const int cols = ClientWidth() / FCharWidth;
-        if (ScrollPos.X() + cols - 1 < p.X) ScrollPos.SetX(p.X - cols + 1);
-    }
-    if (FLineHeight > 0) {
-        const int rows = ClientHeight() / FLineHeight;
-        if (ScrollPos.Y() + rows - 1 < p.Y) ScrollPos.SetY(p.Y - rows + 1);
-    }
+    const TPoint s = Grid().ScrollToShow(ScrollPos.GetPoint(), p);
+    ScrollPos.SetX(s.X);
+    ScrollPos.SetY(s.Y);
 }
 
 // ---- scrolling ----
@@ -96,8 +89,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     } else {
         Draw([&](const TPaintInput& in) { FRenderer.ScrollPicture(in, v); });
     }
-    FVertScrollBar->setValue(n.Y);
-    FHorzScrollBar->setValue(n.X);
+    FFrame->SetPosition(n);
     const TPoint px = CellPoint(CaretPos.GetPoint());
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
@@ -118,19 +110,17 @@ void TTextEditorEx::ScrollBy(int dx, int dy)
 {
     HideListMenu();
     TPoint p = ScrollPos.GetPoint();
-    if (dx != 0 && FCharWidth > 0)
-        p.X = std::min(std::max(p.X + dx, 0), std::max(MaxLineLength() - ClientWidth() / FCharWidth, 0));
-    if (dy != 0 && FLineHeight > 0)
-        p.Y = std::min(std::max(p.Y + dy, 0), std::max(FDoc.Count() - ClientHeight() / FLineHeight, 0));
+    const TGridGeometry g = Grid();
+    if (dx != 0 && FCharWidth > 0) p.X = std::clamp(p.X + dx, 0, std::max(MaxLineLength() - g.Cols(), 0));
+    if (dy != 0 && FLineHeight > 0) p.Y = std::clamp(p.Y + dy, 0, std::max(FDoc.Count() - g.Rows(), 0));
     ScrollPos.SetPoint(p);
 }
 
 void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
 {
     const bool vertical = orientation == Qt::Vertical;
-    QScrollBar* bar = vertical ? FVertScrollBar : FHorzScrollBar;
-    const int page = vertical ? (FLineHeight > 0 ? ClientHeight() / FLineHeight : 0)
-                              : (FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
+    QScrollBar* bar = vertical ? FFrame->Vert() : FFrame->Horz();
+    const int page = vertical ? Grid().Rows() : Grid().Cols();
     auto by = [&](int d) { vertical ? ScrollBy(0, d) : ScrollBy(d, 0); };
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd: by(1); break;
@@ -166,18 +156,7 @@ void TTextEditorEx::ScrollSettled()
 
 void TTextEditorEx::UpdateScrollBars()
 {
-    if (Constructing || LayingOut) return;
-    LayingOut = true;
-    // Showing or hiding one bar changes the client size and so the other bar's page.
-    for (int pass = 0; pass < 3; ++pass) {
-        const bool v = !FVertScrollBar->isHidden(), h = !FHorzScrollBar->isHidden();
-        ::SetScrollInfo(FVertScrollBar, 0, FDoc.Count() - 1, FLineHeight > 0 ? ClientHeight() / FLineHeight : 0);
-        ::SetScrollInfo(FHorzScrollBar, 0, MaxLineLength() - 1, FCharWidth > 0 ? ClientWidth() / FCharWidth : 0);
-        if (v == !FVertScrollBar->isHidden() && h == !FHorzScrollBar->isHidden()) break;
-        LayoutChildren();
-        update();
-    }
-    LayingOut = false;
+    if (!Constructing) FFrame->SetRanges(FDoc.Count(), MaxLineLength(), FCharWidth, FLineHeight, BorderWidth());
 }
 
 void TTextEditorEx::LinesChanged()

@@ -1,0 +1,23 @@
+#include "editor/view/EditorTextArea.h"
+
+TEditorTextArea::TEditorTextArea(QWidget* parent) : TCanvasControl(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TEditorTextArea::paintEvent(QPaintEvent* e)
+{
+    UpdatePending = false;
+    TCanvasControl::paintEvent(e);
+}
+
+void TEditorTextArea::Paint()
+{
+    if (OnPaint) {
+        OnPaint();
+        return;
+    }
+    Canvas().Brush = {Color(), bsSolid};
+    Canvas().FillRect(ClientRect());
+}
