@@ -324,6 +324,8 @@ private:
     void Draw(const std::function<void(const TPaintInput&)>& draw);
     // The selection of an undo snapshot, set after its text came back.
     void SelectFromSnapshot(const TUndoSnapshot& s);
+    // One step back (Undo) or forward (Redo) through the history.
+    void StepHistory(bool forward);
 
     TEditDocument FDoc;
     TTextEncoding FFileEncoding = TTextEncoding::Ansi; // of the file the text was loaded from

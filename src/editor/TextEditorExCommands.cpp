@@ -185,18 +185,15 @@ void TTextEditorEx::SelectFromSnapshot(const TUndoSnapshot& s)
     SetSelLength(s.SelLength);
 }
 
-void TTextEditorEx::Undo()
-{
-    if (FSettings->ReadOnly()) return;
-    if (!FDoc.CanUndo()) throw ESilentCancel();
-    TCaretHidden hidden(*this);
-    FDoc.Undo([this](const TUndoSnapshot& s) { SelectFromSnapshot(s); });
-}
+void TTextEditorEx::Undo() { StepHistory(false); }
 
-void TTextEditorEx::Redo()
+void TTextEditorEx::Redo() { StepHistory(true); }
+
+void TTextEditorEx::StepHistory(bool forward)
 {
     if (FSettings->ReadOnly()) return;
-    if (!FDoc.CanRedo()) throw ESilentCancel();
+    if (!(forward ? FDoc.CanRedo() : FDoc.CanUndo())) throw ESilentCancel();
     TCaretHidden hidden(*this);
-    FDoc.Redo([this](const TUndoSnapshot& s) { SelectFromSnapshot(s); });
+    const auto select = [this](const TUndoSnapshot& s) { SelectFromSnapshot(s); };
+    forward ? FDoc.Redo(select) : FDoc.Undo(select);
 }

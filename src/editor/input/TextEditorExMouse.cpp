@@ -3,6 +3,7 @@
 // cursors while hovering, and the wheel.
 #include "editor/TextEditorEx.h"
 
+#include "editor/input/WheelAction.h"
 #include "platform/Pointer.h"
 
 #include <QMouseEvent>
@@ -104,23 +105,15 @@ void TTextEditorEx::mouseDoubleClickEvent(QMouseEvent* e)
 void TTextEditorEx::wheelEvent(QWheelEvent* e)
 {
     e->accept();
-    const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    const bool alt = e->modifiers() & Qt::AltModifier;
-    const bool shift = e->modifiers() & Qt::ShiftModifier;
-    // Some systems turn Alt+wheel into a horizontal turn; it is the same wheel.
-    int delta = e->angleDelta().y();
-    if (delta == 0 && alt) delta = e->angleDelta().x();
-    delta = int(int16_t(delta));
-    const int notches = std::abs(delta) / 120;
-    if (notches == 0) return;
-    const bool towardUser = delta < 0;
-    const int n = std::max(1, WheelScrollLines());
-    if (ctrl && !alt) {
-        // One zoom step per turn, however many lines a notch scrolls.
-        towardUser ? ZoomOut() : ZoomIn();
-    } else if (alt) {
-        for (int i = 0; i < notches * n; ++i) MoveByKey(towardUser ? Qt::Key_Down : Qt::Key_Up, shift, false);
-    } else {
-        ScrollBy(0, towardUser ? notches * n : -notches * n);
+    const TWheelAction a = WheelActionFor(e->angleDelta(), e->modifiers(), WheelScrollLines());
+    switch (a.Kind) {
+    case TWheelAction::ZoomIn: ZoomIn(); break;
+    case TWheelAction::ZoomOut: ZoomOut(); break;
+    case TWheelAction::MoveCaret:
+        for (int i = 0; i < std::abs(a.Lines); ++i)
+            MoveByKey(a.Lines > 0 ? Qt::Key_Down : Qt::Key_Up, e->modifiers() & Qt::ShiftModifier, false);
+        break;
+    case TWheelAction::Scroll: ScrollBy(0, a.Lines); break;
+    case TWheelAction::None: break;
     }
 }

@@ -87,12 +87,7 @@ void TTextEditorEx::KeyEnter()
     const int y = CaretPos.Y();
     const TEditResult r = FDoc.BreakLine(CaretPos.GetPoint());
     if (!St.NeedsFullRepaint) {
-        // Move the lines below down by one line instead of drawing them again.
-        const int lh = LineHeight(), w = ClientWidth(), h = ClientHeight();
-        const int top = std::max(0, (y + 1 - ScrollPos.Y()) * lh);
-        if (top + lh < h) Canvas().CopyRect({0, top + lh, w, h}, Canvas(), {0, top, w, h - lh});
-        RedrawLine(y);
-        RedrawLine(y + 1);
+        Draw([&](const TPaintInput& in) { FRenderer.BreakLinePicture(in, y); });
         View()->Flush();
     }
     CaretPos.SetPoint(r.Caret);

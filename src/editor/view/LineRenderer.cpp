@@ -156,3 +156,17 @@ void TLineRenderer::ScrollPicture(const TPaintInput& in, TPoint v)
         for (int col = n.X; col <= std::min(v.X - 1, n.X + cols); ++col) RedrawColumn(in, col);
     for (int l = n1 + 1; l <= n.Y + rows + 1; ++l) ClearLineBand(in, l);
 }
+
+void TLineRenderer::BreakLinePicture(const TPaintInput& in, int line)
+{
+    const TCellMetrics& m = in.Cells;
+    const int lh = m.LineHeight, w = m.ClientWidth, h = m.ClientHeight;
+    // Moved rather than drawn again.
+    const int top = std::max(0, (line + 1 - m.Scroll.Y) * lh);
+    if (top + lh < h) {
+        in.Canvas.CopyRect({0, top + lh, w, h}, in.Canvas, {0, top, w, h - lh});
+        in.Drew = true;
+    }
+    RedrawLine(in, line);
+    RedrawLine(in, line + 1);
+}

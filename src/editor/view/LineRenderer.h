@@ -79,6 +79,9 @@ public:
     // The picture of scroll position `from` moved to in.Cells.Scroll: the pixels that stay
     // visible are copied, what the move uncovered is drawn (never more than a screen).
     void ScrollPicture(const TPaintInput& in, TPoint from);
+    // Enter broke `line` in two: the rows below it move down one row, and the two halves are
+    // drawn again.
+    void BreakLinePicture(const TPaintInput& in, int line);
     // Forgets every rendered glyph (system colours may have changed).
     void ClearGlyphs() { Cells.Clear(); }
 

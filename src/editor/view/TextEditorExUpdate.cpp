@@ -211,10 +211,7 @@ void TTextEditorEx::RecreateCaret()
 void TTextEditorEx::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
-    SystemCaret::Create(FView, FSettings->OverwriteMode() ? FCharWidth : 2, FLineHeight);
-    const TPoint px = CellPoint(CaretPos.GetPoint());
-    SystemCaret::SetPos(px.X, px.Y);
-    SystemCaret::Show(FView);
+    RecreateCaret();
     if (OnEnter) OnEnter(this);
 }
 
