@@ -125,7 +125,7 @@ void TColorPicker::Press(QMouseEvent* e)
     if (FocusOnPress()) setFocus(Qt::MouseFocusReason);
 }
 
-void TColorPicker::mouseMoveEvent(QMouseEvent* e)
+void TColorPicker::MouseMove(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
     if (Dragging() && Inside(p.x(), p.y())) MovePoint({p.x(), p.y()});

@@ -53,7 +53,7 @@ protected:
 
     void Paint() override;
     void Press(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
+    void MouseMove(QMouseEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
     // Renders anew, draws the marker and reports the colour under the unmoved marker.

@@ -21,30 +21,20 @@ void TPickControl::EndDrag()
     ReleaseCursorClip();
 }
 
-void TPickControl::PressHandling(QMouseEvent* e)
+// The second press of a double click is a press like any other.
+void TPickControl::MouseDown(QMouseEvent* e, bool)
 {
-    if (OnMouseDown) OnMouseDown(this, e);
     FPressedInside = rect().contains(e->position().toPoint());
     Press(e);
 }
 
-void TPickControl::mousePressEvent(QMouseEvent* e) { PressHandling(e); }
-
-void TPickControl::mouseDoubleClickEvent(QMouseEvent* e)
+bool TPickControl::MouseUp(QMouseEvent* e)
 {
-    // The second press of a double click is a press like any other, then the double click.
-    PressHandling(e);
-    if (OnDblClick) OnDblClick(this);
-}
-
-void TPickControl::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (OnMouseUp) OnMouseUp(this, e);
     ReleaseCursorClip();
     FDragging = false;
-    const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(e->position().toPoint());
+    const bool click = e->button() == Qt::LeftButton && FPressedInside;
     FPressedInside = false;
-    if (click && OnClick) OnClick(this);
+    return click;
 }
 
 void TPickControl::contextMenuEvent(QContextMenuEvent* e)

@@ -5,18 +5,16 @@
 // opens the popup menu. However a drag ends (release, hiding, the window losing activation,
 // the control disabled, destruction), the pointer is let go.
 #include "platform/CanvasControl.h"
+#include "platform/InputControl.h"
 
 #include <QMenu>
 #include <QPointer>
 #include <functional>
 
-class QMouseEvent;
-
-class TPickControl : public TCanvasControl {
+class TPickControl : public TInputControl<TCanvasControl> {
     Q_OBJECT
 public:
     using TNotify = std::function<void(QObject* sender)>;
-    using TMouseHandler = std::function<void(QObject* sender, QMouseEvent* mouse)>;
 
     ~TPickControl() override;
 
@@ -25,13 +23,8 @@ public:
     QMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(QMenu* menu) { FPopupMenu = menu; }
 
-    TNotify OnClick;
-    TNotify OnDblClick;
-    TMouseHandler OnMouseDown;
-    TMouseHandler OnMouseUp;
-
 protected:
-    using TCanvasControl::TCanvasControl;
+    using TInputControl::TInputControl;
 
     // What a press does after OnMouseDown (the second press of a double click too).
     virtual void Press(QMouseEvent* e) = 0;
@@ -39,16 +32,15 @@ protected:
     void BeginDrag(TPoint from, TPoint to);
     void EndDrag();
 
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
+    // TInputControl: a release lets the pointer go, and clicks after a left press inside.
+    void MouseDown(QMouseEvent* e, bool second) override;
+    bool MouseUp(QMouseEvent* e) override;
+
     void contextMenuEvent(QContextMenuEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
-    void PressHandling(QMouseEvent* e);
-
     bool FDragging = false;
     bool FPressedInside = false;
     QPointer<QMenu> FPopupMenu;

@@ -86,7 +86,7 @@ void TWebSafePal::Press(QMouseEvent* e)
     if (auto c = ColorAtPoint(p.x(), p.y()); c && OnPicColor) OnPicColor(this, *c);
 }
 
-void TWebSafePal::mouseMoveEvent(QMouseEvent* e)
+void TWebSafePal::MouseMove(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
     if (!InCellsArea(p.x(), p.y())) return;

@@ -41,7 +41,7 @@ public:
 protected:
     void Paint() override;
     void Press(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
+    void MouseMove(QMouseEvent* e) override;
 
 private:
     static bool Divides216(int v) { return v > 0 && 216 % v == 0; }

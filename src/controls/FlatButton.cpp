@@ -17,7 +17,7 @@ TFont FontOf(const QFont& f)
 }
 } // namespace
 
-TFlatButton::TFlatButton(QWidget* parent) : TCanvasControl(parent)
+TFlatButton::TFlatButton(QWidget* parent) : TInputControl<TCanvasControl>(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     SetParentColor(true);
@@ -55,7 +55,6 @@ void TFlatButton::TakeParentFont()
 
 void TFlatButton::SetTabStop(bool on)
 {
-    FTabStop = on;
     // The mouse focuses the button only through ClickFocus, so Qt's own click focus stays off.
     setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
 }
@@ -87,27 +86,10 @@ void TFlatButton::Paint()
     if (focused) c.DrawFocusRect(Rect(4, 4, w - 5, h - 5));
 }
 
-void TFlatButton::keyPressEvent(QKeyEvent* e)
+void TFlatButton::KeyDown(int key, Qt::KeyboardModifiers)
 {
-    TCanvasControl::keyPressEvent(e);
-    if (OnKeyDown) OnKeyDown(this, e);
-    const int key = e->key();
-    // Every press counts, auto-repeats included; the key still travels on as usual.
+    // Every press counts, auto-repeats included.
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && OnClick) OnClick(this);
-    if (OnKeyPress && !e->text().isEmpty()) OnKeyPress(this, e);
-}
-
-void TFlatButton::keyReleaseEvent(QKeyEvent* e)
-{
-    TCanvasControl::keyReleaseEvent(e);
-    if (OnKeyUp) OnKeyUp(this, e);
-}
-
-void TFlatButton::MouseDownHandling(QMouseEvent* e)
-{
-    e->accept();
-    if (OnMouseDown) OnMouseDown(this, e);
-    TakeFocusOnClick();
 }
 
 void TFlatButton::TakeFocusOnClick()
@@ -117,42 +99,19 @@ void TFlatButton::TakeFocusOnClick()
         setFocus(Qt::MouseFocusReason);
 }
 
-void TFlatButton::mousePressEvent(QMouseEvent* e)
+void TFlatButton::MouseDown(QMouseEvent* e, bool second)
 {
-    MouseDownHandling(e);
-    if (e->button() == Qt::LeftButton) FClickPending = true;
+    TakeFocusOnClick();
+    // The second press of a double-click is a press like any other but starts no click, so a
+    // quick double-click on a toggle toggles it once.
+    if (e->button() == Qt::LeftButton) FClickPending = !second;
 }
 
-void TFlatButton::mouseDoubleClickEvent(QMouseEvent* e)
+bool TFlatButton::MouseUp(QMouseEvent* e)
 {
-    // The second press of a double-click arrives as this event alone. It is a press like any
-    // other but starts no click, so a quick double-click on a toggle toggles it once.
-    MouseDownHandling(e);
-    if (e->button() == Qt::LeftButton) FClickPending = false;
-}
-
-void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
-{
-    e->accept();
-    if (e->button() == Qt::LeftButton && FClickPending) {
-        FClickPending = false;
-        if (rect().contains(e->position().toPoint()) && OnClick) OnClick(this);
-    }
-    if (OnMouseUp) OnMouseUp(this, e);
-}
-
-void TFlatButton::focusInEvent(QFocusEvent* e)
-{
-    TCanvasControl::focusInEvent(e);
-    if (OnEnter) OnEnter(this);
-    Repaint();
-}
-
-void TFlatButton::focusOutEvent(QFocusEvent* e)
-{
-    TCanvasControl::focusOutEvent(e);
-    if (OnExit) OnExit(this);
-    Repaint();
+    if (e->button() != Qt::LeftButton || !FClickPending) return false;
+    FClickPending = false;
+    return true;
 }
 
 void TFlatButton::changeEvent(QEvent* e)

@@ -4,20 +4,15 @@
 // whichever stands out against the fill. Down is the owner's to set, so the button also
 // serves as a toggle.
 #include "platform/CanvasControl.h"
+#include "platform/InputControl.h"
 
-#include <functional>
 #include <string>
 
-class QKeyEvent;
-class QMouseEvent;
-
-class TFlatButton : public TCanvasControl {
+// Space and Enter click it on every press, auto-repeats included; keys travel on to the parent
+// as usual.
+class TFlatButton : public TInputControl<TCanvasControl> {
     Q_OBJECT
 public:
-    using TNotify = std::function<void(QObject* sender)>;
-    using TKeyHandler = std::function<void(QObject* sender, QKeyEvent* key)>;
-    using TMouseHandler = std::function<void(QObject* sender, QMouseEvent* mouse)>;
-
     // The fills of the down and focused looks.
     static constexpr TColor DownColor = 0x89D3FF;
     static constexpr TColor FocusedColor = 0x666666;
@@ -42,34 +37,24 @@ public:
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool on);
 
-    bool TabStop() const { return FTabStop; }
+    // In the Tab order, or focused only by a click with ClickFocus.
+    bool TabStop() const { return focusPolicy() == Qt::TabFocus; }
     void SetTabStop(bool on);
 
     void SetHint(const std::string& hint);
 
-    TNotify OnClick;
-    TMouseHandler OnMouseDown;
-    TMouseHandler OnMouseUp;
-    TKeyHandler OnKeyDown;
-    TKeyHandler OnKeyUp;
-    TKeyHandler OnKeyPress;
-    TNotify OnEnter;
-    TNotify OnExit;
-
 protected:
     void Paint() override;
-
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
     void changeEvent(QEvent* e) override;
 
+    // TInputControl: a left press and release over the button clicks, and so do Space and
+    // Enter; the focus look follows the focus.
+    void KeyDown(int key, Qt::KeyboardModifiers shift) override;
+    void MouseDown(QMouseEvent* e, bool second) override;
+    bool MouseUp(QMouseEvent* e) override;
+    void FocusChanged(bool) override { Repaint(); }
+
 private:
-    void MouseDownHandling(QMouseEvent* e);
     void TakeFocusOnClick();
     void TakeParentFont();
 
@@ -77,7 +62,6 @@ private:
     bool FClickFocus = false;
     bool FDown = false;
     bool FParentFont = true;
-    bool FTabStop = false;
     bool FClickPending = false;
     TFont FFont;
 };

@@ -380,8 +380,8 @@ TEST(ColorPicker, ClickAndDoubleClickEvents)
     int clicks = 0, doubles = 0, downs = 0, ups = 0;
     h.Map->OnClick = [&](QObject*) { ++clicks; };
     h.Map->OnDblClick = [&](QObject*) { ++doubles; };
-    h.Map->OnMouseDown = [&](QObject*, QMouseEvent*) { ++downs; };
-    h.Map->OnMouseUp = [&](QObject*, QMouseEvent*) { ++ups; };
+    h.Map->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++downs; };
+    h.Map->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++ups; };
     QTest::mouseClick(h.Map, Qt::LeftButton, {}, QPoint(20, 5));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(downs, 1);

@@ -197,7 +197,7 @@ TEST(FlatButton, SpaceAndEnterClickOnEveryRepeatAfterTheKeyDownEvent)
     b.setFocus();
     std::vector<std::string> calls;
     QObject* sender = nullptr;
-    b.OnKeyDown = [&](QObject*, QKeyEvent* e) { calls.push_back("down " + std::to_string(e->key())); };
+    b.OnKeyDown = [&](QObject*, int& key, Qt::KeyboardModifiers) { calls.push_back("down " + std::to_string(key)); };
     b.OnClick = [&](QObject* s) {
         sender = s;
         calls.push_back("click");
@@ -275,7 +275,7 @@ TEST(FlatButton, AQuickDoubleClickClicksOnce)
         ++clicks;
         b.SetDown(!b.Down()); // a toggle, as its owner would make it
     };
-    b.OnMouseDown = [&](QObject*, QMouseEvent*) { ++downs; };
+    b.OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++downs; };
     // Through the window system, so Qt itself recognises the double-click.
     QTest::mouseDClick(h.Window.windowHandle(), Qt::LeftButton, {}, b.geometry().center());
     EXPECT_EQ(clicks, 1);

@@ -53,7 +53,7 @@ void TListMenuClient::Paint() { Menu->PaintList(); }
 
 // ---- the list ----
 
-TInteractiveListMenu::TInteractiveListMenu(QWidget* parent) : QWidget(parent)
+TInteractiveListMenu::TInteractiveListMenu(QWidget* parent) : TInputControl<QWidget>(parent)
 {
     FClient = new TListMenuClient(this);
     FClient->SetColor(clWindow);
@@ -354,26 +354,21 @@ void TInteractiveListMenu::PlaceCaret()
     SystemCaret::SetPos(FIndent + FFilterTextWidth, 0);
 }
 
-void TInteractiveListMenu::focusInEvent(QFocusEvent* e)
+void TInteractiveListMenu::FocusChanged(bool in)
 {
-    QWidget::focusInEvent(e);
-    if (FUseCaret) {
-        SystemCaret::Create(FClient, 2, TextHeightHj());
-        CaretShown = false;
-        PlaceCaret();
+    if (in) {
+        if (FUseCaret) {
+            SystemCaret::Create(FClient, 2, TextHeightHj());
+            CaretShown = false;
+            PlaceCaret();
+        }
+        return;
     }
-    if (OnEnter) OnEnter(this);
-}
-
-void TInteractiveListMenu::focusOutEvent(QFocusEvent* e)
-{
-    QWidget::focusOutEvent(e);
     if (SystemCaret::Owner() == FClient) {
         SystemCaret::Hide(FClient);
         SystemCaret::Destroy();
     }
     CaretShown = false;
-    if (OnExit) OnExit(this);
 }
 
 // ---- keys ----
@@ -399,38 +394,10 @@ bool TInteractiveListMenu::event(QEvent* e)
     return QWidget::event(e);
 }
 
-void TInteractiveListMenu::keyPressEvent(QKeyEvent* e)
-{
-    // Accepted, so a dialog's Enter and Esc buttons do not take the keys.
-    e->accept();
-    int key = e->key();
-    if (OnKeyDown) {
-        OnKeyDown(this, key, e->modifiers());
-        if (key == 0) return;
-    }
-    KeyDown(key);
-    for (const char32_t u : e->text().toUcs4()) {
-        // A character Windows-1252 has no byte for cannot start any item.
-        const std::optional<char> byte = UnicodeToWin1252(u);
-        if (!byte) continue;
-        char c = *byte;
-        if (OnKeyPress) OnKeyPress(this, c);
-        KeyPress(c);
-    }
-}
+void TInteractiveListMenu::SendKey(int key) { KeyDown(key, Qt::NoModifier); }
 
-void TInteractiveListMenu::keyReleaseEvent(QKeyEvent* e)
-{
-    e->accept();
-    if (OnKeyUp) {
-        int key = e->key();
-        OnKeyUp(this, key, e->modifiers());
-    }
-}
-
-void TInteractiveListMenu::SendKey(int key) { KeyDown(key); }
-
-void TInteractiveListMenu::KeyDown(int key)
+// Shift, Ctrl and Alt change nothing here.
+void TInteractiveListMenu::KeyDown(int key, Qt::KeyboardModifiers)
 {
     const int last = int(FVisible.size()) - 1;
     switch (key) {
@@ -449,6 +416,7 @@ void TInteractiveListMenu::KeyDown(int key)
     }
 }
 
+// A character Windows-1252 has no byte for never gets here: it cannot start any item.
 void TInteractiveListMenu::KeyPress(char c)
 {
     switch (c) {
@@ -472,53 +440,22 @@ void TInteractiveListMenu::ChooseSelection()
 
 // ---- mouse ----
 
-void TInteractiveListMenu::MouseDown(int y)
+QPoint TInteractiveListMenu::ClientOrigin() const { return FClient->pos(); }
+
+// Any button, and the second press of a double click alike.
+void TInteractiveListMenu::MouseDown(QMouseEvent* e, bool)
 {
     if (FUseCaret && isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
-    SetSelection(ItemAtY(y));
+    SetSelection(ItemAtY(ClientPos(e).y()));
 }
 
-void TInteractiveListMenu::mousePressEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint() - FClient->pos();
-    if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), p.x(), p.y());
-    MouseDown(p.y());
-}
+// Moves stay with the list: the editor beneath it must not take them for its own.
+void TInteractiveListMenu::MouseMove(QMouseEvent* e) { e->accept(); }
 
-void TInteractiveListMenu::mouseMoveEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint() - FClient->pos();
-    if (OnMouseMove) OnMouseMove(this, e->modifiers(), p.x(), p.y());
-}
-
-void TInteractiveListMenu::mouseReleaseEvent(QMouseEvent* e)
-{
-    e->accept();
-    const QPoint p = e->position().toPoint() - FClient->pos();
-    if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), p.x(), p.y());
-    if (rect().contains(e->position().toPoint()) && OnClick) OnClick(this);
-}
-
-void TInteractiveListMenu::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    // The second press of a double click is a press too.
-    mousePressEvent(e);
-    if (OnDblClick) OnDblClick(this);
-    ChooseSelection();
-}
-
-void TInteractiveListMenu::wheelEvent(QWheelEvent* e)
+void TInteractiveListMenu::MouseWheel(QWheelEvent* e)
 {
     e->accept();
     const int d = e->angleDelta().y();
-    if (OnMouseWheel) {
-        bool handled = false;
-        const QPoint p = e->position().toPoint() - FClient->pos();
-        OnMouseWheel(this, e->modifiers(), d, p.x(), p.y(), handled);
-        if (handled) return;
-    }
     // Whole notches only, each the system's lines per notch.
     const int lines = std::max(1, WheelScrollLines());
     if (d > 0)

@@ -12,8 +12,8 @@
 // image of an inner client area. Mouse input passes through the client area to the list.
 #include "platform/Canvas.h"
 #include "platform/CanvasControl.h"
-#include "platform/ControlEvents.h"
 #include "platform/ControlFrame.h"
+#include "platform/InputControl.h"
 
 #include <QWidget>
 
@@ -41,7 +41,7 @@ private:
     TInteractiveListMenu* Menu;
 };
 
-class TInteractiveListMenu : public QWidget, public TInputEvents {
+class TInteractiveListMenu : public TInputControl<QWidget> {
     Q_OBJECT
 public:
     explicit TInteractiveListMenu(QWidget* parent = nullptr);
@@ -112,28 +112,26 @@ public:
     // The paint routine: background, header, rows, caret.
     void PaintList();
 
-    // ---- Events, besides the input events of TInputEvents ----
+    // ---- Events, besides the input events of TInputControl ----
     TItemSelectedEvent OnItemSelected;
-    TMouseWheelEvent OnMouseWheel;
 
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
+
+    // TInputControl: every key is the list's; mouse positions are the client area's.
+    bool TakesKeys() const override { return true; }
+    QPoint ClientOrigin() const override;
+    void KeyDown(int key, Qt::KeyboardModifiers shift) override;
+    void KeyPress(char c) override;
+    void MouseDown(QMouseEvent* e, bool second) override;
+    void MouseMove(QMouseEvent* e) override;
+    void MouseWheel(QWheelEvent* e) override;
+    void DblClick() override { ChooseSelection(); }
+    void FocusChanged(bool in) override;
 
 private:
-    void KeyDown(int key);
-    void KeyPress(char c);
-    void MouseDown(int y);
     // Enter and the double click: report the selected item, then hide when EscCloses.
     void ChooseSelection();
     void DeleteFilterChar();
