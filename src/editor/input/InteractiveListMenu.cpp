@@ -75,19 +75,9 @@ TInteractiveListMenu::~TInteractiveListMenu()
 
 // ---- properties ----
 
-void TInteractiveListMenu::SetBorderStyle(TBorderStyle s)
-{
-    if (AssignChanged(FBorderStyle, s)) BorderChanged();
-}
-
-void TInteractiveListMenu::SetCtl3D(bool v)
-{
-    if (AssignChanged(FCtl3D, v)) BorderChanged();
-}
-
 void TInteractiveListMenu::BorderChanged()
 {
-    // The border's width decides the client area, and with it the rows that fit.
+    // The client area decides the rows that fit.
     LayoutChildren();
     UpdateScrollBar();
     update();
@@ -274,7 +264,7 @@ void TInteractiveListMenu::Repaint() { FClient->Repaint(); }
 
 void TInteractiveListMenu::LayoutChildren()
 {
-    const int b = ClientEdgeWidth(FBorderStyle, FCtl3D);
+    const int b = BorderWidth();
     const int ext = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FVertScrollBar);
     const bool bar = !FVertScrollBar->isHidden();
     const int innerW = std::max(0, width() - 2 * b), innerH = std::max(0, height() - 2 * b);
@@ -286,7 +276,7 @@ void TInteractiveListMenu::LayoutChildren()
 void TInteractiveListMenu::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    PaintClientEdge(p, width(), height(), FBorderStyle, FCtl3D);
+    PaintBorder(p, width(), height());
 }
 
 void TInteractiveListMenu::resizeEvent(QResizeEvent* e)

@@ -41,17 +41,14 @@ private:
     TInteractiveListMenu* Menu;
 };
 
-class TInteractiveListMenu : public TInputControl<QWidget> {
+class TInteractiveListMenu : public TInputControl<QWidget>, public TClientFrame {
     Q_OBJECT
 public:
     explicit TInteractiveListMenu(QWidget* parent = nullptr);
     ~TInteractiveListMenu() override;
 
     // ---- Properties: assigning an equal value does nothing ----
-    TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle s);
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool v);
+    // BorderStyle and Ctl3D come from TClientFrame.
     // Background of the list and of the rows not selected.
     TColor Color() const;
     void SetColor(TColor c);
@@ -130,14 +127,14 @@ protected:
     void MouseWheel(QWheelEvent* e) override;
     void DblClick() override { ChooseSelection(); }
     void FocusChanged(bool in) override;
+    // TClientFrame.
+    void BorderChanged() override;
 
 private:
     // Enter and the double click: report the selected item, then hide when EscCloses.
     void ChooseSelection();
     void DeleteFilterChar();
     void RebuildVisibleList();
-    // What a new border asks for: the layout, the scroll bar and the frame's paint.
-    void BorderChanged();
     // What new rows (items, font, spacing) ask for: a paint and the scroll bar.
     void RowsChanged();
     void UpdateScrollBar();
@@ -151,8 +148,6 @@ private:
 
     TListMenuClient* FClient = nullptr;
     QScrollBar* FVertScrollBar = nullptr;
-    TBorderStyle FBorderStyle = bsSingle;
-    bool FCtl3D = true;
     TFont FFont;
     bool FEscCloses = false;
     std::string FFilter;
