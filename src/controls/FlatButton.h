@@ -2,14 +2,13 @@
 // A flat push button: a filled rectangle with a one-pixel outline and a centred caption. The
 // fill follows three looks (normal, focused, down); outline and caption are black or white,
 // whichever stands out against the fill. Down is the owner's to set, so the button also
-// serves as a toggle.
+// serves as a toggle. Space and Enter click it on every press, auto-repeats included, and
+// keys travel on to the parent as usual.
 #include "platform/CanvasControl.h"
 #include "platform/InputControl.h"
 
 #include <string>
 
-// Space and Enter click it on every press, auto-repeats included; keys travel on to the parent
-// as usual.
 class TFlatButton : public TInputControl<TCanvasControl> {
     Q_OBJECT
 public:

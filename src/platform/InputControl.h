@@ -1,8 +1,8 @@
 #pragma once
 // The Qt input handlers of a control that publishes the program's input events (TInputEvents
-// and the wheel), written once. Each handler publishes its event to the owner first, mouse positions in client
-// pixels, and then hands the input to the control's own handling through the hooks below.
-// TBase is QWidget or a control derived from it (TCanvasControl).
+// and the wheel), written once. Each handler publishes its event to the owner first, mouse
+// positions in client pixels, and then hands the input to the control's own handling through
+// the hooks below. TBase is QWidget or a control derived from it (TCanvasControl).
 #include "platform/ControlEvents.h"
 #include "platform/Win1252.h"
 
