@@ -81,13 +81,7 @@ void TTextEditorEx::GetSelection(TPoint& start, TPoint& end) const
     // Both ends as they stand in the text now: an end stored before the text shrank (a drag
     // takes its text away at the press) never reaches the line store's offsets.
     const TPoint c = ClampToText(CaretPos.GetPoint()), s = ClampToText(SelEndPos.GetPoint());
-    if (ComparePos(c, s) <= 0) {
-        start = c;
-        end = s;
-    } else {
-        start = s;
-        end = c;
-    }
+    std::tie(start, end) = ComparePos(c, s) <= 0 ? std::pair(c, s) : std::pair(s, c);
 }
 
 TSelectionSpan TTextEditorEx::Selection() const

@@ -94,6 +94,9 @@ public:
     }
     // The next caret move collapses the selection, whatever the Shift key is doing.
     void CollapseOnNextCaretMove() { St.CollapseSelection = true; }
+    // The caret at p with the selection collapsed there, whatever the Shift key is doing;
+    // with `notify` the caret's handler runs even when the caret stays where it is.
+    void PlaceCaretCollapsed(TPoint p, bool notify = false);
     // While set, caret and selection moves do not scroll.
     void SetNoAutoScroll(bool v) { St.NoAutoScroll = v; }
     // The working state the parts of the widget share, to read.

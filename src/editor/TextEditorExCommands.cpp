@@ -7,6 +7,8 @@
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 // ---- word jumps and ranges ----
@@ -93,18 +95,21 @@ void TTextEditorEx::InsertText(const std::string& text)
     const std::optional<TEditResult> r = FDoc.InsertText(CaretPos.GetPoint(), text);
     if (!r) return;
     RedrawEdit(*r);
+    PlaceCaretCollapsed(r->Caret);
+}
+
+void TTextEditorEx::PlaceCaretCollapsed(TPoint p, bool notify)
+{
     St.CollapseSelection = true;
-    CaretPos.SetPoint(r->Caret);
+    notify ? CaretPos.SetPointNotify(p) : CaretPos.SetPoint(p);
     St.CollapseSelection = false;
 }
 
 void TTextEditorEx::SelectAll()
 {
-    struct TNoScroll {
-        bool& Flag;
-        explicit TNoScroll(bool& f) : Flag(f) { Flag = true; }
-        ~TNoScroll() { Flag = false; }
-    } noScroll(St.NoAutoScroll);
+    // Cleared again also when an error interrupts.
+    St.NoAutoScroll = true;
+    const auto clear = qScopeGuard([this] { St.NoAutoScroll = false; });
     CaretPos.SetPoint({0, 0});
     const int last = FDoc.Count() - 1;
     SelEndPos.SetPoint({FDoc.Length(last), last});
@@ -125,9 +130,7 @@ void TTextEditorEx::SetSelStart(int32_t v)
 {
     TPoint p;
     if (!FDoc.PositionFromOffset(v, p)) return;
-    St.CollapseSelection = true;
-    CaretPos.SetPoint(p);
-    St.CollapseSelection = false;
+    PlaceCaretCollapsed(p);
     // The caret was there already: collapse the selection all the same.
     if (SelEndPos.GetPoint() != p) SelEndPos.SetPoint(p);
 }

@@ -40,9 +40,7 @@ void TSelectionDrag::Follow(TPoint p)
 void TSelectionDrag::PlaceCaret(TPoint p, bool notify)
 {
     // The drop point is a caret without a selection, whatever the Shift key is doing.
-    St.CollapseSelection = true;
-    notify ? Editor.SetCaretPointNotify(p) : Editor.SetCaretPoint(p);
-    St.CollapseSelection = false;
+    Editor.PlaceCaretCollapsed(p, notify);
 }
 
 void TSelectionDrag::Drop(TPoint p)

@@ -35,9 +35,7 @@ bool TTextEditorEx::DeleteSelection()
     DeleteRange(start, end);
     // The old selection end may now lie past the text; the selection always collapses at
     // its start, whatever the Shift key is doing.
-    St.CollapseSelection = true;
-    CaretPos.SetPointNotify(start);
-    St.CollapseSelection = false;
+    PlaceCaretCollapsed(start, true);
     return true;
 }
 

@@ -4,6 +4,8 @@
 // scrolling must go to bring a position into view.
 #include "platform/Geometry.h"
 
+#include <optional>
+
 struct TGridGeometry {
     int ClientWidth = 0;
     int ClientHeight = 0;
@@ -25,3 +27,13 @@ struct TGridGeometry {
     // Screen rows [first, last] that a band of client pixels from `top` to `bottom` touches.
     void RowsOfBand(int top, int bottom, int& first, int& last) const;
 };
+
+// What a scroll bar's request (a QAbstractSlider::SliderAction) asks of the scroll position on
+// its axis: a move by `Move` cells, clamped as any relative scroll is, or at the two ends the
+// position `Move` itself. `page` is the whole cells on screen, `thumbMove` how far the thumb was
+// dragged, `last` the last line or column. Nothing for a request that moves nothing.
+struct TScrollBarRequest {
+    bool Relative = true;
+    int Move = 0;
+};
+std::optional<TScrollBarRequest> ScrollBarRequest(int action, int page, int thumbMove, int last);

@@ -1,6 +1,7 @@
 #include "editor/view/LineRenderer.h"
 
 #include "editor/model/CaretPos.h"
+#include "editor/view/GridGeometry.h"
 #include "editor/FormattingProcessor.h"
 
 #include <algorithm>
@@ -169,4 +170,17 @@ void TLineRenderer::BreakLinePicture(const TPaintInput& in, int line)
     }
     RedrawLine(in, line);
     RedrawLine(in, line + 1);
+}
+
+void TLineRenderer::SelectionEndMoved(const TPaintInput& in, TPoint from, TPoint to, bool caretStayed)
+{
+    if (!caretStayed) return PaintVisibleLines(in);
+    if (to.Y == from.Y) return PaintLine(in, to.Y);
+    // Only the lines on screen: one off screen leaves no pixels, and a jump across a long text
+    // would otherwise walk every line in between.
+    const TCellMetrics& m = in.Cells;
+    const int rows = TGridGeometry{m.ClientWidth, m.ClientHeight, m.CharWidth, m.LineHeight}.RowsTouched();
+    const int first = std::max(std::min(from.Y, to.Y), m.Scroll.Y);
+    const int last = std::min({in.Lines.Count() - 1, std::max(from.Y, to.Y), m.Scroll.Y + rows - 1});
+    for (int l = first; l <= last; ++l) PaintLine(in, l);
 }

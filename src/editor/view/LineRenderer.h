@@ -79,6 +79,9 @@ public:
     // The picture of scroll position `from` moved to in.Cells.Scroll: the pixels that stay
     // visible are copied, what the move uncovered is drawn (never more than a screen).
     void ScrollPicture(const TPaintInput& in, TPoint from);
+    // The selection's moving end went from `from` to `to`: with the caret where it was, only
+    // the lines between them on screen are drawn again, else every visible line.
+    void SelectionEndMoved(const TPaintInput& in, TPoint from, TPoint to, bool caretStayed);
     // Enter broke `line` in two: the rows below it move down one row, and the two halves are
     // drawn again.
     void BreakLinePicture(const TPaintInput& in, int line);

@@ -50,18 +50,7 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     St.HadSelection = caret != SelEndPos.GetPoint();
     if (n == St.PrevSelEnd && caret == St.PrevCaret) return;
     HideListMenu();
-    if (n.Y == St.PrevSelEnd.Y && caret == St.PrevCaret) {
-        PaintLine(n.Y);
-    } else if (caret == St.PrevCaret) {
-        // Only the lines on screen: one off screen leaves no pixels, and a jump across a long
-        // text would otherwise walk every line in between.
-        const int top = ScrollPos.Y(), rows = Grid().RowsTouched();
-        const int first = std::max(std::min(St.PrevSelEnd.Y, n.Y), top);
-        const int last = std::min({FDoc.Count() - 1, std::max(St.PrevSelEnd.Y, n.Y), top + rows - 1});
-        for (int l = first; l <= last; ++l) PaintLine(l);
-    } else {
-        PaintVisibleLines();
-    }
+    Draw([&](const TPaintInput& in) { FRenderer.SelectionEndMoved(in, St.PrevSelEnd, n, caret == St.PrevCaret); });
     FView->MarkDirty();
     if (!St.NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
     St.PrevSelEnd = n;
@@ -120,28 +109,13 @@ void TTextEditorEx::ScrollBarAction(Qt::Orientation orientation, int action)
 {
     const bool vertical = orientation == Qt::Vertical;
     QScrollBar* bar = vertical ? FFrame->Vert() : FFrame->Horz();
-    const int page = vertical ? Grid().Rows() : Grid().Cols();
-    auto by = [&](int d) { vertical ? ScrollBy(0, d) : ScrollBy(d, 0); };
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: by(1); break;
-    case QAbstractSlider::SliderSingleStepSub: by(-1); break;
-    case QAbstractSlider::SliderPageStepAdd: by(page); break;
-    case QAbstractSlider::SliderPageStepSub: by(-page); break;
-    case QAbstractSlider::SliderMove: {
-        // The whole thumb position: a 16-bit one would send the view back to the top of a
-        // list longer than 32767 lines.
-        const int thumb = bar->sliderPosition();
-        by(thumb - (vertical ? ScrollPos.Y() : ScrollPos.X()));
-        break;
-    }
-    case QAbstractSlider::SliderToMinimum: vertical ? ScrollPos.SetY(0) : ScrollPos.SetX(0); break;
-    case QAbstractSlider::SliderToMaximum:
-        vertical ? ScrollPos.SetY(FDoc.Count() - 1) : ScrollPos.SetX(MaxLineLength() - 1);
-        break;
-    default: break;
-    }
+    const auto at = [&] { return vertical ? ScrollPos.Y() : ScrollPos.X(); };
+    const auto r = ScrollBarRequest(action, vertical ? Grid().Rows() : Grid().Cols(), bar->sliderPosition() - at(),
+                                    vertical ? FDoc.Count() - 1 : MaxLineLength() - 1);
+    if (r && r->Relative) vertical ? ScrollBy(0, r->Move) : ScrollBy(r->Move, 0);
+    if (r && !r->Relative) vertical ? ScrollPos.SetY(r->Move) : ScrollPos.SetX(r->Move);
     // The bar shows the editor's position, whatever the request asked for.
-    bar->setSliderPosition(vertical ? ScrollPos.Y() : ScrollPos.X());
+    bar->setSliderPosition(at());
 }
 
 void TTextEditorEx::ScrollSettled()

@@ -2,6 +2,8 @@
 // position into view, and the rows a band of pixels touches.
 #include "editor/view/GridGeometry.h"
 
+#include <QAbstractSlider>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,4 +70,21 @@ TEST(GridGeometry, ABandOfPixelsTouchesTheRowsItReachesIntoRoundedOutward)
     G.RowsOfBand(-20, -10, first, last);
     EXPECT_EQ(first, -2);
     EXPECT_EQ(last, -1);
+}
+
+TEST(GridGeometry, AScrollBarsRequestIsAStepAPageTheThumbsMoveOrAnEnd)
+{
+    const auto ask = [](int action) {
+        const auto r = ScrollBarRequest(action, 24, 40000, 99999);
+        return r ? std::make_pair(r->Relative, r->Move) : std::make_pair(false, -1);
+    };
+    EXPECT_EQ(ask(QAbstractSlider::SliderSingleStepAdd), std::make_pair(true, 1));
+    EXPECT_EQ(ask(QAbstractSlider::SliderSingleStepSub), std::make_pair(true, -1));
+    EXPECT_EQ(ask(QAbstractSlider::SliderPageStepAdd), std::make_pair(true, 24));
+    EXPECT_EQ(ask(QAbstractSlider::SliderPageStepSub), std::make_pair(true, -24));
+    // The thumb's whole move, past 16 bits.
+    EXPECT_EQ(ask(QAbstractSlider::SliderMove), std::make_pair(true, 40000));
+    EXPECT_EQ(ask(QAbstractSlider::SliderToMinimum), std::make_pair(false, 0));
+    EXPECT_EQ(ask(QAbstractSlider::SliderToMaximum), std::make_pair(false, 99999));
+    EXPECT_FALSE(ScrollBarRequest(QAbstractSlider::SliderNoAction, 24, 0, 10).has_value());
 }
