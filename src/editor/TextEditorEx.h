@@ -9,16 +9,20 @@
 // itself; ClientFromWidget turns an event position into a client pixel.
 //
 // The text, its undo history and its edits are the document's (model/EditDocument); drawing
-// is the renderer's (view/LineRenderer). The widget's own implementation is split by concern:
+// is the renderer's (view/LineRenderer). Beside the widget: its text area and frame
+// (view/EditorTextArea, view/ScrolledFrame), the grid's arithmetic (view/GridGeometry), the
+// editing keys (input/EditingKeys), dragging the selection (input/SelectionDrag), the wheel
+// (input/WheelAction) and the completion list (input/CompletionPopup). The widget's own
+// implementation is split by concern:
 //   TextEditorEx.cpp              construction, properties, metrics, zoom
 //   TextEditorExCommands.cpp      ranges, load and save, selection as text and offsets,
 //                                 clipboard, undo
 //   view/TextEditorExPaint.cpp    the renderer's inputs and calls, the border
 //   view/TextEditorExUpdate.cpp   caret, selection and scroll handlers, probe, scroll bars, focus
-//   input/TextEditorExKeys.cpp    movement keys, key and character dispatch
-//   input/TextEditorExMouse.cpp   hit-testing, clicks, drags and drag-and-drop, the wheel
-//   input/TextEditorExTyping.cpp  typing and the editing keys, deleting the selection
+//   input/TextEditorExKeys.cpp    movement keys, key and character dispatch, the Insert key
+//   input/TextEditorExMouse.cpp   hit-testing, clicks, drags, the wheel
 #include "editor/input/CompletionPopup.h"
+#include "editor/input/EditingKeys.h"
 #include "editor/input/SelectionDrag.h"
 #include "editor/model/CaretPos.h"
 #include "editor/model/EntityTables.h"
@@ -221,15 +225,15 @@ public:
     void DeleteRange(TPoint start, TPoint end);
     void InsertLines(TPoint p, std::vector<std::string> lines, bool finalBreak = false);
 
-    // ---- Typing and editing ----
-    bool DeleteSelection();
+    // ---- Typing and editing (TEditingKeys) ----
+    bool DeleteSelection() { return FEditing.DeleteSelection(); }
     // One typed character (Windows-1252), as a key press after the host's OnKeyPress.
-    void TypeChar(char c);
+    void TypeChar(char c) { FEditing.TypeChar(c); }
     // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
-    void KeyEnter();
-    void KeyTab();
-    void KeyBackspace(bool ctrl);
-    void KeyDelete(bool ctrl);
+    void KeyEnter() { FEditing.Enter(); }
+    void KeyTab() { FEditing.Tab(); }
+    void KeyBackspace(bool ctrl) { FEditing.Backspace(ctrl); }
+    void KeyDelete(bool ctrl) { FEditing.Delete(ctrl); }
     void ToggleOverwriteMode();
 
     // ---- Whole text, clipboard and undo ----
@@ -290,6 +294,7 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    friend class TEditingKeys;
     void CreateFrame();
     void MeasureCells();
     void SpacingChanged();
@@ -309,10 +314,6 @@ private:
     bool MoveByKey(int key, bool extend, bool ctrl);
     // The characters of a key press, each through the host's OnKeyPress and then typing.
     void TypeText(const QString& text, Qt::KeyboardModifiers mods);
-    // Backspace's first step: the entity just left of the caret in one stroke.
-    bool DeleteWholeEntity();
-    // Backspace's plain step: the character left of the caret, not at column 0.
-    void BackspaceChar(TPoint caret);
     // The hover part of mouse-move handling at a client pixel: the drag cursors.
     void MouseHover(TPoint client, bool ctrl);
     // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key
@@ -337,6 +338,7 @@ private:
     TCaretPos ScrollPos;
     TEditorViewState St;
     TSelectionDrag FDrag{*this, St};
+    TEditingKeys FEditing{*this};
     TEntityTables FEntities;
     std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children
     std::unique_ptr<TTextEditorExSettings> FSettings;

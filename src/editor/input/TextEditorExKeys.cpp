@@ -109,3 +109,9 @@ void TTextEditorEx::inputMethodEvent(QInputMethodEvent* e)
     TypeText(e->commitString(), KeyState::Modifiers());
     e->accept();
 }
+
+void TTextEditorEx::ToggleOverwriteMode()
+{
+    FSettings->SetOverwriteMode(!FSettings->OverwriteMode());
+    if (OnCaretModeChange) OnCaretModeChange(this);
+}
