@@ -18,7 +18,7 @@
 namespace {
 QString FocusIn(QWidget* dialog)
 {
-    QTest::qWaitForWindowActive(dialog);
+    (void)QTest::qWaitForWindowActive(dialog);
     QWidget* f = QApplication::focusWidget();
     return f ? f->objectName() : QString();
 }

@@ -40,7 +40,7 @@ void ClickButton(QWidget* dialog, const QString& name)
 QWidget* WaitForModal(int timeoutMs, QWidget* except)
 {
     QWidget* found = nullptr;
-    QTest::qWaitFor([&] {
+    (void)QTest::qWaitFor([&] {
         QWidget* m = QApplication::activeModalWidget();
         if (m && m != except && m->isVisible()) found = m;
         return found != nullptr;
