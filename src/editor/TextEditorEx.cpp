@@ -163,17 +163,8 @@ void TTextEditorEx::SetRuler(TRulerBase* r)
     PlaceRuler();
 }
 
-void TTextEditorEx::SetBorderStyle(TBorderStyle s)
+void TTextEditorEx::BorderChanged()
 {
-    if (!AssignChanged(FBorderStyle, s)) return;
-    LayoutChildren();
-    UpdateScrollBars();
-    update();
-}
-
-void TTextEditorEx::SetCtl3D(bool v)
-{
-    if (!AssignChanged(FCtl3D, v)) return;
     LayoutChildren();
     UpdateScrollBars();
     update();
@@ -198,8 +189,6 @@ TPoint TTextEditorEx::ClientFromWidget(const QPoint& p) const
 QPoint TTextEditorEx::ClientToGlobal(TPoint p) const { return FView->mapToGlobal(QPoint(p.X, p.Y)); }
 
 void TTextEditorEx::Repaint() { FView->Repaint(); }
-
-int TTextEditorEx::BorderWidth() const { return ClientEdgeWidth(FBorderStyle, FCtl3D); }
 
 void TTextEditorEx::LayoutChildren() { FFrame->Layout(BorderWidth()); }
 

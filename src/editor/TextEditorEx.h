@@ -60,7 +60,7 @@ using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFont
 using TAlgorithmProgressEvent =
     std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
 
-class TTextEditorEx : public QWidget, public TInputEvents {
+class TTextEditorEx : public QWidget, public TInputEvents, public TClientFrame {
     Q_OBJECT
 public:
     explicit TTextEditorEx(QWidget* parent = nullptr);
@@ -143,10 +143,7 @@ public:
     void SetRuler(TRulerBase* r);
     // What the ruler paints from; the editor hands it over whenever it changes.
     TRulerView RulerView() const { return {ScrollPos.Y(), FLineHeight, St.IsScrolling, FFont}; }
-    TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle s);
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool v);
+    // BorderStyle and Ctl3D are the client frame's.
     // The control's own colour (the background outside painting's fills).
     TColor Color() const;
     void SetColor(TColor c);
@@ -301,7 +298,7 @@ private:
     void Zoom(int step);
     void SyncRuler();
     void LayoutChildren();
-    int BorderWidth() const;
+    void BorderChanged() override;
     void CaretChanged(TPoint p);
     void SelEndChanged(TPoint p);
     void ScrollChanged(TPoint p);
@@ -356,7 +353,5 @@ private:
     int32_t FTextYSpace = 0;
     int FCharWidth = 0;
     int FLineHeight = 0;
-    TBorderStyle FBorderStyle = bsSingle;
-    bool FCtl3D = true;
     bool Constructing = true;
 };

@@ -57,12 +57,10 @@ void TScrolledFrame::SetPosition(TPoint scroll) const
     FHorz->setValue(scroll.X);
 }
 
-void TScrolledFrame::Paint(QPainter& p, TBorderStyle style, bool ctl3D) const
+void TScrolledFrame::PaintCorner(QPainter& p, int border) const
 {
-    const int w = Owner->width(), h = Owner->height();
-    PaintClientEdge(p, w, h, style, ctl3D);
+    const int w = Owner->width(), h = Owner->height(), b = border;
     if (FVert->isHidden() || FHorz->isHidden()) return;
-    const int b = ClientEdgeWidth(style, ctl3D);
     p.fillRect(QRect(FVert->x(), FHorz->y(), FVert->width(), FHorz->height()).intersected(QRect(b, b, w - 2 * b, h - 2 * b)),
                ToQColor(clBtnFace));
 }

@@ -25,8 +25,8 @@ public:
     // The vertical range over `lines` lines and the horizontal one over `longest` columns,
     // each with a page of the whole cells the area shows.
     void SetRanges(int lines, int longest, int charWidth, int lineHeight, int border);
-    // The border (see ClientEdgeWidth), and the square between two visible bars.
-    void Paint(QPainter& p, TBorderStyle style, bool ctl3D) const;
+    // The square between two visible bars, inside a border `border` wide.
+    void PaintCorner(QPainter& p, int border) const;
     // The bars' positions: the scroll position's column and line.
     void SetPosition(TPoint scroll) const;
 

@@ -91,5 +91,6 @@ void TTextEditorEx::ResetCanvasFont() { Canvas().Font = FFont; }
 void TTextEditorEx::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    FFrame->Paint(p, FBorderStyle, FCtl3D);
+    PaintBorder(p, width(), height());
+    FFrame->PaintCorner(p, BorderWidth());
 }
