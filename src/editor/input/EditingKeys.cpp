@@ -71,7 +71,7 @@ void TEditingKeys::TypeChar(char c)
     E.CaretPos.SetX(r.Caret.X);
     if (E.CaretPos.X() == E.FDoc.Length(caret.Y)) E.PaintChar(caret.Y, caret.X, true);
     else E.PaintLine(caret.Y);
-    E.View()->Flush();
+    E.FView->MarkDirty();
 }
 
 void TEditingKeys::Enter()
@@ -85,14 +85,14 @@ void TEditingKeys::Enter()
     const TEditResult r = E.FDoc.BreakLine(E.CaretPos.GetPoint());
     if (!E.St.NeedsFullRepaint) {
         E.Draw([&](const TPaintInput& in) { E.FRenderer.BreakLinePicture(in, y); });
-        E.View()->Flush();
+        E.FView->MarkDirty();
     }
     E.CaretPos.SetPoint(r.Caret);
     if (E.FSettings->AutoIndent()) {
         E.CaretPos.SetX(E.FDoc.CopyIndent(y + 1).Caret.X);
         if (!E.St.NeedsFullRepaint) {
             E.PaintLine(y + 1);
-            E.View()->Flush();
+            E.FView->MarkDirty();
         }
     }
     if (E.St.NeedsFullRepaint) E.Repaint();
@@ -150,7 +150,7 @@ void TEditingKeys::Backspace(bool ctrl)
     } else {
         return;
     }
-    E.View()->Flush();
+    E.FView->MarkDirty();
 }
 
 void TEditingKeys::BackspaceChar(TPoint caret)
@@ -190,5 +190,5 @@ void TEditingKeys::Delete(bool ctrl)
     } else {
         return;
     }
-    E.View()->Flush();
+    E.FView->MarkDirty();
 }
