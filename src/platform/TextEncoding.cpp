@@ -86,7 +86,6 @@ char32_t SequenceValue(const unsigned char* p, int length)
     }
 }
 
-// 0-based line of offset `at` in `text`, by the line rules (CR LF one break, lone CR or LF one).
 // The length of the sequence `b` begins and the range of its first continuation byte; false for
 // a byte that begins no sequence. No overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool Utf8Lead(unsigned b, int& length, unsigned& low, unsigned& high)
@@ -109,6 +108,7 @@ bool Utf8Lead(unsigned b, int& length, unsigned& low, unsigned& high)
     return true;
 }
 
+// 0-based line of offset `at` in `text`, by the line rules (CR LF one break, lone CR or LF one).
 int LineOf(std::string_view text, size_t at)
 {
     int line = 0;

@@ -3,8 +3,6 @@
 #include "editor/TextEditorEx.h"
 #include "platform/Pointer.h"
 
-bool TSelectionDrag::Active() const { return St.DraggingSelection; }
-
 bool TSelectionDrag::Press(TPoint p, bool copy)
 {
     St.DraggingSelection = Editor.IsSelected(p);
@@ -25,7 +23,7 @@ void TSelectionDrag::Start(bool copy)
     if (St.DragRemoved) Editor.DeleteRange(start, end);
     // The selection is gone with its text, Shift or not: an end left behind would lie past
     // the shortened text.
-    PlaceCaret(start, true);
+    Editor.PlaceCaretCollapsed(start, true);
     const TPoint cell = Editor.CellPoint(start);
     const QPoint global = Editor.ClientToGlobal({cell.X, cell.Y + Editor.LineHeight() / 2});
     SetCursorPos(global.x(), global.y());
@@ -33,14 +31,8 @@ void TSelectionDrag::Start(bool copy)
 
 void TSelectionDrag::Follow(TPoint p)
 {
-    // The caret shows where the text will drop.
-    PlaceCaret(p, false);
-}
-
-void TSelectionDrag::PlaceCaret(TPoint p, bool notify)
-{
-    // The drop point is a caret without a selection, whatever the Shift key is doing.
-    Editor.PlaceCaretCollapsed(p, notify);
+    // The caret, without a selection, shows where the text will drop.
+    Editor.PlaceCaretCollapsed(p);
 }
 
 void TSelectionDrag::Drop(TPoint p)
@@ -63,5 +55,5 @@ void TSelectionDrag::Cancel()
     const TPoint origin = Editor.ClampToText(St.DragOrigin);
     Editor.InsertLines(origin, std::move(text));
     Editor.Repaint();
-    PlaceCaret(Editor.ClampToText(St.DragOrigin), true);
+    Editor.PlaceCaretCollapsed(Editor.ClampToText(St.DragOrigin), true);
 }

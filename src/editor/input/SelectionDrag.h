@@ -12,7 +12,6 @@ class TSelectionDrag {
 public:
     TSelectionDrag(TTextEditorEx& editor, TEditorViewState& state) : Editor(editor), St(state) {}
 
-    bool Active() const;
     // A press at `p`: true when it lies on the selection and a drag began.
     bool Press(TPoint p, bool copy);
     // The pointer at text position `p` while the button is held.
@@ -20,8 +19,6 @@ public:
     // The release at text position `p`.
     void Drop(TPoint p);
     void Cancel();
-    // The caret at a drop point, the selection collapsed there.
-    void PlaceCaret(TPoint p, bool notify);
 
 private:
     void Start(bool copy);
