@@ -65,6 +65,7 @@ TTextEditorEx::~TTextEditorEx()
 void TTextEditorEx::Clear()
 {
     FDoc.Lines().Clear();
+    FDoc.MarkSaved();
     FFileEncoding = TTextEncoding::Ansi;
     if (Constructing) {
         CaretPos.SetPoint({0, 0});

@@ -240,8 +240,13 @@ public:
     // The encoding goes with the text loaded, through every edit and undo, until the next
     // load or Clear; a text that came from no file is Windows-1252.
     void LoadFromFile(const std::string& path);
-    void SaveToFile(const std::string& path) const;
+    void SaveToFile(const std::string& path);
     TTextEncoding FileEncoding() const { return FFileEncoding; }
+    // Whether the text differs from what was last loaded, saved or cleared, whichever way it
+    // came back there (undo, redo, typing). MarkSaved makes the text as it stands the
+    // unchanged one, for a host whose file holds what the editor shows in another form.
+    bool Modified() const { return FDoc.Modified(); }
+    void MarkSaved() { FDoc.MarkSaved(); }
     void InsertText(const std::string& text);
     void SelectAll();
     std::string GetSelText() const;

@@ -72,6 +72,7 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     const TTextEncoding encoding = DecodeText(bytes);
     TCaretHidden hidden(*this);
     FDoc.Lines().SetText(bytes);
+    FDoc.MarkSaved();
     FFileEncoding = encoding;
     // The selection end is left where it was when the caret does not move; keep it inside
     // the new text so no later operation reads past its end.
@@ -81,10 +82,11 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     CaretPos.SetPoint({0, 0});
 }
 
-void TTextEditorEx::SaveToFile(const std::string& path) const
+void TTextEditorEx::SaveToFile(const std::string& path)
 {
     // Through a temporary file renamed over the old one: a failed write leaves it whole.
     WriteFileAtomic(path, EncodeText(FDoc.Lines().Text(), FFileEncoding));
+    FDoc.MarkSaved();
 }
 
 void TTextEditorEx::InsertText(const std::string& text)

@@ -177,7 +177,7 @@ bool TSettingsFrm::CloseQuery() { return SettleUnsavedEdits(); }
 
 bool TSettingsFrm::SettleUnsavedEdits()
 {
-    if (!FModified || !editor->isEnabled()) return true;
+    if (!editor->isEnabled() || !editor->Modified()) return true;
     const int answer = mainFrm->ldQuestionBox("The list \"" + FOpenName + "\" has changes that are not saved.",
                                               "Save the changes?");
     if (answer == mrCancel) return false;
@@ -189,7 +189,6 @@ bool TSettingsFrm::SettleUnsavedEdits()
             ReportError(e.what());
             return false;
         }
-        FModified = false;
     }
     return true;
 }
@@ -204,7 +203,6 @@ void TSettingsFrm::ShowNoList()
     editor->Clear();
     SetListOpen(false);
     FOpenName.clear();
-    FModified = false;
 }
 
 void TSettingsFrm::OpenNothing()
@@ -215,7 +213,6 @@ void TSettingsFrm::OpenNothing()
     editor->Clear();
     SetListOpen(false);
     FOpenName.clear();
-    FModified = false;
 }
 
 void TSettingsFrm::FormClose()
@@ -237,7 +234,6 @@ void TSettingsFrm::ListListClick()
     SetListOpen(true);
     editor->Clear();
     FOpenName.clear();
-    FModified = false;
     try {
         std::string name;
         if (!FocusedName(name)) throw EFOpenError("No list file is focused.");
@@ -248,14 +244,12 @@ void TSettingsFrm::ListListClick()
         // The load's own change already has its snapshot; a second one a second later would
         // offer an undo that changes nothing.
         AUU->stop();
-        FModified = false;
     } catch (const EUnmappableText& e) {
         const std::string name = FOpenName;
         OpenNothing();
         mainFrm->ldMessageBox(UnmappableListMessage(name, e.Line));
         return;
     } catch (const std::exception&) {
-        FModified = false;
         // A list that is there but could not be read must not stay open: a Save would write
         // the editor's empty text over it. One that has gone since the folder was listed stays
         // open and empty, so typing and saving makes it again.
@@ -310,9 +304,10 @@ void TSettingsFrm::NewFile()
         editor->InsertText("Enter the contents of the file \"" + name + "\" here.\r\n"
                            "Then choose \"Save list\" to save the text.");
         editor->SelectAll();
-        // The guide is no content of the list: closing with it unchanged asks nothing.
+        // The guide is no content of the list but stands for its empty file: closing with the
+        // guide unchanged, or brought back by Undo, asks nothing.
+        editor->MarkSaved();
         FOpenName = name;
-        FModified = false;
     } catch (const std::exception&) {
         mainFrm->ldMessageBox("Unable to create new list file.");
     }

@@ -113,7 +113,6 @@ private:
 
     bool FClosing = false;
     std::string FOpenName; // the list open in the editor
-    bool FModified = false; // edited since loaded or saved
 };
 
 extern TSettingsFrm* SettingsFrm;

@@ -139,7 +139,6 @@ void TSettingsFrm::RSelAllUpdate(TAction& a)
 
 void TSettingsFrm::editorChange()
 {
-    FModified = true;
     AUU->stop();
     AUU->start();
 }

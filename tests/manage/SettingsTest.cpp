@@ -54,6 +54,27 @@ protected:
         Run(script, [&] { Click(name); });
         return script.Seen;
     }
+    // The undo timer's second passes, and the commands' states follow.
+    void Pause()
+    {
+        TestServices().FakeClock.Advance(1000);
+        Idle();
+    }
+    void NewList()
+    {
+        DialogScript script;
+        script.AcceptDefault();
+        Run(script, [&] { QTest::mouseClick(Settings->btnNew, Qt::LeftButton); });
+    }
+    // Runs `act`; true when it brought up no question (one that comes is cancelled).
+    static bool AsksNothing(const std::function<void()>& act)
+    {
+        DialogScript script;
+        script.Cancel();
+        act();
+        QCoreApplication::processEvents();
+        return script.Seen.empty();
+    }
     std::string Caption() const { return Settings->PanelCaption2->CaptionText(); }
     TTextEditorEx* Ed() const { return Settings->editor; }
     bool IsClosed() const
@@ -383,6 +404,44 @@ TEST_F(SettingsWindow, UnsavedEditsAreAskedAboutOnNewRemoveAndClose)
     EXPECT_EQ(script.Seen.size(), 1u);
     EXPECT_FALSE(Settings->isVisible());
     EXPECT_EQ(Base.Read("Lists/delta.txt"), "d3\r\n");
+}
+
+TEST_F(SettingsWindow, AnEditUndoneBackToTheLoadedTextIsNoChangeToAskAbout)
+{
+    EditAlpha("x");
+    Pause();
+    QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_TRUE(AsksNothing([&] { Click("beta"); }));
+    EXPECT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
+}
+
+TEST_F(SettingsWindow, TheGuideOfANewListBroughtBackByUndoIsNoChangeToSave)
+{
+    OpenSettings();
+    NewList();
+    Pause();
+    QTest::keyClicks(Ed(), "x");
+    Pause();
+    QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(Ed()->Lines().Count(), 2);
+    EXPECT_TRUE(AsksNothing([&] { QTest::mouseClick(Settings->btnClose, Qt::LeftButton); }));
+    EXPECT_FALSE(Settings->isVisible());
+    EXPECT_EQ(Base.Read("Lists/New list.txt"), "");
+}
+
+TEST_F(SettingsWindow, RedoingForwardToTheGuideOfANewListIsNoChangeToSave)
+{
+    OpenSettings();
+    Click("beta");
+    NewList();
+    Pause();
+    QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(EditorText(Ed()), "uno\r\ndos\r\n");
+    Idle();
+    QTest::keyClick(Ed(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(AsksNothing([&] { QTest::mouseClick(Settings->btnClose, Qt::LeftButton); }));
+    EXPECT_EQ(Base.Read("Lists/New list.txt"), "");
 }
 
 TEST_F(SettingsWindow, TheRightButtonInTheListLeavesTheOpenListAndItsFileAlone)

@@ -91,6 +91,14 @@ public:
     // an empty last line) at p; nothing when the text holds neither a byte nor a break.
     std::optional<TEditResult> InsertText(TPoint p, const std::string& text);
 
+    // ---- The saved point ----
+    // The text as it now stands becomes the one the file holds: as loaded or saved, or what
+    // stands for an empty file.
+    void MarkSaved() { Saved = FLines.Snapshot(); }
+    // Whether the text differs from the saved point. Edits undone or redone back to it leave
+    // the text unchanged again, as does typing it back by hand.
+    bool Modified() const { return !FLines.SameText(Saved); }
+
     // ---- Undo ----
     // A snapshot of the text with the selection; refused (ESilentCancel) while a snapshot is
     // being restored, which would record the restore itself and drop the redo steps.
@@ -115,6 +123,7 @@ private:
     TEditResult OneLine(int line, std::string text, TPoint caret);
 
     TLineStore FLines;
+    TLineSnapshot Saved = FLines.Snapshot();
     TUndoHistoryOf<TUndoSnapshot> History;
     bool FRestoring = false;
 };

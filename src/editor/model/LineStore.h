@@ -86,6 +86,10 @@ public:
     int LineAtOffset(int64_t offset, int64_t& lineStart) const;
 
     TLineSnapshot Snapshot() const;
+    // Whether this store holds the same lines as `snapshot`. Chunks the two still share are
+    // the same lines without a look at them, so a text that differs from a snapshot in a few
+    // places costs those chunks only.
+    bool SameText(const TLineSnapshot& snapshot) const;
     // Makes this store equal to `snapshot`, one notification.
     void Restore(const TLineSnapshot& snapshot);
 

@@ -150,6 +150,30 @@ TEST(LineStore, SnapshotsStayAsTakenWhileTheTextChanges)
     EXPECT_EQ(after.ToVector(), afterLines);
 }
 
+TEST(LineStore, SameTextAsASnapshotIsTheJoinedTextsBeingEqual)
+{
+    // Edits that split, empty and copy chunks, every fifth one back to the snapshot's text by
+    // other chunks than the snapshot's; the joined texts are the oracle.
+    TLineStore s;
+    s.Assign(Numbered(2000));
+    const TLineSnapshot saved = s.Snapshot();
+    const std::string savedText = s.Text();
+    for (int i = 0; i < 80; ++i) {
+        const int at = (i * 389) % s.Count();
+        switch (i % 5) {
+        case 0: s.InsertLines(at, Numbered(700, "new ")); break;
+        case 1: s.DeleteRange(at, std::min(700, s.Count() - at)); break;
+        case 2: s.Set(at, s[at] + "!"); break;
+        case 3: s.Set(at, s[at]); break;
+        default:
+            s.Restore(saved);
+            s.InsertLines(at % 2000, Numbered(700, "gone "));
+            s.DeleteRange(at % 2000, 700);
+        }
+        EXPECT_EQ(s.SameText(saved), s.Text() == savedText) << "edit " << i;
+    }
+}
+
 TEST(LineStore, LongestLineFollowsEdits)
 {
     TLineStore s;
