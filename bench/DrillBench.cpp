@@ -44,9 +44,9 @@ struct World {
         write("big-a.txt", Answers);
         Services().BaseFolder = Base.path().toStdString() + "/";
         Main = std::make_unique<TmainFrm>();
-        mainFrm = Main.get();
         Frm = std::make_unique<TrepetitionsFrm>();
         Main->SetDrillWindow(Frm.get());
+        Frm->OnClosed = [this] { Main->ReturnFromDrill(); };
         Main->show();
     }
 

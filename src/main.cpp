@@ -1,6 +1,7 @@
 // Lexidrill start-up: the program's services, the application object, its title and hints,
-// then the four windows that live for the whole run, in their fixed order. Only the main window is shown; closing
-// it ends the program, and the windows are destroyed in the reverse order.
+// then the four windows that live for the whole run, in their fixed order, each handed what it
+// needs of the others. Only the main window is shown; closing it ends the program, and the
+// windows are destroyed in the reverse order.
 #include "app/Program.h"
 #include "app/main.h"
 #include "drill/repetitions.h"
@@ -20,15 +21,16 @@ int main(int argc, char** argv)
     // Hints show their command's shortcut (TAction::HintWithShortcut) from here on.
 
     auto main = std::make_unique<TmainFrm>();
-    mainFrm = main.get();
     auto drill = std::make_unique<TrepetitionsFrm>();
-    repetitionsFrm = drill.get();
     main->SetDrillWindow(drill.get());
+    drill->OnClosed = [window = main.get()] { window->ReturnFromDrill(); };
     auto settings = std::make_unique<TSettingsFrm>();
-    SettingsFrm = settings.get();
     main->SetSettingsWindow(settings.get());
+    // Lists and projects made or removed in the settings window show in the selectors.
+    settings->OnClosed = [window = main.get()] { window->LoadListsFromFile(); };
     auto projects = std::make_unique<TprojectsFrm>();
-    projectsFrm = projects.get();
+    settings->SetProjectsWindow(projects.get());
+    services.ReportError = ProgramErrorReport(main.get());
 
     // The drill window is the only one shown while a drill runs; the program ends with the
     // main window alone.
@@ -38,12 +40,8 @@ int main(int argc, char** argv)
     const int rc = app.exec();
 
     projects.reset();
-    projectsFrm = nullptr;
     settings.reset();
-    SettingsFrm = nullptr;
     drill.reset();
-    repetitionsFrm = nullptr;
     main.reset();
-    mainFrm = nullptr;
     return rc;
 }

@@ -1,6 +1,5 @@
 #include "app/DialogParts.h"
 
-#include "app/Program.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
 #include "platform/Win1252.h"
@@ -19,6 +18,20 @@ void TShape::paintEvent(QPaintEvent*)
     p.fillRect(0, height() - 1, width(), 1, pen);
     p.fillRect(0, 0, 1, height(), pen);
     p.fillRect(width() - 1, 0, 1, height(), pen);
+}
+
+QIcon ProgramIcon()
+{
+    // Built once: every dialog box shows it, and an icon built afresh for each one decodes the
+    // pictures again and leaves their scaled copies in Qt's pixmap cache, so memory grew with
+    // every box until the cache was full. Never destroyed, as it may outlive the application.
+    static const QIcon* icon = [] {
+        auto* built = new QIcon;
+        for (int size : {16, 32, 48})
+            built->addFile(QString(":/icons/lexidrill-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
+    return *icon;
 }
 
 QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top)

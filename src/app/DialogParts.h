@@ -1,10 +1,11 @@
 #pragma once
-// Pieces the program's own windows share: a plain rectangle shape, the 32-pixel icon image,
-// the base of the dialog boxes with their icon band, labels that show 8-bit texts, and a
-// validator that keeps typed text within Windows-1252.
+// Pieces the program's own windows share: the program's icon, a plain rectangle shape, the
+// 32-pixel icon image, the base of the dialog boxes with their icon band, labels that show
+// 8-bit texts, and a validator that keeps typed text within Windows-1252.
 #include "platform/Color.h"
 #include "platform/Forms.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QValidator>
 #include <QWidget>
@@ -26,6 +27,8 @@ private:
     TColor FPen;
 };
 
+// The program's icon, in the sizes a window's frame and the task bar ask for.
+QIcon ProgramIcon();
 // The application's icon at 32 x 32, centred in its box, drawn with its transparency.
 QLabel* MakeIconImage(QWidget* parent, const QString& name, int left, int top);
 

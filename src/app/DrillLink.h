@@ -4,14 +4,18 @@
 #include <string>
 #include <vector>
 
-// Everything a drill starts from: the two lists, and the texts of the main window's three
-// selectors as they stood at Execute, shown above the drill.
+class QScreen;
+
+// Everything a drill starts from: the two lists, the texts of the main window's three
+// selectors as they stood at Execute, shown above the drill, and the screen the main window is
+// on, which the drill covers.
 struct TDrillStart {
     std::vector<std::string> Questions;
     std::vector<std::string> Answers;
     std::string Project;
     std::string List1;
     std::string List2;
+    QScreen* Screen = nullptr;
 };
 
 class IDrillWindow {

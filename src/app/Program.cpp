@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
-#include "app/main.h"
+#include "app/DialogBoxes.h"
+#include "app/DialogParts.h"
 #include "platform/Application.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstdlib>
 
@@ -37,20 +39,6 @@ void InstallProgramFonts()
     QApplication::setFont(font);
 }
 
-QIcon ProgramIcon()
-{
-    // Built once: every dialog box shows it, and an icon built afresh for each one decodes the
-    // pictures again and leaves their scaled copies in Qt's pixmap cache, so memory grew with
-    // every box until the cache was full. Never destroyed, as it may outlive the application.
-    static const QIcon* icon = [] {
-        auto* built = new QIcon;
-        for (int size : {16, 32, 48})
-            built->addFile(QString(":/icons/lexidrill-%1.png").arg(size), QSize(size, size));
-        return built;
-    }();
-    return *icon;
-}
-
 void InstallProgramCursors()
 {
     SetCustomCursor(11, LoadCursor(":/cursors/noarrow.png", 20, 5));
@@ -75,8 +63,23 @@ TProgramServices::TProgramServices()
 
 TProgramServices::~TProgramServices() = default;
 
-void ShowProgramError(const std::string& text)
+namespace {
+void ShowErrorOver(QWidget* mainWindow, const std::string& text)
 {
-    if (mainFrm) mainFrm->ldMessageBox(text);
+    // A modal window takes all input, so that is where the user is, even while another
+    // program has the focus.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = QApplication::activeWindow();
+    if (!owner) owner = mainWindow;
+    if (owner) ldMessageBox(owner, text);
     else QMessageBox::critical(nullptr, QApplication::applicationName(), ToQString(text));
+}
+} // namespace
+
+void ShowProgramError(const std::string& text) { ShowErrorOver(nullptr, text); }
+
+std::function<void(const std::string&)> ProgramErrorReport(QWidget* mainWindow)
+{
+    // Guarded: an error reported after the main window has gone finds none to fall back on.
+    return [window = QPointer<QWidget>(mainWindow)](const std::string& text) { ShowErrorOver(window, text); };
 }

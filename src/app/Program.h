@@ -3,24 +3,25 @@
 // its icon, its fonts, and the services it runs on.
 #include "platform/Services.h"
 
-#include <QIcon>
+#include <functional>
 #include <memory>
+#include <string>
 
 class QApplication;
+class QWidget;
 
 void SetUpProgram(QApplication& app);
 
 // Registers the bundled faces (a Tahoma of matching metrics and the substitutes for Courier
 // New and Arial Narrow) and sets the application font to Tahoma 8 pt.
 void InstallProgramFonts();
-QIcon ProgramIcon();
 // The program's cursors in the application's cursor table: 11 the no-drop arrow of the
 // ruler, 12 dragging text, 13 dragging a copy of it.
 void InstallProgramCursors();
 
 // The services of a real run: the system clock, keyboard and clipboard, the desktop's sounds
-// (none while LEXIDRILL_SILENT is set), errors shown in the main window's message box, and
-// the data beside the executable.
+// (none while LEXIDRILL_SILENT is set), errors shown by ShowProgramError (start-up wires the
+// main window in once there is one), and the data beside the executable.
 class TProgramServices : public TServices {
 public:
     TProgramServices();
@@ -34,6 +35,9 @@ private:
     std::unique_ptr<TCaretState> FCaret;
 };
 
-// The general error report of the program: the main window's message box while there is a
-// main window, else a plain critical message box.
+// The general error report of the program: the error's own text in the message box over the
+// window the user is working in (the modal one, else the active one), or a plain critical
+// message box while there is none.
 void ShowProgramError(const std::string& text);
+// The same, shown over `mainWindow`, while it lives, when no window is modal or active.
+std::function<void(const std::string&)> ProgramErrorReport(QWidget* mainWindow);

@@ -1,7 +1,6 @@
 #include "app/aboutWin.h"
 
 #include "app/DialogParts.h"
-#include "app/Program.h"
 #include "app/TranslationInfoButton.h"
 #include "platform/Application.h"
 

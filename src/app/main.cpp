@@ -1,33 +1,25 @@
 #include "app/main.h"
 
 #include "app/DataStore.h"
+#include "app/DialogBoxes.h"
 #include "app/DialogParts.h"
 #include "app/DrillLink.h"
-#include "app/InternalFunctionInputWin.h"
-#include "app/Program.h"
 #include "app/SelectorBox.h"
 #include "app/aboutWin.h"
-#include "app/msgbox.h"
-#include "app/qbox.h"
 #include "controls/CaptionGroup.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
 #include "platform/TextEncoding.h"
-#include "platform/Win1252.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <memory>
 #include <new>
 
-TmainFrm* mainFrm = nullptr;
-
 TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
 {
-    if (!mainFrm) mainFrm = this;
     setObjectName("mainFrm");
     setWindowTitle("Lexidrill");
     setWindowIcon(ProgramIcon());
@@ -94,10 +86,7 @@ TmainFrm::TmainFrm(QWidget* parent) : TForm(parent)
     LoadListsFromFile();
 }
 
-TmainFrm::~TmainFrm()
-{
-    if (mainFrm == this) mainFrm = nullptr;
-}
+TmainFrm::~TmainFrm() = default;
 
 void TmainFrm::FormShow()
 {
@@ -109,31 +98,6 @@ void TmainFrm::FormShow()
 void TmainFrm::SetDrillWindow(IDrillWindow* drill) { Drill = drill; }
 
 void TmainFrm::SetSettingsWindow(TForm* settings) { Settings = settings; }
-
-bool TmainFrm::ldMessageBox(const std::string& text)
-{
-    auto box = std::make_unique<TMessageBox>(this);
-    SetLabelText(box->info, text);
-    return box->ShowModal() == mrOk;
-}
-
-int TmainFrm::ldQuestionBox(const std::string& statement, const std::string& question)
-{
-    auto box = std::make_unique<TQuestionBox>(this);
-    SetLabelText(box->info, statement);
-    SetLabelText(box->question, question);
-    return box->ShowModal();
-}
-
-bool TmainFrm::ldInputQuery(const std::string& prompt, const std::string& defaultValue, std::string& value)
-{
-    auto box = std::make_unique<TInternalFunctionInput>(this);
-    SetLabelText(box->Q, prompt);
-    box->A->setText(ToQString(defaultValue));
-    const int result = box->ShowModal();
-    value = AnsiText(box->A->text());
-    return result == mrOk;
-}
 
 void TmainFrm::LoadListsFromFile()
 {
@@ -155,12 +119,12 @@ void TmainFrm::ScanProjectFile()
     try {
         lines = LoadProjectLines(path);
     } catch (const EFOpenError&) {
-        ldMessageBox("Unable to open project file.");
+        ldMessageBox(this, "Unable to open project file.");
         return;
     }
     if (!lines.empty()) list1selector->SetText(lines[0]);
     if (lines.size() < 2) {
-        ldMessageBox("DUnable to read project file.");
+        ldMessageBox(this, "DUnable to read project file.");
         return;
     }
     list2selector->SetText(lines[1]);
@@ -181,20 +145,21 @@ void TmainFrm::NewSession()
     } catch (const ESilentCancel&) {
         throw;
     } catch (const EUnmappableText& e) {
-        ldMessageBox(UnmappableListMessage(loading, e.Line));
+        ldMessageBox(this, UnmappableListMessage(loading, e.Line));
         return;
     } catch (const std::exception&) {
-        ldMessageBox("The two list files could not be opened.");
+        ldMessageBox(this, "The two list files could not be opened.");
         return;
     }
     if (start.Questions.size() != start.Answers.size()) {
-        ldMessageBox("The number of items in the list files differ.");
+        ldMessageBox(this, "The number of items in the list files differ.");
         return;
     }
     // The selectors' texts as they stand, whatever the user typed into them.
     start.Project = projectSelector->Text();
     start.List1 = list1selector->Text();
     start.List2 = list2selector->Text();
+    start.Screen = screen();
     hide();
     Drill->StartDrill(std::move(start));
 }
@@ -211,3 +176,9 @@ void TmainFrm::ShowAbout()
 }
 
 void TmainFrm::ExitApp() { close(); }
+
+void TmainFrm::ReturnFromDrill()
+{
+    show();
+    activateWindow();
+}

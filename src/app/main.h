@@ -1,6 +1,6 @@
 #pragma once
-// The main window: project and list selectors, Execute, Settings, About, Exit, and the
-// three dialog helpers every window shows its messages through.
+// The main window: project and list selectors, Execute, Settings, About, Exit. It starts the
+// drill and is what the drill window comes back to.
 #include "platform/Forms.h"
 
 #include <string>
@@ -18,11 +18,6 @@ public:
     explicit TmainFrm(QWidget* parent = nullptr);
     ~TmainFrm() override;
 
-    // Dialog helpers; texts are Windows-1252.
-    bool ldMessageBox(const std::string& text);
-    int ldQuestionBox(const std::string& statement, const std::string& question); // mrYes, mrNo, mrCancel
-    bool ldInputQuery(const std::string& prompt, const std::string& defaultValue, std::string& value);
-
     void LoadListsFromFile();
 
     // Set once at start-up.
@@ -36,6 +31,8 @@ public:
     void ShowSettings();
     void ShowAbout();
     void ExitApp();
+    // The drill window has closed: shown again where the user left it, with the keyboard.
+    void ReturnFromDrill();
 
     TCaptionGroup* CaptionGroup1;
     QLabel* Label3;
@@ -58,5 +55,3 @@ private:
     bool Placed = false;
     TForm* Settings = nullptr;
 };
-
-extern TmainFrm* mainFrm;

@@ -1,6 +1,6 @@
 #include "drill/repetitions.h"
 
-#include "app/main.h"
+#include "app/DialogBoxes.h"
 #include "controls/FlatButton.h"
 #include "controls/RightWrongDoneIndicator.h"
 #include "platform/Commands.h"
@@ -15,8 +15,6 @@
 #include <QScreen>
 #include <algorithm>
 #include <climits>
-
-TrepetitionsFrm* repetitionsFrm = nullptr;
 
 namespace {
 constexpr int DesignWidth = 865;
@@ -174,13 +172,11 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     AToggleAcceptErrors->OnExecute = [this] { ToggleAcceptErrors(); };
 
     FormCreate();
-    if (!repetitionsFrm) repetitionsFrm = this;
 }
 
 TrepetitionsFrm::~TrepetitionsFrm()
 {
     FormDestroy();
-    if (repetitionsFrm == this) repetitionsFrm = nullptr;
 }
 
 void TrepetitionsFrm::FormCreate() { Session = TDrillSession(); }
@@ -193,6 +189,7 @@ void TrepetitionsFrm::StartDrill(TDrillStart start)
     ProjectText = std::move(start.Project);
     List1Text = std::move(start.List1);
     List2Text = std::move(start.List2);
+    Screen = start.Screen;
     ShowDrill();
     SetCounters("0");
     ResetIndicator();
@@ -202,7 +199,7 @@ void TrepetitionsFrm::StartDrill(TDrillStart start)
 void TrepetitionsFrm::ShowDrill()
 {
     // Cover the screen the main window is on, not necessarily the primary one.
-    if (mainFrm && mainFrm->screen()) setScreen(mainFrm->screen());
+    if (Screen) setScreen(Screen);
     show();
     raise();
     activateWindow();
@@ -224,7 +221,7 @@ void TrepetitionsFrm::ResetIndicator()
 
 void TrepetitionsFrm::FormShow()
 {
-    QScreen* s = (mainFrm && mainFrm->screen()) ? mainFrm->screen() : screen();
+    QScreen* s = Screen ? Screen.data() : screen();
     if (!s) s = QGuiApplication::primaryScreen();
     // The whole screen, task bar included.
     if (s) setGeometry(s->geometry());
@@ -259,9 +256,7 @@ void TrepetitionsFrm::NextQuestion()
         SetLabelText(lblQ, "There are no more questions.");
         const int32_t c = GetNumCorrectAnswer(true);
         // The box comes up over the final state: end text, last number, errors, full bar.
-        if (mainFrm)
-            mainFrm->ldMessageBox("You answered correctly on " + Decimal(c) + " questions of " + Decimal(n) +
-                                  " possible.");
+        ldMessageBox(this, "You answered correctly on " + Decimal(c) + " questions of " + Decimal(n) + " possible.");
         SetLabelText(lblI, "0");
         SetLabelText(lblN, Decimal(n));
         SetLabelText(lblE, "0");
@@ -270,9 +265,9 @@ void TrepetitionsFrm::NextQuestion()
         btnCorrect->hide();
         ProgressBar->hide();
         ResetIndicator();
-        // The box belonged to the hidden main window: take the keyboard back, and with the
-        // answer box gone let the window itself hold the focus, so Tab reaches the buttons
-        // and the shortcuts keep working.
+        // Take the keyboard back from the closed box, and with the answer box gone let the
+        // window itself hold the focus, so Tab reaches the buttons and the shortcuts keep
+        // working.
         if (isVisible()) {
             activateWindow();
             QWidget* f = focusWidget();
@@ -348,9 +343,7 @@ void TrepetitionsFrm::closeEvent(QCloseEvent* e)
 
 void TrepetitionsFrm::FormClose()
 {
-    if (!mainFrm) return;
-    mainFrm->show();
-    mainFrm->activateWindow();
+    if (OnClosed) OnClosed();
 }
 
 bool TrepetitionsFrm::eventFilter(QObject* watched, QEvent* e)

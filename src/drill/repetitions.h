@@ -7,7 +7,11 @@
 #include "drill/DrillSession.h"
 #include "platform/Forms.h"
 
+#include <QPointer>
+#include <QScreen>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +34,9 @@ public:
     // Execute in the main window: takes the lists and the selector texts, shows the window,
     // zeroes the counters and the indicator and asks the first question.
     void StartDrill(TDrillStart start) override;
+
+    // Told when the window has closed, to bring the main window back.
+    std::function<void()> OnClosed;
 
     std::vector<std::string>& QuestionItems() { return Session.Questions(); }
     std::vector<std::string>& AnswerItems() { return Session.Answers(); }
@@ -100,8 +107,7 @@ private:
     void FormClose();
 
     TDrillSession Session;
-    // The main window's selector texts the drill was started with.
+    // The main window's selector texts the drill was started with, and its screen.
     std::string ProjectText, List1Text, List2Text;
+    QPointer<QScreen> Screen;
 };
-
-extern TrepetitionsFrm* repetitionsFrm;

@@ -1,7 +1,7 @@
 #include "manage/projects.h"
 
 #include "app/DataStore.h"
-#include "app/main.h"
+#include "app/DialogBoxes.h"
 #include "controls/PanelCaption.h"
 #include "manage/ListBox.h"
 #include "platform/Application.h"
@@ -12,8 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
-
-TprojectsFrm* projectsFrm = nullptr;
 
 TprojectsFrm::TprojectsFrm(QWidget* owner) : TForm(owner)
 {
@@ -78,7 +76,7 @@ void TprojectsFrm::DoProjectDel()
         const std::string statement = names.size() == 1
             ? "The project file \"" + names.front() + "\" is selected."
             : std::to_string(names.size()) + " project files are selected.";
-        if (mainFrm->ldQuestionBox(statement, "Remove?") != mrYes) return;
+        if (ldQuestionBox(this, statement, "Remove?") != mrYes) return;
         // A file that will not go stays where it is; the refill below shows it again.
         for (const std::string& name : names) DeleteFileAt(ProjectFilePath(name));
         for (int i = ProjectList->count() - 1; i >= 0; --i)

@@ -25,5 +25,3 @@ private:
     // Delete in the list removes, like the Remove button.
     bool ProjectListKeyDown(int key);
 };
-
-extern TprojectsFrm* projectsFrm;

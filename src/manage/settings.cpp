@@ -1,12 +1,11 @@
 #include "manage/settings.h"
 
 #include "app/DataStore.h"
-#include "app/main.h"
+#include "app/DialogBoxes.h"
 #include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
 #include "controls/PanelCaption.h"
 #include "manage/ListBox.h"
-#include "manage/projects.h"
 #include "platform/Application.h"
 #include "platform/Commands.h"
 #include "platform/Files.h"
@@ -18,8 +17,6 @@
 #include <QPushButton>
 #include <QHideEvent>
 #include <QShowEvent>
-
-TSettingsFrm* SettingsFrm = nullptr;
 
 namespace {
 TPanelCaption* MakePanelCaption(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -53,10 +50,9 @@ TSettingsFrm::TSettingsFrm(QWidget* owner) : TForm(owner)
     CenterOnScreen();
 }
 
-TSettingsFrm::~TSettingsFrm()
-{
-    if (SettingsFrm == this) SettingsFrm = nullptr;
-}
+TSettingsFrm::~TSettingsFrm() = default;
+
+void TSettingsFrm::SetProjectsWindow(TForm* projects) { FProjects = projects; }
 
 void TSettingsFrm::BuildControls()
 {
@@ -178,8 +174,8 @@ bool TSettingsFrm::CloseQuery() { return SettleUnsavedEdits(); }
 bool TSettingsFrm::SettleUnsavedEdits()
 {
     if (!editor->isEnabled() || !editor->Modified()) return true;
-    const int answer = mainFrm->ldQuestionBox("The list \"" + FOpenName + "\" has changes that are not saved.",
-                                              "Save the changes?");
+    const int answer =
+        ldQuestionBox(this, "The list \"" + FOpenName + "\" has changes that are not saved.", "Save the changes?");
     if (answer == mrCancel) return false;
     if (answer == mrYes) {
         try {
@@ -217,7 +213,7 @@ void TSettingsFrm::OpenNothing()
 
 void TSettingsFrm::FormClose()
 {
-    if (mainFrm) mainFrm->LoadListsFromFile();
+    if (OnClosed) OnClosed();
 }
 
 bool TSettingsFrm::FocusedName(std::string& name) const
@@ -247,7 +243,7 @@ void TSettingsFrm::ListListClick()
     } catch (const EUnmappableText& e) {
         const std::string name = FOpenName;
         OpenNothing();
-        mainFrm->ldMessageBox(UnmappableListMessage(name, e.Line));
+        ldMessageBox(this, UnmappableListMessage(name, e.Line));
         return;
     } catch (const std::exception&) {
         // A list that is there but could not be read must not stay open: a Save would write
@@ -255,7 +251,7 @@ void TSettingsFrm::ListListClick()
         // open and empty, so typing and saving makes it again.
         const bool unreadable = !FOpenName.empty() && FileExists(ListFilePath(FOpenName));
         if (unreadable) OpenNothing();
-        mainFrm->ldMessageBox("Unable to open list file.");
+        ldMessageBox(this, "Unable to open list file.");
         if (unreadable) return;
     }
     editor->setFocus();
@@ -282,10 +278,10 @@ void TSettingsFrm::NewFile()
 {
     if (!SettleUnsavedEdits()) return;
     std::string name;
-    if (!mainFrm->ldInputQuery("Enter file name of new list:", "New list", name)) return;
+    if (!ldInputQuery(this, "Enter file name of new list:", "New list", name)) return;
     if (name.empty()) return;
     if (FileExists(ListFilePath(name))) {
-        mainFrm->ldMessageBox("List file \"" + name + "\" already exists.");
+        ldMessageBox(this, "List file \"" + name + "\" already exists.");
         return;
     }
     try {
@@ -309,7 +305,7 @@ void TSettingsFrm::NewFile()
         editor->MarkSaved();
         FOpenName = name;
     } catch (const std::exception&) {
-        mainFrm->ldMessageBox("Unable to create new list file.");
+        ldMessageBox(this, "Unable to create new list file.");
     }
 }
 
@@ -320,7 +316,7 @@ void TSettingsFrm::DelSelection()
         const std::string statement = rows.size() == 1
             ? "List file \"" + ListList->NameAt(rows.front()) + "\" is selected."
             : std::to_string(rows.size()) + " list files are selected.";
-        if (mainFrm->ldQuestionBox(statement, "Remove?") != mrYes) return;
+        if (ldQuestionBox(this, statement, "Remove?") != mrYes) return;
         // Removing the open list takes its edits with it; removing others closes it too.
         bool openRemoved = false;
         for (int row : rows) openRemoved = openRemoved || ListList->NameAt(row) == FOpenName;

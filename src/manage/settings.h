@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Forms.h"
 
+#include <functional>
 #include <string>
 
 class QFrame;
@@ -22,6 +23,11 @@ class TSettingsFrm : public TForm {
 public:
     explicit TSettingsFrm(QWidget* owner = nullptr);
     ~TSettingsFrm() override;
+
+    // Set once at start-up: the window that Remove existing project opens, and what is told
+    // when this window closes (the lists and projects may have changed).
+    void SetProjectsWindow(TForm* projects);
+    std::function<void()> OnClosed;
 
     TPanelCaption* PanelCaption1;
     TListBox* ListList;
@@ -111,8 +117,7 @@ private:
     // after Cancel or a save that failed (its error reported).
     bool SettleUnsavedEdits();
 
+    TForm* FProjects = nullptr;
     bool FClosing = false;
     std::string FOpenName; // the list open in the editor
 };
-
-extern TSettingsFrm* SettingsFrm;

@@ -3,9 +3,8 @@
 #include "manage/settings.h"
 
 #include "app/DataStore.h"
-#include "app/main.h"
+#include "app/DialogBoxes.h"
 #include "editor/TextEditorEx.h"
-#include "manage/projects.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Commands.h"
@@ -160,14 +159,17 @@ void TSettingsFrm::HandleProjects(QObject* sender)
 void TSettingsFrm::Skapanyttprojekt1Click()
 {
     std::string question, answer, project;
-    if (!mainFrm->ldInputQuery("Enter name of Question List:", "", question)) return;
-    if (!mainFrm->ldInputQuery("Enter name of Answer List:", "", answer)) return;
-    if (!mainFrm->ldInputQuery("Enter the name of the new project:", "New Project", project)) return;
+    if (!ldInputQuery(this, "Enter name of Question List:", "", question)) return;
+    if (!ldInputQuery(this, "Enter name of Answer List:", "", answer)) return;
+    if (!ldInputQuery(this, "Enter the name of the new project:", "New Project", project)) return;
     try {
         SaveLines(ProjectFilePath(project), {question, answer});
     } catch (const std::exception&) {
-        mainFrm->ldMessageBox("Unable to create new project file.");
+        ldMessageBox(this, "Unable to create new project file.");
     }
 }
 
-void TSettingsFrm::ProjectDel() { projectsFrm->ShowModal(); }
+void TSettingsFrm::ProjectDel()
+{
+    if (FProjects) FProjects->ShowModal();
+}

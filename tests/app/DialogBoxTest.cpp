@@ -1,5 +1,6 @@
-// The message box, question box and input dialog as the main window's helpers show them.
+// The message box, question box and input dialog as the helpers show them over the main window.
 #include "app/DataStore.h"
+#include "app/DialogBoxes.h"
 #include "app/InternalFunctionInputWin.h"
 #include "app/main.h"
 #include "app/msgbox.h"
@@ -71,7 +72,7 @@ TEST_F(Dialogs, MessageBoxWidensToItsTextCentresItselfAndItsButton)
     const std::string text = "A rather long message that should widen the box well beyond its designed width.";
     Seen s;
     SeeThenEscape<TMessageBox>(s);
-    EXPECT_TRUE(Main->ldMessageBox(text));
+    EXPECT_TRUE(ldMessageBox(Main.get(), text));
     const int textWidth = QFontMetrics(Main->font()).horizontalAdvance(QString::fromStdString(text));
     EXPECT_EQ(s.Info.toStdString(), text);
     EXPECT_EQ(s.InfoWidth, textWidth);
@@ -94,13 +95,13 @@ TEST_F(Dialogs, MessageBoxShowsAmpersandsAndAnswersEnterEscAndTheCloseBox)
         s.InfoWidth = box->info->width();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    EXPECT_TRUE(Main->ldMessageBox("Fish & Chips"));
+    EXPECT_TRUE(ldMessageBox(Main.get(), "Fish & Chips"));
     // Drawn as an ampersand, not taken as an accelerator mark.
     EXPECT_EQ(s.Info, "Fish & Chips");
     EXPECT_EQ(s.InfoWidth, QFontMetrics(Main->font()).horizontalAdvance("Fish & Chips"));
 
     WhenModal([](QWidget* w) { w->close(); });
-    EXPECT_FALSE(Main->ldMessageBox("closed with the close box"));
+    EXPECT_FALSE(ldMessageBox(Main.get(), "closed with the close box"));
     EXPECT_EQ(Sounds.Played.size(), 2u);
 }
 
@@ -111,7 +112,7 @@ TEST_F(Dialogs, MessageBoxShowsWindows1252Text)
         info = static_cast<TMessageBox*>(w)->info->text();
         w->close();
     });
-    Main->ldMessageBox("List file \"\xe5\xe4\xf6 \x80\" already exists.");
+    ldMessageBox(Main.get(), "List file \"\xe5\xe4\xf6 \x80\" already exists.");
     EXPECT_EQ(info, QString::fromUtf8("List file \"åäö €\" already exists."));
 }
 
@@ -119,7 +120,7 @@ TEST_F(Dialogs, QuestionBoxIsNeverNarrowerThan313AndCentresItsButtons)
 {
     Seen s;
     SeeThenEscape<TQuestionBox>(s);
-    EXPECT_EQ(Main->ldQuestionBox("Short.", "Sure?"), mrCancel);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "Short.", "Sure?"), mrCancel);
     // 313 pixels is the whole window's width, the frame included.
     EXPECT_EQ(s.FrameWidth, 313);
     const int frame = s.FrameWidth - s.Width;
@@ -148,7 +149,7 @@ TEST_F(Dialogs, QuestionBoxTakesItsWidthFromTheWiderLine)
         s.InfoWidth = box->info->width();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    EXPECT_EQ(Main->ldQuestionBox(statement, question), mrYes);
+    EXPECT_EQ(ldQuestionBox(Main.get(), statement, question), mrYes);
     const int wide = s.InfoWidth;
     EXPECT_NEAR(wide, fm.horizontalAdvance(QString::fromStdString(statement)), 1);
     EXPECT_EQ(s.ClientWidth, wide + 53 + 55);
@@ -160,21 +161,21 @@ TEST_F(Dialogs, QuestionBoxTakesItsWidthFromTheWiderLine)
         s.ClientWidth = static_cast<TQuestionBox*>(w)->ClientWidth();
         ClickButton(w, "Button2");
     });
-    EXPECT_EQ(Main->ldQuestionBox("S.", statement), mrNo);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "S.", statement), mrNo);
     EXPECT_EQ(s.ClientWidth, wide + 53 + 55);
 }
 
 TEST_F(Dialogs, QuestionBoxButtonsAndCloseBoxGiveTheirResults)
 {
     WhenModal([](QWidget* w) { ClickButton(w, "Button1"); });
-    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrYes);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "a", "b"), mrYes);
     WhenModal([](QWidget* w) { ClickButton(w, "Button3"); });
-    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrCancel);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "a", "b"), mrCancel);
     WhenModal([](QWidget* w) { w->close(); });
-    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrCancel);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "a", "b"), mrCancel);
     // Alt+N presses No through its accelerator.
     WhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_N, Qt::AltModifier); });
-    EXPECT_EQ(Main->ldQuestionBox("a", "b"), mrNo);
+    EXPECT_EQ(ldQuestionBox(Main.get(), "a", "b"), mrNo);
     EXPECT_EQ(Sounds.Played.size(), 4u);
 }
 
@@ -194,7 +195,7 @@ TEST_F(Dialogs, InputDialogGivesBackTheEditedTextEvenOnCancelAndPlaysNoSound)
         QTest::keyClick(dlg, Qt::Key_Escape);
     });
     std::string value = "untouched";
-    EXPECT_FALSE(Main->ldInputQuery("&Name:", "start", value));
+    EXPECT_FALSE(ldInputQuery(Main.get(), "&Name:", "start", value));
     EXPECT_EQ(value, "new name");
     EXPECT_EQ(focus, "A");
     EXPECT_EQ(prompt, "&Name:");
@@ -206,7 +207,7 @@ TEST_F(Dialogs, InputDialogGivesBackTheEditedTextEvenOnCancelAndPlaysNoSound)
         dlg->A->setText(QString::fromUtf8("Glögg"));
         QTest::keyClick(dlg->A, Qt::Key_Return);
     });
-    EXPECT_TRUE(Main->ldInputQuery("Name:", "", value));
+    EXPECT_TRUE(ldInputQuery(Main.get(), "Name:", "", value));
     EXPECT_EQ(value, "Gl\xf6gg");
 }
 
@@ -222,7 +223,7 @@ TEST_F(Dialogs, InputDialogRefusesCharactersWithoutAWindows1252Byte)
         ClickButton(w, "btnOk");
     });
     std::string value;
-    EXPECT_TRUE(Main->ldInputQuery("Name:", "", value));
+    EXPECT_TRUE(ldInputQuery(Main.get(), "Name:", "", value));
     EXPECT_EQ(value, "ab");
 }
 
@@ -237,7 +238,7 @@ TEST_F(Dialogs, InputDialogAcceleratorFocusesTheEditBox)
         ClickButton(w, "btnOk");
     });
     std::string value;
-    Main->ldInputQuery("&Name:", "", value);
+    ldInputQuery(Main.get(), "&Name:", "", value);
     EXPECT_EQ(focus, "A");
 }
 
@@ -253,12 +254,12 @@ TEST_F(Dialogs, BoxesAreCentredOnTheScreenAndShowWhileTheMainWindowIsHidden)
         w->close();
     };
     WhenModal(record);
-    Main->ldMessageBox("You answered 3 of 3 questions correctly.");
+    ldMessageBox(Main.get(), "You answered 3 of 3 questions correctly.");
     WhenModal(record);
-    Main->ldQuestionBox("Statement.", "Question?");
+    ldQuestionBox(Main.get(), "Statement.", "Question?");
     WhenModal(record);
     std::string value;
-    Main->ldInputQuery("Name:", "", value);
+    ldInputQuery(Main.get(), "Name:", "", value);
     ASSERT_EQ(seen.size(), 3u);
     for (const QRect& r : seen) {
         EXPECT_EQ(r.x(), screen.width() / 2 - r.width() / 2);

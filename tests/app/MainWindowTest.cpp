@@ -493,7 +493,7 @@ TEST_F(MainWindow, SettingsWindowClosingRefillsTheSelectors)
 {
     TForm settings(Main.get());
     settings.setWindowTitle("Settings");
-    QObject::connect(&settings, &QDialog::finished, [&] { mainFrm->LoadListsFromFile(); });
+    QObject::connect(&settings, &QDialog::finished, [&] { Main->LoadListsFromFile(); });
     Main->SetSettingsWindow(&settings);
     Type(Main->projectSelector, "Swedish");
     ASSERT_EQ(Text(Main->list1selector), "Swedish words");

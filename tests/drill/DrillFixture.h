@@ -39,9 +39,9 @@ protected:
     {
         UseBaseFolder(Base.Path());
         Main = std::make_unique<TmainFrm>();
-        mainFrm = Main.get();
         Frm = std::make_unique<TrepetitionsFrm>();
         Main->SetDrillWindow(Frm.get());
+        Frm->OnClosed = [main = Main.get()] { main->ReturnFromDrill(); };
         Main->show();
         QObject::connect(&Answerer, &QTimer::timeout, [this] {
             auto* box = qobject_cast<TMessageBox*>(QApplication::activeModalWidget());

@@ -5,6 +5,7 @@
 #include "SoundLog.h"
 #include "TempFolder.h"
 #include "app/DataStore.h"
+#include "app/Program.h"
 #include "app/main.h"
 #include "drill/repetitions.h"
 #include "editor/TextEditorEx.h"
@@ -150,14 +151,15 @@ protected:
     void CreateWindows()
     {
         Main = std::make_unique<TmainFrm>();
-        mainFrm = Main.get();
         Drill = std::make_unique<TrepetitionsFrm>();
         Main->SetDrillWindow(Drill.get());
+        Drill->OnClosed = [main = Main.get()] { main->ReturnFromDrill(); };
         Settings = std::make_unique<TSettingsFrm>();
-        SettingsFrm = Settings.get();
-        Projects = std::make_unique<TprojectsFrm>();
-        projectsFrm = Projects.get();
         Main->SetSettingsWindow(Settings.get());
+        Settings->OnClosed = [main = Main.get()] { main->LoadListsFromFile(); };
+        Projects = std::make_unique<TprojectsFrm>();
+        Settings->SetProjectsWindow(Projects.get());
+        TestServices().ReportError = ProgramErrorReport(Main.get());
     }
     // Writes `files` (each a path in the base folder and its bytes), then creates the windows.
     void CreateWindowsOver(const std::vector<std::pair<std::string, std::string>>& files)
@@ -171,9 +173,7 @@ protected:
         Settings.reset();
         Drill.reset();
         Main.reset();
-        projectsFrm = nullptr;
-        SettingsFrm = nullptr;
-        mainFrm = nullptr;
+        TestServices().ReportError = ShowProgramError;
     }
     // Shows the settings window (not modally, so the test goes on) and waits for it.
     void OpenSettings()

@@ -496,6 +496,27 @@ TEST_F(SettingsWindow, NewWithTheNameOfAnExistingListInAnyCaseChangesNothing)
     EXPECT_EQ(FindFiles(Base / "Lists", ".txt").size(), 4u);
 }
 
+TEST_F(SettingsWindow, BoxesOfCtrlNBelongToTheSettingsWindowSoTheMainWindowStaysBelowIt)
+{
+    Main->show();
+    OpenSettings();
+    std::vector<QWindow*> owners; // what the window manager keeps each box above
+    DialogScript script;
+    script.Then([&](QWidget* d) {
+        owners.push_back(d->windowHandle()->transientParent());
+        d->findChild<QLineEdit*>("A")->setText("alpha");
+        ClickButton(d, "btnOk");
+    });
+    script.Then([&](QWidget* d) {
+        owners.push_back(d->windowHandle()->transientParent());
+        ClickButton(d, "Button1");
+    });
+    Run(script, [&] { QTest::keyClick(Settings->ListList, Qt::Key_N, Qt::ControlModifier); });
+    ASSERT_EQ(script.Seen.size(), 2u);
+    EXPECT_EQ(script.Seen[1].Text, "List file \"alpha\" already exists.");
+    EXPECT_EQ(owners, std::vector<QWindow*>(2, Settings->windowHandle()));
+}
+
 TEST_F(SettingsWindow, NewWithAnEmptyNameOrCancelledDoesNothing)
 {
     OpenSettings();
