@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -34,6 +35,7 @@ struct TSeenDialog {
     std::string Kind; // "MessageBox", "QuestionBox", "InternalFunctionInput", or a window's name
     std::string Text;
     std::string Question;
+    QWindow* Owner = nullptr; // the window the window manager keeps the box above
 };
 
 class DialogScript {
@@ -101,7 +103,7 @@ public:
 private:
     void Record(QWidget* d)
     {
-        TSeenDialog s{d->objectName().toStdString(), {}, {}};
+        TSeenDialog s{d->objectName().toStdString(), {}, {}, d->windowHandle()->transientParent()};
         if (auto* l = d->findChild<QLabel*>("info")) s.Text = l->text().toStdString();
         if (auto* l = d->findChild<QLabel*>("question")) s.Question = l->text().toStdString();
         if (auto* l = d->findChild<QLabel*>("Q")) s.Text = l->text().toStdString();

@@ -500,21 +500,13 @@ TEST_F(SettingsWindow, BoxesOfCtrlNBelongToTheSettingsWindowSoTheMainWindowStays
 {
     Main->show();
     OpenSettings();
-    std::vector<QWindow*> owners; // what the window manager keeps each box above
     DialogScript script;
-    script.Then([&](QWidget* d) {
-        owners.push_back(d->windowHandle()->transientParent());
-        d->findChild<QLineEdit*>("A")->setText("alpha");
-        ClickButton(d, "btnOk");
-    });
-    script.Then([&](QWidget* d) {
-        owners.push_back(d->windowHandle()->transientParent());
-        ClickButton(d, "Button1");
-    });
+    script.Input("alpha");
+    script.Ok();
     Run(script, [&] { QTest::keyClick(Settings->ListList, Qt::Key_N, Qt::ControlModifier); });
     ASSERT_EQ(script.Seen.size(), 2u);
     EXPECT_EQ(script.Seen[1].Text, "List file \"alpha\" already exists.");
-    EXPECT_EQ(owners, std::vector<QWindow*>(2, Settings->windowHandle()));
+    for (const TSeenDialog& box : script.Seen) EXPECT_EQ(box.Owner, Settings->windowHandle()) << box.Kind;
 }
 
 TEST_F(SettingsWindow, NewWithAnEmptyNameOrCancelledDoesNothing)
