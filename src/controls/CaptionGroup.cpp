@@ -1,5 +1,7 @@
 #include "controls/CaptionGroup.h"
 
+#include "platform/Win1252.h"
+
 TCaptionGroup::TCaptionGroup(QWidget* parent) : QGroupBox(parent)
 {
     setTitle(QString());
@@ -18,6 +20,8 @@ TCaptionGroup::~TCaptionGroup()
 void TCaptionGroup::SetCaptionText(const std::string& text)
 {
     FCaptionText = text;
+    // The group's own title stays empty; screen readers take the caption's text for it.
+    setAccessibleName(ToQString(text));
     LayoutCaption();
 }
 

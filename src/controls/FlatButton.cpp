@@ -1,5 +1,7 @@
 #include "controls/FlatButton.h"
 
+#include "controls/ControlsAccessibility.h"
+#include "platform/Accessibility.h"
 #include "platform/Win1252.h"
 
 #include <QKeyEvent>
@@ -19,6 +21,7 @@ TFont FontOf(const QFont& f)
 
 TFlatButton::TFlatButton(QWidget* parent) : TInputControl<TCanvasControl>(parent)
 {
+    InstallControlsAccessibility();
     setFocusPolicy(Qt::NoFocus);
     SetParentColor(true);
     TakeParentFont();
@@ -33,7 +36,21 @@ void TFlatButton::SetCaption(const std::string& caption)
     Repaint();
 }
 
-void TFlatButton::SetDown(bool down) { SetAndRepaint(FDown, down); }
+void TFlatButton::SetDown(bool down)
+{
+    if (!AssignChanged(FDown, down)) return;
+    Repaint();
+    if (FToggle) {
+        QAccessible::State changed;
+        changed.checked = changed.pressed = true;
+        Accessibility::NotifyState(this, changed);
+    }
+}
+
+void TFlatButton::Click()
+{
+    if (OnClick) OnClick(this);
+}
 
 void TFlatButton::SetFont(const TFont& font)
 {
@@ -89,7 +106,7 @@ void TFlatButton::Paint()
 void TFlatButton::KeyDown(int key, Qt::KeyboardModifiers)
 {
     // Every press counts, auto-repeats included.
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && OnClick) OnClick(this);
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) Click();
 }
 
 void TFlatButton::TakeFocusOnClick()

@@ -27,6 +27,13 @@ public:
 
     bool Down() const { return FDown; }
     void SetDown(bool down);
+    // A button whose Down the owner keeps as an on/off setting ("Continue on Error"): screen
+    // readers hear it as pressed or not.
+    bool IsToggle() const { return FToggle; }
+    void SetToggle(bool on) { FToggle = on; }
+
+    // What a click does: OnClick, if assigned, with the button as sender.
+    void Click();
 
     // The fill of the normal look is Color(): the parent's colour until one is assigned.
 
@@ -60,6 +67,7 @@ private:
     std::string FCaption;
     bool FClickFocus = false;
     bool FDown = false;
+    bool FToggle = false;
     bool FParentFont = true;
     bool FClickPending = false;
     TFont FFont;

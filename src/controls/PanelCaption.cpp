@@ -1,12 +1,15 @@
 #include "controls/PanelCaption.h"
 
+#include "controls/ControlsAccessibility.h"
 #include "controls/GradientControl.h"
+#include "platform/Accessibility.h"
 
 #include <QEvent>
 #include <QPainter>
 
 TPanelCaption::TPanelCaption(QWidget* parent) : QWidget(parent)
 {
+    InstallControlsAccessibility();
     resize(width(), CaptionHeight);
     QFont f("Tahoma");
     f.setPixelSize(11);
@@ -35,8 +38,10 @@ TPanelCaption::~TPanelCaption()
 
 void TPanelCaption::SetCaptionText(const std::string& text)
 {
+    if (text == FCaptionText) return;
     FCaptionText = text;
     Gradient->SetCaption(text);
+    Accessibility::Notify(this, QAccessible::NameChanged);
 }
 
 void TPanelCaption::resizeEvent(QResizeEvent* e)

@@ -1,5 +1,7 @@
 #include "controls/RightWrongDoneIndicator.h"
 
+#include "controls/ControlsAccessibility.h"
+#include "platform/Accessibility.h"
 #include "platform/Rounding.h"
 
 #include <algorithm>
@@ -7,14 +9,25 @@
 
 TRightWrongDoneIndicator::TRightWrongDoneIndicator(QWidget* parent) : TCanvasControl(parent)
 {
+    InstallControlsAccessibility();
     SetParentColor(true);
 }
 
-void TRightWrongDoneIndicator::SetNumTotal(int32_t n) { SetAndRepaint(FNumTotal, n); }
+void TRightWrongDoneIndicator::SetNumTotal(int32_t n) { SetCount(FNumTotal, n); }
 
-void TRightWrongDoneIndicator::SetNumRight(int32_t n) { SetAndRepaint(FNumRight, n); }
+void TRightWrongDoneIndicator::SetNumRight(int32_t n) { SetCount(FNumRight, n); }
 
-void TRightWrongDoneIndicator::SetNumWrong(int32_t n) { SetAndRepaint(FNumWrong, n); }
+void TRightWrongDoneIndicator::SetNumWrong(int32_t n) { SetCount(FNumWrong, n); }
+
+void TRightWrongDoneIndicator::SetCount(int32_t& field, int32_t n)
+{
+    if (!AssignChanged(field, n)) return;
+    Repaint();
+    // Screen readers hear the bar as the items done of the total, the two runs told apart in
+    // its description.
+    Accessibility::NotifyValue(this, qlonglong(FNumRight) + FNumWrong);
+    if (&field != &FNumTotal) Accessibility::Notify(this, QAccessible::DescriptionChanged);
+}
 
 void TRightWrongDoneIndicator::SetRightColor(TColor c) { SetAndRepaint(FRightColor, c); }
 

@@ -35,6 +35,8 @@ protected:
     void Paint() override;
 
 private:
+    void SetCount(int32_t& field, int32_t n);
+
     int32_t FNumTotal = 0;
     int32_t FNumRight = 0;
     int32_t FNumWrong = 0;

@@ -134,11 +134,13 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     ProgressBar->SetNumWrong(0);
     ProgressBar->SetRightColor(clGreen);
     ProgressBar->SetWrongColor(clRed);
+    ProgressBar->setAccessibleName("Progress");
 
     Line2 = MakeLine(this, "Line2", 552);
 
     btnToggleAcceptErrors = MakeButton(this, "btnToggleAcceptErrors", "Continue on Error", 16, 560, 145, 33);
     btnToggleAcceptErrors->SetTabStop(true);
+    btnToggleAcceptErrors->SetToggle(true);
     btnToggleAcceptErrors->OnClick = [this](QObject*) { ToggleAcceptErrors(); };
     btnRestart = MakeButton(this, "btnRestart", "Start Over", 648, 560, 100, 33);
     btnRestart->SetTabStop(true);
@@ -242,6 +244,7 @@ void TrepetitionsFrm::ArrangeAroundAnswer()
 void TrepetitionsFrm::DoNewSession()
 {
     Session.Restart();
+    answer->setAccessibleDescription(QString());
     SetLabelText(lblProject, ProjectText);
     SetLabelText(lblList1, List1Text);
     SetLabelText(lblList2, List2Text);
@@ -278,6 +281,9 @@ void TrepetitionsFrm::NextQuestion()
     SetLabelText(lblI, Decimal(int64_t(Session.CurrentIndex()) + 1));
     SetLabelText(lblN, Decimal(n));
     SetLabelText(lblQ, Session.Question());
+    // The answer box is named by its question, so a screen reader reads each new question
+    // out where the focus already is.
+    answer->setAccessibleName(lblQ->text());
     lblQ->show();
     answer->clear();
     answer->show();
@@ -301,14 +307,25 @@ void TrepetitionsFrm::CorrectAndNextQuestion()
 {
     // Only while a question is asked; a late Enter after the end has nothing to answer.
     if (!Session.Asking()) return;
-    const bool goesOn = Session.Record(IsCorrect());
+    const bool correct = IsCorrect();
+    const bool goesOn = Session.Record(correct);
     UpdateStatistics();
+    AnnounceAnswer(correct);
     if (goesOn) {
         NextQuestion();
     } else {
         // The question stays, and so does the wrong answer, for the user to correct.
         PlaySystemSound("SystemHand");
     }
+}
+
+void TrepetitionsFrm::AnnounceAnswer(bool correct)
+{
+    // A wrong answer is told in the answer box's description, where the focus is, with or
+    // without "Continue on Error"; a right one only moves on to the next question's name.
+    // Emptied first, so a second wrong answer with the same count is told again.
+    answer->setAccessibleDescription(QString());
+    if (!correct) answer->setAccessibleDescription("Wrong. Errors: " + lblE->text());
 }
 
 void TrepetitionsFrm::UpdateStatistics()

@@ -55,6 +55,8 @@ public:
     bool IsCorrect() const;
     void CorrectAndNextQuestion();
     void UpdateStatistics();
+    // Tells screen readers of a wrong answer, in the answer box's description.
+    void AnnounceAnswer(bool correct);
     void ToggleAcceptErrors();
     void UserRestart();
     void UserExit();

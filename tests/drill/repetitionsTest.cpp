@@ -2,6 +2,7 @@
 // clicks through QtTest, the end message answered as a user would.
 #include "DrillFixture.h"
 
+#include "Accessible.h"
 #include "ModalHelper.h"
 #include "app/DataStore.h"
 #include "app/SelectorBox.h"
@@ -520,4 +521,64 @@ TEST_F(Drill, ResultsFromALongerEarlierSessionDoNotCountInAShorterOne)
     ASSERT_TRUE(End.Shown);
     EXPECT_EQ(End.Message, "You answered correctly on 0 questions of 1 possible.");
     EXPECT_EQ(End.Errors, "1");
+}
+
+TEST_F(Drill, AScreenReaderFindsEveryControlWithItsRoleNameAndValue)
+{
+    Start(Capitals, CapitalAnswers);
+    Answer("Lyon");
+    const struct {
+        QWidget* Control;
+        QAccessible::Role Role;
+        QString Name, Value, Description;
+    } rows[] = {
+        {Frm->answer, QAccessible::EditableText, "France", "Lyon", ""},
+        {Frm->btnCorrect, QAccessible::Button, "Enter", "", ""},
+        {Frm->ProgressBar, QAccessible::ProgressBar, "Progress", "1", "0 right, 1 wrong"},
+        {Frm->btnToggleAcceptErrors, QAccessible::Button, "Continue on Error", "", ""},
+        {Frm->btnRestart, QAccessible::Button, "Start Over", "", ""},
+        {Frm->btnExit, QAccessible::Button, "Cancel", "", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Control->objectName().toStdString());
+        const AccessibleFacts f = FactsOf(r.Control);
+        EXPECT_TRUE(ReachableFrom(Frm.get(), r.Control));
+        EXPECT_EQ(f.Role, r.Role);
+        EXPECT_EQ(f.Name, r.Name);
+        EXPECT_EQ(f.Value, r.Value);
+        if (!r.Description.isEmpty()) EXPECT_EQ(f.Description, r.Description);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Frm->ProgressBar)->valueInterface()->maximumValue(), 3);
+
+    // Press works as a click: on the toggle it is pressed (checked) afterwards; Start Over starts over.
+    QAccessibleInterface* toggle = QAccessible::queryAccessibleInterface(Frm->btnToggleAcceptErrors);
+    EXPECT_FALSE(toggle->state().checked);
+    toggle->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(Frm->GetAcceptErrors());
+    EXPECT_TRUE(toggle->state().checked && toggle->state().pressed);
+    Answer("Lyon");
+    EXPECT_EQ(Frm->lblI->text(), "2");
+    QAccessible::queryAccessibleInterface(Frm->btnRestart)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Frm->lblI->text(), "1");
+}
+
+TEST_F(Drill, AScreenReaderHearsEachNewQuestionAndEveryWrongAnswerWhereTheFocusIs)
+{
+    AccessibleEventLog log;
+    Start(Capitals, CapitalAnswers);
+    Answer("Lyon");
+    Answer("Lyon");
+    Answer("Paris");
+    QTest::keyClick(Frm->answer, Qt::Key_F7);
+    Answer("Oslo");
+    std::vector<std::string> heard;
+    for (const std::string& e : log.Of(Frm->answer))
+        if (e.rfind("name", 0) == 0 || (e.rfind("description", 0) == 0 && e != "description ")) heard.push_back(e);
+    EXPECT_EQ(heard, (std::vector<std::string>{"name France", "description Wrong. Errors: 1",
+                                               "description Wrong. Errors: 1", "name Sweden",
+                                               "description Wrong. Errors: 1", "name Japan"}));
+    EXPECT_EQ(Focus(), Frm->answer);
+    const std::vector<std::string> toggle = log.Of(Frm->btnToggleAcceptErrors);
+    EXPECT_EQ(std::count(toggle.begin(), toggle.end(), "state"), 1);
 }

@@ -1,0 +1,14 @@
+#include "controls/PanelCaptionAccessible.h"
+
+#include "platform/Win1252.h"
+
+TPanelCaptionAccessible::TPanelCaptionAccessible(TPanelCaption* caption) : QAccessibleWidget(caption, QAccessible::Heading)
+{
+}
+
+QString TPanelCaptionAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return ToQString(static_cast<TPanelCaption*>(widget())->CaptionText());
+    return QAccessibleWidget::text(t);
+}
