@@ -6,7 +6,7 @@
 #include "drill/repetitions.h"
 #include "app/Program.h"
 #include "platform/Application.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,7 +116,7 @@ void BM_AnswerEveryQuestion(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        w.Frm->answer->setText(ToQString(w.Answers[i % Items]));
+        w.Frm->answer->setText(QStringFromUtf8(w.Answers[i % Items]));
         state.ResumeTiming();
         const auto t0 = std::chrono::steady_clock::now();
         w.PressEnter();

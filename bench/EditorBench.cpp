@@ -147,7 +147,7 @@ void BM_QPlainTextEditLoad(benchmark::State& state)
     h.Edit->resize(800, 600);
     for (auto _ : state) {
         h.Edit->clear();
-        h.Edit->setPlainText(ToQString(ReadWholeFile(gListPath)));
+        h.Edit->setPlainText(QStringFromWin1252(ReadWholeFile(gListPath)));
         h.Edit->viewport()->repaint();
     }
     if (h.Edit->blockCount() < 1'000'000) state.SkipWithError("wrong line count");
@@ -177,7 +177,7 @@ BENCHMARK(BM_EditorFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
 void PlainFullRepaint(benchmark::State& state, int ratio)
 {
     PlainHost h(ratio);
-    h.Edit->setPlainText(ToQString(WideText(200)));
+    h.Edit->setPlainText(QStringFromWin1252(WideText(200)));
     h.Edit->viewport()->resize(ClientW, ClientH);
     h.Edit->viewport()->repaint();
     for (auto _ : state) h.Edit->viewport()->repaint();
@@ -238,7 +238,7 @@ BENCHMARK(BM_CanvasCopyRectOneLineUp)->Unit(benchmark::kMicrosecond);
 void BM_QPlainTextEditScrollOneLine(benchmark::State& state)
 {
     PlainHost h;
-    h.Edit->setPlainText(ToQString(WideText(5000)));
+    h.Edit->setPlainText(QStringFromWin1252(WideText(5000)));
     h.Edit->viewport()->resize(ClientW, ClientH);
     h.Edit->viewport()->repaint();
     QScrollBar* bar = h.Edit->verticalScrollBar();
@@ -277,7 +277,7 @@ void BM_QPlainTextEditSelectionJumpMillionLines(benchmark::State& state)
 {
     PlainHost h;
     h.Edit->resize(800, 600);
-    h.Edit->setPlainText(ToQString(ReadWholeFile(gListPath)));
+    h.Edit->setPlainText(QStringFromWin1252(ReadWholeFile(gListPath)));
     h.Edit->viewport()->repaint();
     bool toEnd = true;
     for (auto _ : state) {

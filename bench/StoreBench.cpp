@@ -7,7 +7,7 @@
 #include "app/main.h"
 #include "app/Program.h"
 #include "platform/Application.h"
-#include "platform/TextEncoding.h"
+#include "platform/Win1252.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -60,7 +60,7 @@ struct Data {
             out.write(text.data(), std::streamsize(text.size()));
         }
         // The same list as a Linux editor writes it: UTF-8 (a little longer, each å, ä, ö two bytes).
-        const std::string utf8 = EncodeText(text, TTextEncoding::Utf8);
+        const std::string utf8 = Win1252ToUtf8(text);
         Utf8Bytes = utf8.size();
         std::ofstream(Base.path().toStdString() + "/Lists/Big questions UTF-8.txt", std::ios::binary)
             .write(utf8.data(), std::streamsize(utf8.size()));

@@ -10,30 +10,32 @@
 // lone CR and a lone LF each end a line; a break at the very end starts no extra line.
 std::vector<std::string> ReferenceSplit(std::string_view bytes);
 
-// The lines a file's bytes stand for once its encoding is told, by the plainest means: Qt
-// says whether the text before any NUL (less a leading byte-order mark) is UTF-8, by decoding
-// it and getting the same bytes back; each line of a UTF-8 text with a character beyond ASCII
-// (or the mark) is decoded by Qt and mapped character by character to Windows-1252.
+// The lines a file's bytes stand for once its encoding is told, by the plainest means: a text
+// that begins with a UTF-16 mark is decoded by Qt and refused where QString finds it is no
+// UTF-16 (or where its first character is NUL, as in the UTF-32 mark); Qt says whether the text
+// before any NUL (less a leading UTF-8 mark) is UTF-8, by decoding it and getting the same bytes
+// back; every other text is decoded from Windows-1252 by Qt's own converter.
 struct TReferenceText {
     std::vector<std::string> Lines;
-    int Unmappable = 0; // 1-based line of the first character Windows-1252 has no byte for
+    bool Refused = false;
 };
-TReferenceText ReferenceDecode(std::string_view bytes, bool keepUnmappable);
+TReferenceText ReferenceDecode(std::string_view bytes);
 // Whether a file of these bytes is read as UTF-8, by the same plain means.
 bool ReferenceTakenForUtf8(std::string_view bytes);
 
 // SplitLines (what LoadLines reads) and the editor's line store loading the same bytes both
 // give the reference lines; joining them back and reading again changes nothing; the store's
-// offsets agree with its joined text. Told and decoded, whole (as the editor does) and
-// in pieces (as LoadLines does), the bytes give the reference's lines or refuse at its line,
-// and the lines written back in their encoding read again as themselves.
+// offsets agree with its joined text. Told and decoded, whole and in pieces (as LoadLines
+// does), the bytes give the reference's lines or are refused as it is, and the lines written
+// back in their encoding read again as themselves.
 std::string CheckLineReading(std::string_view bytes);
 
 // A project file named by the first bytes of `input` and holding the rest, in the Projects
-// folder under `baseFolder` (emptied first): a name the folder can hold is listed as itself and leads back to
-// the file, the file reads as the reference lines (decoded, a line that cannot be keeping its
-// bytes), and the two list names it holds are written back (in Windows-1252 unless that would
-// be taken for UTF-8) and read again exactly.
+// folder under `baseFolder` (emptied first): a name the folder can hold is listed by its display name (the name where it is
+// UTF-8, else its Windows-1252 characters) and leads back to
+// the file, the file reads as the reference lines, and the two list names it holds are written
+// back (in Windows-1252 where it holds them and they would not be taken for UTF-8, else in
+// UTF-8) and read again exactly.
 std::string CheckProjectFile(std::string_view input, const std::string& baseFolder);
 
 // HexToColor on any text: a 7-character "#" code of hexadecimal digits gives the colour that

@@ -3,7 +3,7 @@
 #include "editor/model/LineStore.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
-#include "platform/Win1252.h"
+#include "platform/TextReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -55,25 +55,37 @@ bool ReferenceTakenForUtf8(std::string_view bytes)
     return marked || std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
-TReferenceText ReferenceDecode(std::string_view bytes, bool keepUnmappable)
+bool ReferenceTakenForUtf16(std::string_view bytes)
 {
-    std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+    return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF";
+}
+
+TReferenceText ReferenceDecode(std::string_view bytes)
+{
     TReferenceText out;
-    out.Lines = ReferenceSplit(text);
-    if (!ReferenceTakenForUtf8(text)) return out;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    out.Lines = ReferenceSplit(text);
-    for (size_t i = 0; i < out.Lines.size(); ++i) {
-        std::string& line = out.Lines[i];
-        std::string mapped;
-        if (FromQStringExact(QtUtf8(line), mapped)) {
-            line = mapped;
-        } else if (!keepUnmappable) {
-            out.Unmappable = int(i) + 1;
-            out.Lines.clear();
-            break;
-        }
+    QString text;
+    if (ReferenceTakenForUtf16(bytes)) {
+        // Qt's decoder takes the units as they come; the checks for what UTF-16 forbids are
+        // QString's own.
+        QStringDecoder decoder(bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+        const std::string_view units = bytes.substr(2, (bytes.size() - 2) / 2 * 2);
+        text = decoder.decode(QByteArrayView(units.data(), qsizetype(units.size())));
+        const qsizetype nul = text.indexOf(QChar(0));
+        out.Refused = nul == 0 || (nul < 0 && bytes.size() % 2 != 0);
+        if (nul >= 0) text.truncate(nul);
+        out.Refused = out.Refused || !text.isValidUtf16();
+        if (out.Refused) return out;
+    } else if (ReferenceTakenForUtf8(bytes)) {
+        std::string_view utf8 = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+        if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
+        text = QtUtf8(utf8);
+    } else {
+        const std::string_view ansi = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+        text = QStringDecoder("windows-1252").decode(QByteArrayView(ansi.data(), qsizetype(ansi.size())));
     }
+    const QByteArray utf8 = text.toUtf8();
+    out.Lines = ReferenceSplit(std::string_view(utf8.constData(), size_t(utf8.size())));
     return out;
 }
 
@@ -87,56 +99,45 @@ std::string Describe(const std::vector<std::string>& lines)
 
 std::string CheckDecoding(std::string_view bytes)
 {
-    const TReferenceText expected = ReferenceDecode(bytes, false);
-    // The editor's way: the whole text decoded, then split.
+    const TReferenceText expected = ReferenceDecode(bytes);
+    // The whole text decoded, then split.
     std::string whole(bytes);
-    int refused = 0;
     TTextEncoding encoding = TTextEncoding::Ansi;
+    bool refused = false;
     try {
         encoding = DecodeText(whole);
-    } catch (const EUnmappableText& e) {
-        refused = e.Line;
+    } catch (const EUndecodableText&) {
+        refused = true;
     }
-    if (refused != expected.Unmappable)
-        return "the whole text was refused at line " + std::to_string(refused) + ", expected " + std::to_string(expected.Unmappable);
+    if (refused != expected.Refused) return refused ? "the whole text was refused" : "the whole text was not refused";
     if (!refused && SplitLines(whole) != expected.Lines)
         return "the whole text decoded to " + Describe(SplitLines(whole)) + ", expected " + Describe(expected.Lines);
-    // LoadLines's way: split as the pieces come, decoded afterwards.
-    TLineSplitter splitter;
-    TEncodingSniffer sniffer;
-    for (size_t at = 0; at < bytes.size(); at += 7) {
-        sniffer.Feed(bytes.substr(at, 7));
-        if (!splitter.Feed(bytes.substr(at, 7))) break;
-    }
-    std::vector<std::string> lines = splitter.TakeLines();
-    refused = 0;
+    // LoadLines's way: decoded and split as the pieces come.
+    TTextReader reader;
+    std::vector<std::string> lines;
+    TTextEncoding told = TTextEncoding::Ansi;
+    refused = false;
     try {
-        if (DecodeLines(lines, sniffer) != encoding) return "the pieces were told another encoding than the whole";
-    } catch (const EUnmappableText& e) {
-        refused = e.Line;
+        for (size_t at = 0; at < bytes.size(); at += 7)
+            if (!reader.Feed(bytes.substr(at, 7))) break;
+        lines = reader.TakeLines(told);
+    } catch (const EUndecodableText&) {
+        refused = true;
     }
-    if (refused != expected.Unmappable) return "the pieces were refused at line " + std::to_string(refused);
+    if (refused != expected.Refused) return refused ? "the pieces were refused" : "the pieces were not refused";
     if (refused) return {};
+    if (told != encoding) return "the pieces were told another encoding than the whole";
     if (lines != expected.Lines) return "the pieces decoded to " + Describe(lines) + ", expected " + Describe(expected.Lines);
-    // Decoded as the pieces come, before they are split, when the text is UTF-8.
-    if (encoding != TTextEncoding::Ansi) {
-        TUtf8Decoder decoder;
-        std::string decoded, piece;
-        for (size_t at = 0; at < bytes.size(); at += 5) {
-            if (decoder.Decode(bytes.substr(at, 5), piece) != TUtf8Decoder::Decoded)
-                return "the decoder refused a text that decodes";
-            decoded += piece;
-        }
-        if (SplitLines(decoded) != expected.Lines)
-            return "decoded in pieces to " + Describe(SplitLines(decoded)) + ", expected " + Describe(expected.Lines);
-    }
     // Written back in the encoding they were read in, and read again: the same lines; in
-    // Windows-1252 exactly the bytes of the text read, when that was Windows-1252.
-    std::string written = EncodeText(JoinLines(lines), encoding);
-    if (encoding == TTextEncoding::Ansi && written != JoinLines(ReferenceSplit(bytes)))
+    // Windows-1252 and UTF-16 exactly the bytes of the text read, its lines ended by CR LF.
+    const TEncodedText written = EncodeText(JoinLines(lines), encoding);
+    if (written.Encoding != encoding && encoding != TTextEncoding::Utf8)
+        return "a text read as it was could not be written back in its own encoding";
+    if (encoding == TTextEncoding::Ansi && written.Bytes != JoinLines(ReferenceSplit(bytes)))
         return "a Windows-1252 text was written back with other bytes";
-    DecodeText(written);
-    if (SplitLines(written) != lines) return "the lines written back read differently";
+    std::string again = written.Bytes;
+    if (DecodeText(again) != written.Encoding) return "the text written back is told another encoding";
+    if (SplitLines(again) != lines) return "the lines written back read differently";
     return {};
 }
 } // namespace

@@ -3,9 +3,13 @@
 #include "app/DataStore.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "platform/Win1252.h"
+#include "platform/TextEncoding.h"
 
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -60,34 +64,49 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
         }
     }
 
+    // Shown as UTF-8 where the name is UTF-8, else as Windows-1252, by Qt's own decoders.
+    const QString shown = ReferenceTakenForUtf8(name) || std::none_of(name.begin(), name.end(), [](char c) { return c & 0x80; })
+        ? QString::fromUtf8(name.data(), qsizetype(name.size()))
+        : QStringDecoder("windows-1252").decode(QByteArrayView(name.data(), qsizetype(name.size())));
     const std::vector<std::string> listed = GetDisplayNames(TFolderKind::Projects);
-    if (listed.size() != 1 || listed.front() != name)
+    if (listed.size() != 1 || listed.front() != shown.toStdString())
         return "the project is listed as " + (listed.empty() ? std::string("nothing") : listed.front());
     if (ProjectFilePath(listed.front()) != path) return "the listed name leads to another file";
 
-    const std::vector<std::string> expected = ReferenceDecode(content, true).Lines;
+    const TReferenceText expected = ReferenceDecode(content);
     std::vector<std::string> lines;
     try {
-        lines = LoadProjectLines(path);
+        lines = LoadLines(path);
+    } catch (const EUndecodableText&) {
+        if (expected.Refused) return {};
+        return "a project file that decodes was refused";
     } catch (const std::exception& e) {
         return std::string("reading the project failed: ") + e.what();
     }
-    if (lines != expected) return "the project file read differently from the reference split";
+    if (expected.Refused) return "a project file that is no UTF-16 was read";
+    if (lines != expected.Lines) return "the project file read differently from the reference split";
 
     // What creating a project writes: the two list names, each ended by CR LF.
-    const std::string question = expected.size() > 0 ? expected[0] : "";
-    const std::string answer = expected.size() > 1 ? expected[1] : "";
+    const std::string question = lines.size() > 0 ? lines[0] : "";
+    const std::string answer = lines.size() > 1 ? lines[1] : "";
     try {
         SaveLines(path, {question, answer});
     } catch (const std::exception& e) {
         return std::string("writing the project back failed: ") + e.what();
     }
-    // Windows-1252, unless those bytes would be taken for UTF-8 and read as other names: then
-    // the UTF-8 of the names.
-    const std::string ansi = question + "\r\n" + answer + "\r\n";
-    const std::string utf8 = ToQString(ansi).toUtf8().toStdString();
-    if (ReadWholeFile(path) != (ReferenceTakenForUtf8(ansi) ? utf8 : ansi)) return "the project was written with other bytes";
-    if (LoadProjectLines(path) != std::vector<std::string>{question, answer}) return "the written project reads differently";
+    // Windows-1252 where it holds the names, unless those bytes would be taken for UTF-8 or
+    // UTF-16 and read as other names: then the UTF-8 of the names.
+    const std::string utf8 = question + "\r\n" + answer + "\r\n";
+    const QString names = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    const QByteArray ansi = QStringEncoder("windows-1252").encode(names);
+    const std::string_view ansiBytes(ansi.constData(), size_t(ansi.size()));
+    const bool holds = QStringDecoder("windows-1252").decode(ansi) == names;
+    const bool asAnsi = holds && !ReferenceTakenForUtf8(ansiBytes) && ansiBytes.substr(0, 2) != "\xFF\xFE" &&
+                        ansiBytes.substr(0, 2) != "\xFE\xFF";
+    const std::string bytes = ReadWholeFile(path);
+    if (asAnsi ? bytes != ansiBytes : bytes.size() < utf8.size() || bytes.substr(bytes.size() - utf8.size()) != utf8)
+        return "the project was written with other bytes";
+    if (LoadLines(path) != std::vector<std::string>{question, answer}) return "the written project reads differently";
     if (std::distance(fs::directory_iterator(projects), fs::directory_iterator()) != 1)
         return "writing the project left another file beside it";
     return {};

@@ -4,7 +4,7 @@
 #include "app/InternalFunctionInputWin.h"
 #include "app/msgbox.h"
 #include "app/qbox.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QLineEdit>
 
@@ -33,8 +33,8 @@ bool ldInputQuery(QWidget* owner, const std::string& prompt, const std::string& 
 {
     auto box = std::make_unique<TInternalFunctionInput>(owner);
     SetLabelText(box->Q, prompt);
-    box->A->setText(ToQString(defaultValue));
+    box->A->setText(QStringFromUtf8(defaultValue));
     const int result = box->ShowModal();
-    value = AnsiText(box->A->text());
+    value = Utf8FromQString(box->A->text());
     return result == mrOk;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Forms.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QPainter>
 
@@ -99,21 +99,8 @@ QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, c
     return label;
 }
 
-void SetLabelText(QLabel* label, const std::string& ansi)
+void SetLabelText(QLabel* label, const std::string& text)
 {
-    label->setText(ToQString(ansi));
+    label->setText(QStringFromUtf8(text));
     label->adjustSize();
-}
-
-QValidator::State TAnsiValidator::validate(QString& input, int&) const
-{
-    std::string bytes;
-    return FromQStringExact(input, bytes) ? Acceptable : Invalid;
-}
-
-std::string AnsiText(const QString& text)
-{
-    std::string bytes;
-    if (FromQStringExact(text, bytes)) return bytes;
-    return FromQStringLossy(text);
 }

@@ -1,13 +1,12 @@
 #pragma once
 // Pieces the program's own windows share: the program's icon, a plain rectangle shape, the
-// 32-pixel icon image, the base of the dialog boxes with their icon band, labels that show
-// 8-bit texts, and a validator that keeps typed text within Windows-1252.
+// 32-pixel icon image, the base of the dialog boxes with their icon band, and labels that show
+// the program's texts.
 #include "platform/Color.h"
 #include "platform/Forms.h"
 
 #include <QIcon>
 #include <QLabel>
-#include <QValidator>
 #include <QWidget>
 #include <string>
 
@@ -61,19 +60,7 @@ protected:
 // parent's edges named in `anchors` (none: it stays where it is put).
 QWidget* MakePanel(QWidget* parent, const QString& name, int left, int top, int width, int height, TAnchors anchors = 0);
 
-// A label that sizes itself to its 8-bit text. Without a buddy an ampersand is shown as
-// itself; with one, "&x" marks the accelerator that focuses the buddy.
+// A label that sizes itself to its text. Without a buddy an ampersand is shown as itself;
+// with one, "&x" marks the accelerator that focuses the buddy.
 QLabel* MakeAutoLabel(QWidget* parent, const QString& name, int left, int top, const QString& text);
-void SetLabelText(QLabel* label, const std::string& ansi);
-
-// Accepts only text whose every character has a Windows-1252 byte, so nothing typed can turn
-// into a byte that stands for some other character.
-class TAnsiValidator : public QValidator {
-    Q_OBJECT
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
-};
-
-// The 8-bit text of a text widget's contents (exact, since input is validated).
-std::string AnsiText(const QString& text);
+void SetLabelText(QLabel* label, const std::string& text);

@@ -15,7 +15,6 @@ TInternalFunctionInput::TInternalFunctionInput(QWidget* owner) : TDialogBox(owne
 
     A = new QLineEdit(this);
     A->setObjectName("A");
-    A->setValidator(new TAnsiValidator(A));
     Place(A, 10, 70, 337, 21);
     // The prompt's accelerator letter, if it has one, focuses the edit box.
     Q->setBuddy(A);

@@ -5,7 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QApplication>
 #include <QFont>
@@ -72,7 +72,7 @@ void ShowErrorOver(QWidget* mainWindow, const std::string& text)
     if (!owner) owner = QApplication::activeWindow();
     if (!owner) owner = mainWindow;
     if (owner) ldMessageBox(owner, text);
-    else QMessageBox::critical(nullptr, QApplication::applicationName(), ToQString(text));
+    else QMessageBox::critical(nullptr, QApplication::applicationName(), QStringFromUtf8(text));
 }
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "app/SelectorBox.h"
 
-#include "app/DialogParts.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QCompleter>
 #include <QKeyEvent>
@@ -43,20 +42,19 @@ TSelectorBox::TSelectorBox(QWidget* parent) : QComboBox(parent)
     Completer->setCompletionMode(QCompleter::InlineCompletion);
     Completer->setCaseSensitivity(Qt::CaseInsensitive);
     setCompleter(Completer);
-    lineEdit()->setValidator(new TAnsiValidator(lineEdit()));
 
     connect(lineEdit(), &QLineEdit::textEdited, this, &TSelectorBox::OnTextEdited);
     connect(Completer, qOverload<const QString&>(&QCompleter::highlighted), this, [this] { Completed = true; });
     connect(this, &QComboBox::activated, this, &TSelectorBox::OnActivated);
 }
 
-std::string TSelectorBox::Text() const { return AnsiText(currentText()); }
+std::string TSelectorBox::Text() const { return Utf8FromQString(currentText()); }
 
 void TSelectorBox::SetText(const std::string& text)
 {
     const QSignalBlocker blockBox(this);
     const QSignalBlocker blockEdit(lineEdit());
-    setEditText(ToQString(text));
+    setEditText(QStringFromUtf8(text));
 }
 
 void TSelectorBox::SetItems(const std::vector<std::string>& names)
@@ -67,7 +65,7 @@ void TSelectorBox::SetItems(const std::vector<std::string>& names)
     clear();
     QStringList items;
     items.reserve(qsizetype(names.size()));
-    for (const std::string& n : names) items.append(ToQString(n));
+    for (const std::string& n : names) items.append(QStringFromUtf8(n));
     addItems(items);
     setCurrentIndex(-1);
     setEditText(text);
@@ -84,7 +82,7 @@ void TSelectorBox::ClearAll()
 std::vector<std::string> TSelectorBox::Items() const
 {
     std::vector<std::string> out;
-    for (int i = 0; i < count(); ++i) out.push_back(AnsiText(itemText(i)));
+    for (int i = 0; i < count(); ++i) out.push_back(Utf8FromQString(itemText(i)));
     return out;
 }
 

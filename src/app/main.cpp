@@ -117,7 +117,10 @@ void TmainFrm::ScanProjectFile()
     if (!FileExists(path)) return;
     std::vector<std::string> lines;
     try {
-        lines = LoadProjectLines(path);
+        lines = LoadLines(path);
+    } catch (const EUndecodableText&) {
+        ldMessageBox(this, UndecodableFileMessage(TFolderKind::Projects, projectSelector->Text()));
+        return;
     } catch (const EFOpenError&) {
         ldMessageBox(this, "Unable to open project file.");
         return;
@@ -144,8 +147,8 @@ void TmainFrm::NewSession()
         if (!Drill) throw EFOpenError("No drill window.");
     } catch (const ESilentCancel&) {
         throw;
-    } catch (const EUnmappableText& e) {
-        ldMessageBox(this, UnmappableListMessage(loading, e.Line));
+    } catch (const EUndecodableText&) {
+        ldMessageBox(this, UndecodableFileMessage(TFolderKind::Lists, loading));
         return;
     } catch (const std::exception&) {
         ldMessageBox(this, "The two list files could not be opened.");

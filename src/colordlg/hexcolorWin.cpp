@@ -495,7 +495,7 @@ void Thexcolor::AssignFromHex()
     }
     if (text.size() != 7 || !text.startsWith(u'#')) return;
     std::string bytes;
-    if (!FromQStringExact(text, bytes)) return;
+    if (!Win1252FromQString(text, bytes)) return;
     try {
         SetCurrentColor(HexToColor(bytes));
     } catch (const EConvertError&) {
@@ -578,7 +578,7 @@ std::string ItemBytes(const QListWidgetItem* item) { return item->data(Qt::UserR
 
 QListWidgetItem* MakeItem(const std::string& bytes)
 {
-    auto* item = new QListWidgetItem(ToQString(bytes));
+    auto* item = new QListWidgetItem(QStringFromWin1252(bytes));
     item->setData(Qt::UserRole, QByteArray::fromStdString(bytes));
     return item;
 }

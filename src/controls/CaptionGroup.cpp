@@ -1,6 +1,6 @@
 #include "controls/CaptionGroup.h"
 
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 TCaptionGroup::TCaptionGroup(QWidget* parent) : QGroupBox(parent)
 {
@@ -21,7 +21,7 @@ void TCaptionGroup::SetCaptionText(const std::string& text)
 {
     FCaptionText = text;
     // The group's own title stays empty; screen readers take the caption's text for it.
-    setAccessibleName(ToQString(text));
+    setAccessibleName(QStringFromUtf8(text));
     LayoutCaption();
 }
 

@@ -2,7 +2,7 @@
 
 #include "controls/ControlsAccessibility.h"
 #include "platform/Accessibility.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,8 +31,8 @@ void TFlatButton::SetCaption(const std::string& caption)
 {
     if (caption == FCaption) return;
     FCaption = caption;
-    setWindowTitle(ToQString(caption));
-    setAccessibleName(ToQString(caption));
+    setWindowTitle(QStringFromUtf8(caption));
+    setAccessibleName(QStringFromUtf8(caption));
     Repaint();
 }
 
@@ -76,7 +76,7 @@ void TFlatButton::SetTabStop(bool on)
     setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void TFlatButton::SetHint(const std::string& hint) { setToolTip(ToQString(hint)); }
+void TFlatButton::SetHint(const std::string& hint) { setToolTip(QStringFromUtf8(hint)); }
 
 void TFlatButton::Paint()
 {

@@ -1,6 +1,6 @@
 #include "controls/PanelCaptionAccessible.h"
 
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 TPanelCaptionAccessible::TPanelCaptionAccessible(TPanelCaption* caption) : QAccessibleWidget(caption, QAccessible::Heading)
 {
@@ -9,6 +9,6 @@ TPanelCaptionAccessible::TPanelCaptionAccessible(TPanelCaption* caption) : QAcce
 QString TPanelCaptionAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-        return ToQString(static_cast<TPanelCaption*>(widget())->CaptionText());
+        return QStringFromUtf8(static_cast<TPanelCaption*>(widget())->CaptionText());
     return QAccessibleWidget::text(t);
 }

@@ -5,7 +5,7 @@
 #include "controls/RightWrongDoneIndicator.h"
 #include "platform/Commands.h"
 #include "platform/Sound.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ QFont Tahoma(int pixels)
 // accelerator marks.
 void SetLabelText(QLabel* l, const std::string& text)
 {
-    l->setText(ToQString(text));
+    l->setText(QStringFromUtf8(text));
     l->adjustSize();
 }
 
@@ -297,10 +297,7 @@ int32_t TrepetitionsFrm::GetNumCorrectAnswer(bool value) const { return Session.
 
 bool TrepetitionsFrm::IsCorrect() const
 {
-    // A typed character without a Windows-1252 byte can match no answer line.
-    std::string typed;
-    if (!FromQStringExact(answer->text(), typed)) return false;
-    return Session.IsCorrect(typed);
+    return Session.IsCorrect(Utf8FromQString(answer->text()));
 }
 
 void TrepetitionsFrm::CorrectAndNextQuestion()
@@ -378,7 +375,7 @@ void TrepetitionsFrm::answerKeyDown(QKeyEvent* e)
     case Qt::Key_Escape: answer->clear(); break;
     case Qt::Key_F1:
         if (Session.CurrentIndex() >= 0 && size_t(Session.CurrentIndex()) < Session.Answers().size())
-            answer->setText(ToQString(Session.Answer()));
+            answer->setText(QStringFromUtf8(Session.Answer()));
         break;
     default: break;
     }

@@ -3,7 +3,7 @@
 #include "editor/TextEditorEx.h"
 
 const char* const TFormattingProcessor::NoEditorMessage =
-    "Ingen TTextEditorEx har konfigurerats som \xE4gare med egenskapen TextEditorEx.";
+    "Ingen TTextEditorEx har konfigurerats som ägare med egenskapen TextEditorEx.";
 
 TCharFormat TFormattingProcessor::GetCharFormat(char, TPoint, bool)
 {

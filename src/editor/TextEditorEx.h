@@ -224,7 +224,7 @@ public:
 
     // ---- Typing and editing (TEditingKeys) ----
     bool DeleteSelection() { return FEditing.DeleteSelection(); }
-    // One typed character (Windows-1252), as a key press after the host's OnKeyPress.
+    // One typed character (the editor's Windows-1252), as a key press after the host's OnKeyPress.
     void TypeChar(char c) { FEditing.TypeChar(c); }
     // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
     void KeyEnter() { FEditing.Enter(); }
@@ -235,19 +235,24 @@ public:
 
     // ---- Whole text, clipboard and undo ----
     void Clear();
-    // A UTF-8 file is decoded into the text (EUnmappableText when it can't be) and written
-    // back as UTF-8 again, the byte-order mark too if it had one; any other file byte for byte.
-    // The encoding goes with the text loaded, through every edit and undo, until the next
-    // load or Clear; a text that came from no file is Windows-1252.
+    // A file is taken into the text through editor/model/InnerText.h (EUnmappableText when
+    // it holds a character the text cannot) and written back in the encoding it was read in,
+    // byte for byte when nothing changed. The encoding goes with the text loaded, through
+    // every edit and undo, until the next load or Clear; a text that came from no file is
+    // Windows-1252. Saving returns the encoding written (UTF-8 where the list's own would
+    // read back as other characters).
     void LoadFromFile(const std::string& path);
-    void SaveToFile(const std::string& path);
+    TTextEncoding SaveToFile(const std::string& path);
     TTextEncoding FileEncoding() const { return FFileEncoding; }
     // Whether the text differs from what was last loaded, saved or cleared, whichever way it
     // came back there (undo, redo, typing). MarkSaved makes the text as it stands the
     // unchanged one, for a host whose file holds what the editor shows in another form.
     bool Modified() const { return FDoc.Modified(); }
     void MarkSaved() { FDoc.MarkSaved(); }
+    // The program's text (UTF-8), taken into the editor's as InnerTextFromUtf8 does.
     void InsertText(const std::string& text);
+    // Text that is the editor's own already (Windows-1252).
+    void InsertInnerText(const std::string& text);
     void SelectAll();
     std::string GetSelText() const;
     int32_t SelStart() const;

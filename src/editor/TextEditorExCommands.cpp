@@ -2,6 +2,7 @@
 // saving, inserting text, the selection as offsets, the clipboard and the undo history.
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
+#include "editor/model/InnerText.h"
 
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -68,10 +69,10 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
 {
     // Read and decode first: a file that cannot be read, or taken into the text, leaves the
     // text (and the caret) as they were.
-    std::string bytes = ReadWholeFile(path);
-    const TTextEncoding encoding = DecodeText(bytes);
+    TTextEncoding encoding;
+    const std::string text = InnerTextFromFile(ReadWholeFile(path), encoding);
     TCaretHidden hidden(*this);
-    FDoc.Lines().SetText(bytes);
+    FDoc.Lines().SetText(text);
     FDoc.MarkSaved();
     FFileEncoding = encoding;
     // The selection end is left where it was when the caret does not move; keep it inside
@@ -82,14 +83,18 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     CaretPos.SetPoint({0, 0});
 }
 
-void TTextEditorEx::SaveToFile(const std::string& path)
+TTextEncoding TTextEditorEx::SaveToFile(const std::string& path)
 {
     // Through a temporary file renamed over the old one: a failed write leaves it whole.
-    WriteFileAtomic(path, EncodeText(FDoc.Lines().Text(), FFileEncoding));
+    const TEncodedText out = FileBytesFromInnerText(FDoc.Lines().Text(), FFileEncoding);
+    WriteFileAtomic(path, out.Bytes);
     FDoc.MarkSaved();
+    return out.Encoding;
 }
 
-void TTextEditorEx::InsertText(const std::string& text)
+void TTextEditorEx::InsertText(const std::string& text) { InsertInnerText(InnerTextFromUtf8(text)); }
+
+void TTextEditorEx::InsertInnerText(const std::string& text)
 {
     if (FSettings->ReadOnly()) return;
     TCaretHidden hidden(*this);
@@ -156,14 +161,14 @@ void TTextEditorEx::SetSelLength(int32_t v)
 void TTextEditorEx::CutToClipboard()
 {
     if (FSettings->ReadOnly() || !HasSelection()) return;
-    ClipboardSetText(GetSelText());
+    ClipboardSetText(Utf8FromInnerText(GetSelText()));
     DeleteSelection();
 }
 
 void TTextEditorEx::CopyToClipboard()
 {
     if (!HasSelection()) return;
-    ClipboardSetText(GetSelText());
+    ClipboardSetText(Utf8FromInnerText(GetSelText()));
 }
 
 void TTextEditorEx::PasteFromClipboard()

@@ -1,6 +1,6 @@
 #include "manage/ListBox.h"
 
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -14,7 +14,7 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
 
 void TListBox::AddName(const std::string& name)
 {
-    auto* item = new QListWidgetItem(ToQString(name));
+    auto* item = new QListWidgetItem(QStringFromUtf8(name));
     item->setData(Qt::UserRole, QByteArray(name.data(), qsizetype(name.size())));
     addItem(item);
 }

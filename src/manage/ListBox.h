@@ -22,7 +22,7 @@ public:
     // selection back as they were, and OnClick is not called.
     std::function<bool()> OnCanChange;
 
-    // Items carry the 8-bit display name exactly as listed; the text is only its picture.
+    // Items carry the display name exactly as listed; the text is only its picture.
     void AddName(const std::string& name);
     std::string NameAt(int row) const;
     std::vector<int> SelectedRows() const; // in list order

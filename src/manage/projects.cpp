@@ -6,7 +6,6 @@
 #include "manage/ListBox.h"
 #include "platform/Application.h"
 #include "platform/Files.h"
-#include "platform/Win1252.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

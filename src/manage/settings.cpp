@@ -4,13 +4,14 @@
 #include "app/DialogBoxes.h"
 #include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
+#include "editor/model/InnerText.h"
 #include "controls/PanelCaption.h"
 #include "manage/ListBox.h"
 #include "platform/Application.h"
 #include "platform/Commands.h"
 #include "platform/Files.h"
 #include "platform/TextEncoding.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -245,6 +246,11 @@ void TSettingsFrm::ListListClick()
         OpenNothing();
         ldMessageBox(this, UnmappableListMessage(name, e.Line));
         return;
+    } catch (const EUndecodableText&) {
+        const std::string name = FOpenName;
+        OpenNothing();
+        ldMessageBox(this, UndecodableFileMessage(TFolderKind::Lists, name));
+        return;
     } catch (const std::exception&) {
         // A list that is there but could not be read must not stay open: a Save would write
         // the editor's empty text over it. One that has gone since the folder was listed stays
@@ -288,7 +294,7 @@ void TSettingsFrm::NewFile()
         SaveLines(ListFilePath(name), {});
         ListList->AddName(name);
         for (int i = 0; i < ListList->count(); ++i) {
-            if (AnsiSameText(ListList->NameAt(i), name)) {
+            if (SameTextIgnoringCase(ListList->NameAt(i), name)) {
                 ListList->setCurrentRow(i, QItemSelectionModel::Select);
                 break;
             }

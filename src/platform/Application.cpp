@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <malloc.h>
 
@@ -37,7 +37,7 @@ TApplication::~TApplication() { InstallServices(nullptr); }
 void ReportError(const std::string& text)
 {
     if (const auto& report = Services().ReportError) report(text);
-    else QMessageBox::critical(nullptr, QApplication::applicationName(), ToQString(text));
+    else QMessageBox::critical(nullptr, QApplication::applicationName(), QStringFromUtf8(text));
 }
 
 void RunGuarded(const std::function<void()>& f)

@@ -1,6 +1,6 @@
 #include "platform/Canvas.h"
 
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -224,7 +224,7 @@ void TCanvas::DrawFocusRect(const TRect& r)
 
 int TCanvas::TextWidth(const std::string& text) const
 {
-    return QFontMetrics(Font.ToQFont()).horizontalAdvance(ToQString(text));
+    return QFontMetrics(Font.ToQFont()).horizontalAdvance(QStringFromUtf8(text));
 }
 
 int TCanvas::TextHeight(const std::string&) const { return QFontMetrics(Font.ToQFont()).height(); }
@@ -234,7 +234,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     if (!Image) return;
     const QFont f = Font.ToQFont();
     const QFontMetrics fm(f);
-    const QString s = ToQString(text);
+    const QString s = QStringFromUtf8(text);
     if (Brush.Style == bsSolid) FillSpan(Bounds(x, y, fm.horizontalAdvance(s), fm.height()), Brush.Color);
     QPainter p(Image);
     p.setClipRect(ToQRect(Clip()));
@@ -255,7 +255,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
     p.setClipRect(ToQRect(clip));
     p.setFont(f);
     p.setPen(ToQColor(Font.Color));
-    p.drawText(QPoint(x, y + fm.ascent()), ToQString(text));
+    p.drawText(QPoint(x, y + fm.ascent()), QStringFromUtf8(text));
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& src)

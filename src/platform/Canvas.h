@@ -87,6 +87,7 @@ public:
     void FrameRect(const TRect& r);    // one-pixel frame in the brush colour
     void DrawFocusRect(const TRect& r);
 
+    // Texts are the program's own (UTF-8).
     // Text at (x, y) as its top-left corner; opaque over its own extent with a solid brush.
     void TextOut(int x, int y, const std::string& text);
     // Text clipped to `r`; with a solid brush the whole of `r` is filled first.

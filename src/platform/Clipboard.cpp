@@ -1,10 +1,10 @@
 #include "platform/Clipboard.h"
 
 #include "platform/Services.h"
-#include "platform/Win1252.h"
+#include "platform/Utf8.h"
 
-void ClipboardSetText(const std::string& ansi) { Services().Clipboard->SetText(ToQString(ansi)); }
+void ClipboardSetText(const std::string& text) { Services().Clipboard->SetText(QStringFromUtf8(text)); }
 
-std::string ClipboardGetText() { return FromQStringLossy(Services().Clipboard->Text()); }
+std::string ClipboardGetText() { return Utf8FromQString(Services().Clipboard->Text()); }
 
 bool ClipboardHasText() { return Services().Clipboard->HasText(); }

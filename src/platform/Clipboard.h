@@ -1,8 +1,7 @@
 #pragma once
-// The clipboard (the services' one) as 8-bit text. Text placed on it is converted from Windows-1252;
-// text read from it is converted to Windows-1252 with "?" for characters that have no byte.
+// The clipboard (the services' one) as plain text, in the program's own text (UTF-8).
 #include <string>
 
-void ClipboardSetText(const std::string& ansi);
+void ClipboardSetText(const std::string& text);
 std::string ClipboardGetText();
 bool ClipboardHasText();

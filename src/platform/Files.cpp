@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/Services.h"
+#include "platform/Utf8.h"
 #include "platform/Win1252.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,9 @@ std::string SystemErrorText(int err) { return std::strerror(err); }
 bool EndsWithNoCase(const std::string& name, const std::string& ext)
 {
     if (name.size() < ext.size()) return false;
-    return AnsiSameText(name.substr(name.size() - ext.size()), ext);
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+    return std::equal(ext.begin(), ext.end(), name.end() - std::ptrdiff_t(ext.size()),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name)
@@ -40,13 +43,6 @@ std::vector<std::string> RawEntries(const std::string& folder)
     closedir(dir);
     return out;
 }
-
-bool IsValidUtf8(const std::string& s)
-{
-    const QByteArray bytes = QByteArray::fromStdString(s);
-    const QString text = QString::fromUtf8(bytes);
-    return text.toUtf8() == bytes;
-}
 } // namespace
 
 std::string ExecutableFolder()
@@ -56,57 +52,57 @@ std::string ExecutableFolder()
     return dir;
 }
 
-std::string FileNameToAnsi(const std::string& nativeName)
+std::string FileDisplayName(const std::string& nativeName)
 {
-    if (IsValidUtf8(nativeName)) {
-        std::string ansi;
-        if (FromQStringExact(QString::fromUtf8(QByteArray::fromStdString(nativeName)), ansi)) return ansi;
-    }
-    return nativeName;
+    return IsUtf8(nativeName) ? nativeName : Win1252ToUtf8(nativeName);
 }
 
-std::string AnsiToFileName(const std::string& ansiName) { return ToQString(ansiName).toUtf8().toStdString(); }
-
-static bool NameOrderLess(const std::string& a, const std::string& b)
+namespace {
+// Names in order without regard to letter case: folded (so "Σ", "σ" and "ς" are one),
+// then upper-cased as NTFS compares, so "_" still follows the letters; compared by code point.
+std::string NameOrderKey(const std::string& name)
 {
-    const std::string ua = AnsiUpperCase(a);
-    const std::string ub = AnsiUpperCase(b);
-    // std::string compares its bytes as unsigned char, so accented letters follow Z.
-    if (ua != ub) return ua < ub;
-    return a < b; // names that differ only in case: a fixed order all the same
+    return Utf8FromQString(QStringFromUtf8(name).toCaseFolded().toUpper());
 }
+} // namespace
 
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& extension)
 {
-    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> found; // key, name
     for (const std::string& raw : RawEntries(folder)) {
         if (raw.empty() || raw[0] == '.') continue;
-        const std::string ansi = FileNameToAnsi(raw);
-        if (!EndsWithNoCase(ansi, extension)) continue;
+        if (!EndsWithNoCase(raw, extension)) continue;
         struct stat st {};
         if (stat(JoinPath(folder, raw).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        names.push_back(ansi);
+        std::string name = FileDisplayName(raw);
+        found.emplace_back(NameOrderKey(name), std::move(name));
     }
     // Directory order on Linux file systems is hash order; the lists read as the user expects
-    // them, by name, as an NTFS folder returns its files.
-    std::sort(names.begin(), names.end(), NameOrderLess);
+    // them, by name, as an NTFS folder returns its files. Names that differ only in case keep
+    // one fixed order all the same.
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    names.reserve(found.size());
+    for (auto& f : found) names.push_back(std::move(f.second));
     return names;
 }
 
-std::string ResolveInFolder(const std::string& folder, const std::string& ansiName)
+std::string ResolveInFolder(const std::string& folder, const std::string& name)
 {
     // "/" and NUL cannot be part of a file name; a leading "." makes a hidden file, which the
     // folder search would never list again. A backslash is an ordinary character here.
-    if (ansiName.empty() || ansiName[0] == '.' || ansiName.find_first_of(std::string("/\0", 2)) != std::string::npos)
-        return {};
-    std::string caseMatch;
+    if (name.empty() || name[0] == '.' || name.find_first_of(std::string("/\0", 2)) != std::string::npos) return {};
+    std::string shownAs, caseMatch;
     for (const std::string& raw : RawEntries(folder)) {
-        const std::string ansi = FileNameToAnsi(raw);
-        if (ansi == ansiName) return JoinPath(folder, raw);
-        if (caseMatch.empty() && AnsiSameText(ansi, ansiName)) caseMatch = raw;
+        if (raw == name) return JoinPath(folder, raw);
+        if (!shownAs.empty()) continue;
+        const std::string shown = FileDisplayName(raw);
+        if (shown == name) shownAs = raw;
+        else if (caseMatch.empty() && SameTextIgnoringCase(shown, name)) caseMatch = raw;
     }
+    if (!shownAs.empty()) return JoinPath(folder, shownAs);
     if (!caseMatch.empty()) return JoinPath(folder, caseMatch);
-    return JoinPath(folder, AnsiToFileName(ansiName));
+    return JoinPath(folder, name);
 }
 
 bool FileExists(const std::string& path)

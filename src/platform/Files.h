@@ -1,7 +1,8 @@
 #pragma once
 // Files and folders. Paths are native byte strings (what open() takes). Names shown to the
-// user are Windows-1252; FileNameToAnsi/AnsiToFileName translate between the two, and
-// ResolveInFolder finds the entry an 8-bit name stands for even when letter case differs.
+// user are the program's text (UTF-8); FileDisplayName tells the one a directory entry is shown
+// by, and ResolveInFolder finds the entry a shown name stands for, even when letter case
+// differs or the entry's name is no UTF-8.
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -12,22 +13,22 @@
 // The folder of the running executable, ending in "/".
 std::string ExecutableFolder();
 
-// The 8-bit name of a directory entry: its UTF-8 decoded when it is valid UTF-8 and every
-// character has a Windows-1252 byte; otherwise the raw bytes, taken as they are.
-std::string FileNameToAnsi(const std::string& nativeName);
-// The native name for an 8-bit name: UTF-8 of its characters.
-std::string AnsiToFileName(const std::string& ansiName);
+// The name a directory entry is shown by: the name itself where it is UTF-8 (the Linux norm),
+// else its bytes read as Windows-1252, as a Windows program named it.
+std::string FileDisplayName(const std::string& nativeName);
 
-// Plain, non-hidden files of `folder` whose names end in `extension` (letter case ignored),
-// as 8-bit names sorted by name without regard to letter case (the upper-cased bytes
-// compared). A missing folder lists nothing.
+// Plain, non-hidden files of `folder` whose names end in `extension` (an ASCII extension,
+// letter case ignored), as display names sorted without regard to letter case (case-folded
+// and upper-cased, so the order of ASCII names is the NTFS one). A missing folder lists
+// nothing.
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& extension);
 
-// The native path of the entry of `folder` named `ansiName`: the exact entry when there is
-// one, else the one whose name differs only in letter case, else the name as it would be
-// created. A name holding '/' or NUL, or beginning with '.', names no entry the folder search
-// would list: the result is an empty string.
-std::string ResolveInFolder(const std::string& folder, const std::string& ansiName);
+// The native path of the entry of `folder` whose display name is `name`: an entry of exactly
+// that name first, else one shown by it, else one whose name differs only in letter case
+// (Unicode case folding), else the name as it would be created, in UTF-8. A name holding '/' or
+// NUL, or beginning with '.', names no entry the folder search would list: the result is an
+// empty string.
+std::string ResolveInFolder(const std::string& folder, const std::string& name);
 
 bool FileExists(const std::string& path);      // a plain file
 bool DirectoryExists(const std::string& path);

@@ -22,6 +22,13 @@ public:
     std::vector<std::string> TakeLines();
     void Reserve(size_t lines) { Lines.reserve(lines); }
     size_t Count() const { return Lines.size(); }
+    // Every line so far, the unfinished last one included, handed to `change`.
+    template <class F>
+    void ForEachLine(F change)
+    {
+        for (std::string& line : Lines) change(line);
+        if (Started) change(Partial);
+    }
 
 private:
     std::vector<std::string> Lines;

@@ -1,6 +1,13 @@
 #include "platform/Win1252.h"
 
+#include "platform/Utf8.h"
+
 #include <QList>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 // 0x80..0x9F; 0 marks the bytes with no character of their own.
@@ -28,15 +35,109 @@ std::optional<char> UnicodeToWin1252(char32_t ch)
     return std::nullopt;
 }
 
-QString ToQString(const std::string& ansi)
+namespace {
+// The UTF-8 of each byte from 0x80 on: its length, then up to three bytes.
+struct TUtf8Of {
+    unsigned char Length;
+    char Bytes[3];
+};
+const std::array<TUtf8Of, 128> HighUtf8 = [] {
+    std::array<TUtf8Of, 128> table{};
+    for (int b = 0x80; b < 0x100; ++b) {
+        std::string u;
+        AppendUtf8(u, Win1252ToUnicode(static_cast<unsigned char>(b)));
+        TUtf8Of& t = table[size_t(b - 0x80)];
+        t.Length = static_cast<unsigned char>(u.size());
+        std::copy(u.begin(), u.end(), t.Bytes);
+    }
+    return table;
+}();
+} // namespace
+
+size_t Win1252ToUtf8(std::string_view bytes, char* out)
 {
-    QString out;
-    out.reserve(int(ansi.size()));
-    for (unsigned char b : ansi) out.append(QChar(char16_t(Win1252ToUnicode(b))));
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    char* o = out;
+    while (p < end) {
+        // ASCII, the bulk of most lists, eight bytes at a time.
+        while (end - p >= 8) {
+            uint64_t w;
+            std::memcpy(&w, p, 8);
+            if (w & 0x8080808080808080ull) break;
+            std::memcpy(o, &w, 8);
+            p += 8;
+            o += 8;
+        }
+        if (p == end) break;
+        const unsigned b = *p++;
+        if (b < 0x80) {
+            *o++ = char(b);
+            continue;
+        }
+        const TUtf8Of& u = HighUtf8[b - 0x80];
+        std::memcpy(o, u.Bytes, 3); // room for three a byte; only Length of them count
+        o += u.Length;
+    }
+    return size_t(o - out);
+}
+
+std::string Win1252ToUtf8(std::string_view bytes)
+{
+    std::string out(bytes.size() * 3, '\0');
+    out.resize(Win1252ToUtf8(bytes, out.data()));
     return out;
 }
 
-bool FromQStringExact(const QString& text, std::string& out)
+bool Utf8ToWin1252(std::string_view utf8, std::string& out, size_t* bad)
+{
+    // A character never takes more bytes in Windows-1252 than in UTF-8.
+    out.resize(utf8.size());
+    const auto* const begin = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* p = begin;
+    const auto* const end = p + utf8.size();
+    char* o = out.data();
+    while (p < end) {
+        while (end - p >= 8) {
+            uint64_t w;
+            std::memcpy(&w, p, 8);
+            if (w & 0x8080808080808080ull) break;
+            std::memcpy(o, &w, 8);
+            p += 8;
+            o += 8;
+        }
+        if (p == end) break;
+        const unsigned b = *p;
+        if (b < 0x80) {
+            *o++ = char(b);
+            ++p;
+            continue;
+        }
+        // A lead byte of the valid text: its bits say the sequence's length.
+        const int length = b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t ch = b & (0x7F >> length);
+        for (int i = 1; i < length && p + i < end; ++i) ch = ch << 6 | (p[i] & 0x3F);
+        const std::optional<char> byte = UnicodeToWin1252(ch);
+        if (!byte) {
+            if (bad) *bad = size_t(p - begin);
+            return false;
+        }
+        *o++ = *byte;
+        p += std::min<std::ptrdiff_t>(length, end - p);
+    }
+    out.resize(size_t(o - out.data()));
+    return true;
+}
+
+QString QStringFromWin1252(std::string_view bytes)
+{
+    QString out;
+    out.reserve(qsizetype(bytes.size()));
+    for (unsigned char b : bytes) out.append(QChar(char16_t(Win1252ToUnicode(b))));
+    return out;
+}
+
+bool Win1252FromQString(const QString& text, std::string& out)
 {
     out.clear();
     out.reserve(size_t(text.size()));
@@ -46,14 +147,6 @@ bool FromQStringExact(const QString& text, std::string& out)
         out.push_back(*b);
     }
     return true;
-}
-
-std::string FromQStringLossy(const QString& text)
-{
-    std::string out;
-    out.reserve(size_t(text.size()));
-    for (char32_t ch : text.toUcs4()) out.push_back(UnicodeToWin1252(ch).value_or('?'));
-    return out;
 }
 
 char AnsiLowerChar(char c)

@@ -1,11 +1,14 @@
 // The store on real files in a temporary base folder.
 #include "app/DataStore.h"
 #include "platform/Files.h"
+#include "platform/TextLines.h"
 #include "FakeServices.h"
 #include "WriteFaults.h"
 
 #include "TempFolder.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,16 +77,16 @@ TEST_F(Store, NamesThatDifferOnlyInLetterCaseEachFindTheirOwnFile)
 
 TEST_F(Store, AccentedAndNonUtf8FileNamesRoundTrip)
 {
-    // "Svenska ord" with å, ä, ö stored as UTF-8 on disk; the display name is Windows-1252.
+    // A name with å, ä, ö stored as UTF-8 on disk.
     Base.Write("Lists/\xc3\xa5\xc3\xa4\xc3\xb6.txt", "ja\r\n");
-    // A name whose bytes are not valid UTF-8 is taken byte for byte.
+    // A name whose bytes are not valid UTF-8 is shown as Windows-1252, and leads back to it.
     Base.Write("Lists/bad\xff.txt", "nej\r\n");
     const Lines names = Sorted(GetDisplayNames(TFolderKind::Lists));
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_NE(std::find(names.begin(), names.end(), "\xe5\xe4\xf6"), names.end());
-    EXPECT_EQ(LoadLines(ListFilePath("\xe5\xe4\xf6")), (Lines{"ja"}));
-    EXPECT_EQ(LoadLines(ListFilePath("bad\xff")), (Lines{"nej"}));
-    SaveLines(ListFilePath("\xe5\xe4\xf6"), {"\xe5"});
+    EXPECT_NE(std::find(names.begin(), names.end(), "\xc3\xa5\xc3\xa4\xc3\xb6"), names.end());
+    EXPECT_EQ(LoadLines(ListFilePath("\xc3\xa5\xc3\xa4\xc3\xb6")), (Lines{"ja"}));
+    EXPECT_EQ(LoadLines(ListFilePath("bad\xc3\xbf")), (Lines{"nej"}));
+    SaveLines(ListFilePath("\xc3\xa5\xc3\xa4\xc3\xb6"), {"\xc3\xa5"});
     EXPECT_EQ(Base.Read("Lists/\xc3\xa5\xc3\xa4\xc3\xb6.txt"), "\xe5\r\n");
 }
 
@@ -98,7 +101,9 @@ TEST_F(Store, EveryListedNameOpensAndSavesItsOwnFile)
         ASSERT_EQ(LoadLines(path).size(), 1u) << name;
         const std::string file = files.at(std::stoul(LoadLines(path)[0]));
         SaveLines(path, {"saved " + name});
-        EXPECT_EQ(Base.Read("Lists/" + file), "saved " + name + "\r\n") << name;
+        // Written in Windows-1252, as it holds every name here.
+        EXPECT_EQ(QString(QStringDecoder("windows-1252").decode(QByteArray::fromStdString(Base.Read("Lists/" + file)))),
+                  QString::fromStdString("saved " + name + "\r\n")) << name;
     }
     EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), names) << "saving made no file";
 }
@@ -108,7 +113,7 @@ TEST_F(Store, NamesComeInNameOrderIgnoringLetterCase)
     for (const char* f : {"Lists/Zeta.txt", "Lists/beta.TXT", "Lists/Alpha.txt", "Lists/\xc3\x85ke.txt", "Lists/alpha b.txt",
                           "Projects/English to Swedish.rep", "Projects/Capitals of Europe.rep", "Projects/animals.rep"})
         Base.Write(f, "");
-    EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), (Lines{"alpha b", "Alpha", "beta", "Zeta", "\xc5ke"}));
+    EXPECT_EQ(GetDisplayNames(TFolderKind::Lists), (Lines{"alpha b", "Alpha", "beta", "Zeta", "\xc3\x85ke"}));
     EXPECT_EQ(GetDisplayNames(TFolderKind::Projects), (Lines{"animals", "Capitals of Europe", "English to Swedish"}));
 }
 
@@ -130,7 +135,7 @@ TEST_F(Store, LineRulesOfReading)
         // A byte-order mark marks UTF-8 and is dropped; before bytes that are no UTF-8 it is
         // no mark but the first line's first three characters.
         {"\xef\xbb\xbfx", {"x"}},
-        {"\xef\xbb\xbfx\xe4", {"\xef\xbb\xbfx\xe4"}},
+        {"\xef\xbb\xbfx\xe4", {"\xc3\xaf\xc2\xbb\xc2\xbfx\xc3\xa4"}},
         {" \tpadded\t \r\n", {" \tpadded\t "}},
     };
     for (const Case& c : cases) {
@@ -223,4 +228,31 @@ TEST_F(Store, BinaryFileReadsUpToItsFirstNul)
     bytes += "\x01\x02\r\nmore\r\n";
     Base.Write("Lists/bin.txt", bytes);
     EXPECT_EQ(LoadLines(ListFilePath("bin")), (Lines{"head", "next"}));
+}
+
+// Items in many scripts, in every encoding a file comes in: read as themselves, written back
+// with the same bytes; a new list that comes to hold them is written as UTF-8.
+TEST_F(Store, ListsInAnyScriptAreReadAndWrittenBackByteForByte)
+{
+    const QString items = QString::fromUtf8("Ångström café\r\nΚαλημέρα\r\nСлова\r\n単語\r\n한국어\r\n"
+                                            "e\u0301te\u0301\r\n\U0001F469\u200D\U0001F467\r\nكلمة\r\n");
+    const Lines want = SplitLines(items.toStdString());
+    using Flag = QStringConverter::Flag;
+    const std::pair<TTextEncoding, QByteArray> files[] = {
+        {TTextEncoding::Utf8, items.toUtf8()},
+        {TTextEncoding::Utf8Bom, QStringEncoder(QStringConverter::Utf8, Flag::WriteBom).encode(items)},
+        {TTextEncoding::Utf16Le, QStringEncoder(QStringConverter::Utf16LE, Flag::WriteBom).encode(items)},
+        {TTextEncoding::Utf16Be, QStringEncoder(QStringConverter::Utf16BE, Flag::WriteBom).encode(items)},
+    };
+    const std::string path = ListFilePath("words");
+    for (const auto& [encoding, bytes] : files) {
+        Base.Write("Lists/words.txt", bytes.toStdString());
+        TTextEncoding read = TTextEncoding::Ansi;
+        EXPECT_EQ(LoadLines(path, &read), want);
+        EXPECT_EQ(read, encoding);
+        EXPECT_EQ(SaveLines(path, want, read), encoding);
+        EXPECT_EQ(Base.Read("Lists/words.txt"), bytes.toStdString());
+    }
+    EXPECT_EQ(SaveLines(path, want), TTextEncoding::Utf8);
+    EXPECT_EQ(Base.Read("Lists/words.txt"), items.toStdString());
 }

@@ -105,14 +105,14 @@ TEST_F(Dialogs, MessageBoxShowsAmpersandsAndAnswersEnterEscAndTheCloseBox)
     EXPECT_EQ(Sounds.Played.size(), 2u);
 }
 
-TEST_F(Dialogs, MessageBoxShowsWindows1252Text)
+TEST_F(Dialogs, MessageBoxShowsTextBeyondAscii)
 {
     QString info;
     WhenModal([&](QWidget* w) {
         info = static_cast<TMessageBox*>(w)->info->text();
         w->close();
     });
-    ldMessageBox(Main.get(), "List file \"\xe5\xe4\xf6 \x80\" already exists.");
+    ldMessageBox(Main.get(), "List file \"\xc3\xa5\xc3\xa4\xc3\xb6 \xe2\x82\xac\" already exists.");
     EXPECT_EQ(info, QString::fromUtf8("List file \"åäö €\" already exists."));
 }
 
@@ -208,23 +208,23 @@ TEST_F(Dialogs, InputDialogGivesBackTheEditedTextEvenOnCancelAndPlaysNoSound)
         QTest::keyClick(dlg->A, Qt::Key_Return);
     });
     EXPECT_TRUE(ldInputQuery(Main.get(), "Name:", "", value));
-    EXPECT_EQ(value, "Gl\xf6gg");
+    EXPECT_EQ(value, "Gl\xc3\xb6gg");
 }
 
-TEST_F(Dialogs, InputDialogRefusesCharactersWithoutAWindows1252Byte)
+TEST_F(Dialogs, InputDialogTakesCharactersOfAnyScript)
 {
     WhenModal([](QWidget* w) {
         auto* dlg = static_cast<TInternalFunctionInput*>(w);
         dlg->A->clear();
         QTest::keyClicks(dlg->A, "a");
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u0142"));
-        QApplication::sendEvent(dlg->A, &press); // ł has no byte
+        QApplication::sendEvent(dlg->A, &press); // ł: no Windows-1252 byte, taken all the same
         QTest::keyClicks(dlg->A, "b");
         ClickButton(w, "btnOk");
     });
     std::string value;
     EXPECT_TRUE(ldInputQuery(Main.get(), "Name:", "", value));
-    EXPECT_EQ(value, "ab");
+    EXPECT_EQ(value, "a\xc5\x82" "b");
 }
 
 TEST_F(Dialogs, InputDialogAcceleratorFocusesTheEditBox)

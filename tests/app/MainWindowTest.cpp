@@ -8,6 +8,7 @@
 #include "controls/CaptionGroup.h"
 #include "platform/Application.h"
 #include "FakeServices.h"
+#include "KeyTyping.h"
 
 #include "TempFolder.h"
 
@@ -98,7 +99,7 @@ struct MainWindow : testing::Test {
     void Type(QWidget* target, const QString& text)
     {
         Focus(target);
-        QTest::keyClicks(QApplication::focusWidget(), text);
+        TypeText(QApplication::focusWidget(), text);
     }
     void Key(QWidget* target, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -211,7 +212,7 @@ TEST_F(MainWindow, ExecuteOpensListsWhoseNamesHoldABackslash)
     Main->list2selector->SetText("a\\1");
     Execute();
     EXPECT_TRUE(Messages.empty());
-    EXPECT_EQ(Drill.Questions, (Lines{"fr\xe5ga"}));
+    EXPECT_EQ(Drill.Questions, (Lines{"fr\xc3\xa5ga"}));
     EXPECT_EQ(Drill.Answers, (Lines{"svar"}));
 }
 
@@ -343,9 +344,9 @@ TEST_F(MainWindow, ProjectThatIsAFolderOrBinaryOrOddlyNamed)
 
     // Accented name and accented list names, stored as Windows-1252 inside the file.
     Base.Write("Projects/\xc3\x85ret.rep", "\xc5r\r\n\xe5r\r\n");
-    Main->projectSelector->SetText("\xc5ret");
+    Main->projectSelector->SetText("\xc3\x85ret");
     Main->ScanProjectFile();
-    EXPECT_EQ(Text(Main->list1selector), "\xc5r");
+    EXPECT_EQ(Text(Main->list1selector), "\xc3\x85r");
     EXPECT_EQ(Main->list2selector->currentText(), QString::fromUtf8("år"));
 }
 
@@ -354,7 +355,7 @@ TEST_F(MainWindow, ExecuteLoadsBothListsAndStartsADrill)
     Type(Main->projectSelector, "Swedish");
     Execute();
     EXPECT_TRUE(Messages.empty());
-    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
+    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xc3\xa5r"}));
     EXPECT_EQ(Drill.Answers, (Lines{"house", "car", "year"}));
     EXPECT_EQ(Drill.Calls, Lines{"StartDrill"});
     EXPECT_EQ(Drill.Texts, (Lines{"Swedish", "Swedish words", "English words"}));
@@ -456,7 +457,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     ASSERT_EQ(Main->projectSelector->lineEdit()->selectedText(), "edish");
     enter(Main->projectSelector);
     EXPECT_EQ(Drill.Calls.size(), 1u);
-    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
+    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xc3\xa5r"}));
     EXPECT_FALSE(Main->isVisible());
     EXPECT_EQ(Text(Main->projectSelector), "Swedish");
 
@@ -477,7 +478,7 @@ TEST_F(MainWindow, OneEnterTakesTheCompletionAndExecutesInEverySelector)
     Key(Main->btnExit, Qt::Key_Q, Qt::AltModifier);
     enterSelected(Main->list1selector, "Swedish words");
     EXPECT_EQ(Drill.Calls.size(), 4u);
-    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xe5r"}));
+    EXPECT_EQ(Drill.Questions, (Lines{"hus", "bil", "\xc3\xa5r"}));
     EXPECT_EQ(Text(Main->list1selector), "Swedish words");
 
     showAgain();
@@ -563,4 +564,41 @@ TEST_F(MainWindow, AcceleratorsReachTheSelectorsAndButtons)
     Key(Main->list1selector, Qt::Key_E, Qt::AltModifier);
     (void)QTest::qWaitFor([&] { return !Messages.empty(); }, 1000); // the button is pressed visibly first
     EXPECT_EQ(Messages, Lines{"The number of items in the list files differ."});
+}
+
+TEST_F(MainWindow, ListsNamedInAnyScriptAreListedCompletedByCaseFoldingAndOpened)
+{
+    Base.Write("Lists/\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0.txt", "\xd0\xb4\xd0\xbe\xd0\xbc\r\n"); // "Слова": "дом"
+    Base.Write("Lists/\xce\xa3\xce\xbf\xcf\x86\xce\xaf\xce\xb1.txt", "one\r\n");                       // "Σοφία"
+    Base.Write("Projects/\xe5\x8d\x98\xe8\xaa\x9e.rep", "\xce\xa3\xce\xbf\xcf\x86\xce\xaf\xce\xb1\r\nTen\r\n"); // "単語"
+    Main->LoadListsFromFile();
+    // Typed in the other letter case: completed to the entry, by Unicode case folding.
+    Type(Main->list1selector, QString::fromUtf8("сл"));
+    EXPECT_EQ(Text(Main->list1selector), "\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0");
+    Type(Main->list2selector, QString::fromUtf8("σοφ"));
+    EXPECT_EQ(Text(Main->list2selector), "\xce\xa3\xce\xbf\xcf\x86\xce\xaf\xce\xb1");
+    Type(Main->projectSelector, QString::fromUtf8("単"));
+    EXPECT_EQ(Text(Main->list1selector), "\xce\xa3\xce\xbf\xcf\x86\xce\xaf\xce\xb1");
+    Main->list1selector->SetText("\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0");
+    Main->list2selector->SetText("\xd0\xa1\xd0\xbb\xd0\xbe\xd0\xb2\xd0\xb0");
+    Execute();
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Drill.Questions, Lines{"\xd0\xb4\xd0\xbe\xd0\xbc"});
+}
+
+TEST_F(MainWindow, AFileMarkedAsUtf16ThatIsNoneIsRefusedByNameAndLeftAlone)
+{
+    const std::string bad("\xff\xfeh\0i", 5);
+    Base.Write("Lists/Broken.txt", bad);
+    Base.Write("Projects/Broken.rep", bad);
+    Main->list1selector->SetText("Ten");
+    Main->list2selector->SetText("Broken");
+    Execute();
+    Main->projectSelector->SetText("Broken");
+    Main->ScanProjectFile();
+    EXPECT_EQ(Messages, (Lines{"The list \"Broken\" cannot be read: it is marked as UTF-16 text but is not UTF-16. It was left unchanged.",
+                               "The project \"Broken\" cannot be read: it is marked as UTF-16 text but is not UTF-16. It was left unchanged."}));
+    EXPECT_TRUE(Drill.Calls.empty());
+    EXPECT_EQ(Base.Read("Lists/Broken.txt"), bad);
+    EXPECT_EQ(Base.Read("Projects/Broken.rep"), bad);
 }

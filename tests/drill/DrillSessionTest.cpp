@@ -35,13 +35,13 @@ TEST(DrillSession, AsksInListOrderAndEndsAfterTheLast)
 TEST(DrillSession, TheAnswerMustMatchByteForByte)
 {
     TDrillSession s;
-    s.SetLists({"Euro?", "Empty", "Capital of France?"}, {"\x80 sign", "", "Paris"});
+    s.SetLists({"Euro?", "Empty", "Capital of France?"}, {"\xE2\x82\xAC sign", "", "Paris"});
     EXPECT_FALSE(s.IsCorrect("Paris")) << "before the first question";
     s.Restart();
     s.Next();
-    EXPECT_TRUE(s.IsCorrect("\x80 sign"));
+    EXPECT_TRUE(s.IsCorrect("\xE2\x82\xAC sign"));
     EXPECT_FALSE(s.IsCorrect("? sign"));
-    EXPECT_FALSE(s.IsCorrect(std::string("\x80 sign\0", 8)));
+    EXPECT_FALSE(s.IsCorrect(std::string("\xE2\x82\xAC sign\0", 10)));
     s.Next();
     EXPECT_TRUE(s.IsCorrect(""));
     EXPECT_FALSE(s.IsCorrect(" "));

@@ -118,13 +118,13 @@ TEST_F(EditorText, PastingTextEndingInABreakSplitsTheLine)
     EXPECT_EQ(CaretAt(), (TPoint{0, 2}));
 }
 
-TEST_F(EditorText, PastedCharactersWithoutAByteBecomeQuestionMarks)
+TEST_F(EditorText, PastedCharactersWithoutAByteBecomeCharacterReferences)
 {
     SetLines({""});
     QGuiApplication::clipboard()->setText(QString::fromUtf8("a\u2192b \u0142\u00e9\u20ac"));
     E->PasteFromClipboard();
-    EXPECT_EQ(Lines(), (L{"a?b ?\xE9\x80"}));
-    EXPECT_EQ(CaretAt(), (TPoint{7, 0}));
+    EXPECT_EQ(Lines(), (L{"a&#8594;b &#322;\xE9\x80"}));
+    EXPECT_EQ(CaretAt(), (TPoint{18, 0}));
 }
 
 TEST_F(EditorText, CutCopyAndPasteOnTheRealClipboard)

@@ -87,7 +87,7 @@ TEST_F(FailedWrites, ListSavedFromTheSettingsWindowAtEveryByte)
     QTest::keyClick(Settings->editor, Qt::Key_Return);
     QTest::keyClicks(Settings->editor, "four");
     QTest::keyClick(Settings->editor, Qt::Key_Return);
-    TypeText(Settings->editor, ToQString("five \xe5\xe4\xf6"));
+    TypeText(Settings->editor, QString::fromUtf8("five åäö"));
     ASSERT_EQ(EditorText(Settings->editor), "one\r\ntwo\r\nthree\r\nfour\r\nfive \xe5\xe4\xf6\r\n");
     SaveFailingAtEveryOffset("alpha", "one\r\ntwo\r\nthree\r\n");
 }

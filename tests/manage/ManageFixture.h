@@ -1,6 +1,7 @@
 #pragma once
 // The program's windows over a temporary base folder, and a script that answers the
 // program's own dialog boxes in order while a window waits for them.
+#include "KeyTyping.h"
 #include "ModalHelper.h"
 #include "SoundLog.h"
 #include "TempFolder.h"
@@ -221,20 +222,4 @@ inline std::string EditorText(const TTextEditorEx* e)
     std::string s;
     for (int i = 0; i < e->Lines().Count(); ++i) s += e->Lines()[i] + "\r\n";
     return s;
-}
-
-// Types `text` into `w` key by key; a character with no key of its own (å, ä, ö ...) comes as
-// a key event carrying its text, as a keyboard layout sends it.
-inline void TypeText(QWidget* w, const QString& text)
-{
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            QTest::keyClick(w, char(ch.unicode()));
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &release);
-    }
 }

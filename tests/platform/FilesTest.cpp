@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 #include "platform/TextLines.h"
+#include "platform/Utf8.h"
 #include "platform/Win1252.h"
 #include "WriteFaults.h"
 
@@ -87,12 +88,16 @@ TEST(Win1252, EveryByteRoundTripsAndForeignCharactersHaveNoByte)
     std::string all;
     for (int b = 1; b < 256; ++b) all.push_back(char(b));
     std::string back;
-    ASSERT_TRUE(FromQStringExact(ToQString(all), back));
+    ASSERT_TRUE(Win1252FromQString(QStringFromWin1252(all), back));
     EXPECT_EQ(back, all);
-    EXPECT_EQ(ToQString("\x80"), QString(QChar(0x20AC)));
-    EXPECT_EQ(ToQString("\xE5\xE4\xF6"), QString::fromUtf8("åäö"));
-    EXPECT_FALSE(FromQStringExact(QString::fromUtf8("д"), back));
-    EXPECT_EQ(FromQStringLossy(QString::fromUtf8("aдb€")), "a?b\x80");
+    ASSERT_TRUE(Utf8ToWin1252(Win1252ToUtf8(all), back));
+    EXPECT_EQ(back, all);
+    EXPECT_EQ(QStringFromWin1252("\x80"), QString(QChar(0x20AC)));
+    EXPECT_EQ(QStringFromWin1252("\xE5\xE4\xF6"), QString::fromUtf8("åäö"));
+    EXPECT_FALSE(Win1252FromQString(QString::fromUtf8("д"), back));
+    size_t bad = 0;
+    EXPECT_FALSE(Utf8ToWin1252("a\xE2\x82\xAC\xD0\xB4" "b", back, &bad)) << "no \"?\" stands in for it";
+    EXPECT_EQ(bad, 4u);
     EXPECT_EQ(AnsiLowerCase("\xC5\xC4\xD6 ABC \x8A"), "\xE5\xE4\xF6 abc \x9A");
     EXPECT_TRUE(AnsiSameText("Notes", "NOTES"));
 }
@@ -142,11 +147,11 @@ TEST(Files, FolderSearchListsByNameIgnoringLetterCase)
     for (const char* name : {"beta.txt", "_x.txt", "Zeta.txt", "words.txt", "a.txt", "\xC3\xA4pple.txt",
                              "Alpha.txt", "a-b.txt", "Words.txt", "alpha2.txt", "1.txt"})
         dir.Write(name, "");
-    // Upper-cased bytes: '-' (2D) < '.' (2E) < digits < letters < '_' (5F) < 'Ä' (C4); names
+    // Upper-cased: '-' (2D) < '.' (2E) < digits < letters < '_' (5F) < 'Ä' (C4); names
     // equal but for case keep one fixed order.
     EXPECT_EQ(FindFiles(dir.Path(), ".txt"),
               (Lines{"1.txt", "a-b.txt", "a.txt", "Alpha.txt", "alpha2.txt", "beta.txt", "Words.txt", "words.txt",
-                     "Zeta.txt", "_x.txt", "\xE4pple.txt"}));
+                     "Zeta.txt", "_x.txt", "\xC3\xA4pple.txt"}));
 }
 
 TEST(Files, AccentedAndNonUtf8NamesLeadBackToTheirFiles)
@@ -156,9 +161,24 @@ TEST(Files, AccentedAndNonUtf8NamesLeadBackToTheirFiles)
     dir.Write("Raw\xE5.txt", "raw");        // a byte that is not UTF-8
     auto names = FindFiles(dir.Path(), ".txt");
     std::sort(names.begin(), names.end());
-    ASSERT_EQ(names, (Lines{"Raw\xE5.txt", "Sm\xE5ord.txt"}));
-    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "Sm\xE5ord.txt")), "utf8");
-    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "Raw\xE5.txt")), "raw");
+    ASSERT_EQ(names, (Lines{"Raw\xC3\xA5.txt", "Sm\xC3\xA5ord.txt"}));
+    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "Sm\xC3\xA5ord.txt")), "utf8");
+    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "Raw\xC3\xA5.txt")), "raw");
+}
+
+TEST(Files, LetterCaseIsIgnoredByUnicodeCaseFolding)
+{
+    TempFolder dir;
+    for (const char* name : {"\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.txt", "zebra.txt", "\xC3\xA9" "clair.txt", "\xC3\x89" "cole.txt"})
+        dir.Write(name, name);
+    // "ΣΟΦΊΑ" and "σοφία" name "Σοφία"; "ÉCLAIR" names "éclair"; é sorts with É, after z.
+    EXPECT_EQ(dir.Read("\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.txt"),
+              ReadWholeFile(ResolveInFolder(dir.Path(), "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.txt")));
+    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91.txt")),
+              "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.txt");
+    EXPECT_EQ(ReadWholeFile(ResolveInFolder(dir.Path(), "\xC3\x89" "CLAIR.TXT")), "\xC3\xA9" "clair.txt");
+    EXPECT_EQ(FindFiles(dir.Path(), ".txt"),
+              (Lines{"zebra.txt", "\xC3\xA9" "clair.txt", "\xC3\x89" "cole.txt", "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.txt"}));
 }
 
 TEST(Files, ReadingFailsAsCannotOpenForFoldersAndMissingFiles)

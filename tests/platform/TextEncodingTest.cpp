@@ -1,7 +1,8 @@
-// Telling UTF-8 from Windows-1252 by the bytes, decoding into the program's Windows-1252 text
-// and encoding it back, without a window.
+// Telling UTF-16, UTF-8 and Windows-1252 apart by the bytes, decoding into the program's text
+// (UTF-8) and encoding it back, without a window.
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
+#include "platform/TextReader.h"
 #include "platform/Win1252.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +40,8 @@ std::string Utf8(char32_t ch)
     return out;
 }
 
-// Windows-1252 lines split from a decoded text, as the editor takes them, and as the store
-// takes them: split first, decoded after.
+// Lines split from a decoded text, and as the store takes them: decoded and split as the
+// pieces come.
 Lines WholeThenSplit(std::string bytes)
 {
     DecodeText(bytes);
@@ -48,18 +49,15 @@ Lines WholeThenSplit(std::string bytes)
 }
 Lines SplitThenDecode(const std::string& bytes, size_t pieceSize, TTextEncoding* encoding = nullptr)
 {
-    TLineSplitter splitter;
-    TEncodingSniffer sniffer;
-    for (size_t at = 0; at < bytes.size(); at += pieceSize) {
-        const std::string_view piece = std::string_view(bytes).substr(at, pieceSize);
-        sniffer.Feed(piece);
-        if (!splitter.Feed(piece)) break;
-    }
-    Lines lines = splitter.TakeLines();
-    const TTextEncoding e = DecodeLines(lines, sniffer);
+    TTextReader reader;
+    for (size_t at = 0; at < bytes.size(); at += pieceSize)
+        if (!reader.Feed(std::string_view(bytes).substr(at, pieceSize))) break;
+    TTextEncoding e;
+    Lines lines = reader.TakeLines(e);
     if (encoding) *encoding = e;
     return lines;
 }
+std::string Encoded(std::string_view text, TTextEncoding encoding) { return EncodeText(text, encoding).Bytes; }
 } // namespace
 
 TEST(TextEncoding, Utf8OnlyWhenValidThroughoutAndBeyondAscii)
@@ -100,7 +98,7 @@ TEST(TextEncoding, ANulEndsTheTextThatIsLookedAt)
     EXPECT_EQ(Sniff(std::string("ab\0h\xc3\xa4st", 8)), TTextEncoding::Ansi) << "UTF-8 only after the NUL";
     std::string text("h\xc3\xa4st\r\nx\0\xff\xfe", 10);
     EXPECT_EQ(DecodeText(text), TTextEncoding::Utf8);
-    EXPECT_EQ(text, "h\xe4st\r\nx");
+    EXPECT_EQ(text, "h\xc3\xa4st\r\nx");
 }
 
 TEST(TextEncoding, PiecesCutAnywhereGiveTheSameAnswerAsTheWholeText)
@@ -124,59 +122,27 @@ TEST(TextEncoding, PiecesCutAnywhereGiveTheSameAnswerAsTheWholeText)
     }
 }
 
-TEST(TextEncoding, DecodesIntoWindows1252AndDropsTheMark)
+TEST(TextEncoding, DecodesIntoUtf8AndDropsTheMark)
 {
     std::string text = "\xef\xbb\xbf" "h\xc3\xa4st\r\n\xc3\x85sa \xe2\x82\xac 5\r\n\xc5\x93uvre \xe2\x80\x9cq\xe2\x80\x9d\r\n";
     EXPECT_EQ(DecodeText(text), TTextEncoding::Utf8Bom);
-    EXPECT_EQ(text, "h\xe4st\r\n\xc5sa \x80 5\r\n\x9cuvre \x93q\x94\r\n");
+    EXPECT_EQ(text, "h\xc3\xa4st\r\n\xc3\x85sa \xe2\x82\xac 5\r\n\xc5\x93uvre \xe2\x80\x9cq\xe2\x80\x9d\r\n");
 
     std::string plain = "h\xe4st\r\n";
     EXPECT_EQ(DecodeText(plain), TTextEncoding::Ansi);
-    EXPECT_EQ(plain, "h\xe4st\r\n") << "Windows-1252 stays as it is";
+    EXPECT_EQ(plain, "h\xc3\xa4st\r\n") << "Windows-1252 made UTF-8";
 
-    // Every character Windows-1252 has, decoded from its UTF-8, gives its own byte.
-    std::string all, want;
+    // Every character Windows-1252 has, from its byte and from its UTF-8: the same text.
+    std::string all, bytes;
     for (int b = 1; b < 256; ++b) {
         all += Utf8(Win1252ToUnicode(static_cast<unsigned char>(b)));
-        want += char(b);
+        bytes += char(b);
     }
+    const std::string want = all;
     EXPECT_EQ(DecodeText(all), TTextEncoding::Utf8);
     EXPECT_EQ(all, want);
-}
-
-TEST(TextEncoding, ACharacterWithoutAWindows1252ByteIsRefusedWithItsLine)
-{
-    const struct {
-        std::string Text;
-        int Line;
-    } cases[] = {
-        {"\xd0\x96", 1},                                       // Cyrillic Zhe
-        {"h\xc3\xa4st\r\nk\xc3\xb6k\r\n\xd0\xbc\xd0\xb8\xd1\x80\r\n", 3},
-        {"a\rb\nc\r\nd\n\r\xce\xb1", 6},                       // Greek alpha after every kind of break
-        {"\xef\xbb\xbf" "ok\r\n\xe6\x97\xa5\r\n", 2},          // CJK after the mark
-        {"\xc2\x80", 1},                                       // U+0080: the byte 0x80 is the euro sign
-        {"x\xef\xbb\xbfy", 1},                                 // a mark that is not at the start
-        {"\xf0\x9f\x98\x80", 1},                               // beyond the 16-bit range
-    };
-    for (const auto& c : cases) {
-        std::string bytes = c.Text;
-        try {
-            DecodeText(bytes);
-            ADD_FAILURE() << "accepted " << testing::PrintToString(c.Text);
-        } catch (const EUnmappableText& e) {
-            EXPECT_EQ(e.Line, c.Line) << testing::PrintToString(c.Text);
-        }
-        try {
-            SplitThenDecode(c.Text, 3);
-            ADD_FAILURE() << "accepted in lines " << testing::PrintToString(c.Text);
-        } catch (const EUnmappableText& e) {
-            EXPECT_EQ(e.Line, c.Line) << testing::PrintToString(c.Text);
-        }
-    }
-    // The five bytes Windows-1252 leaves unassigned stand for the C1 controls of their value.
-    std::string c1 = "\xc2\x81\xc2\x8d\xc2\x8f\xc2\x90\xc2\x9d";
-    EXPECT_EQ(DecodeText(c1), TTextEncoding::Utf8);
-    EXPECT_EQ(c1, "\x81\x8d\x8f\x90\x9d");
+    EXPECT_EQ(DecodeText(bytes), TTextEncoding::Ansi);
+    EXPECT_EQ(bytes, want);
 }
 
 TEST(TextEncoding, LinesDecodedAfterSplittingEqualTheTextDecodedBeforeIt)
@@ -201,7 +167,7 @@ TEST(TextEncoding, LinesDecodedAfterSplittingEqualTheTextDecodedBeforeIt)
     EXPECT_EQ(SplitThenDecode("\xef\xbb\xbf", 2, &e), Lines{}) << "the mark alone is no line";
     EXPECT_EQ(e, TTextEncoding::Utf8Bom);
     EXPECT_EQ(SplitThenDecode("\xef\xbb\xbf\r\n", 2, &e), Lines{""}) << "the mark and a break: one empty line";
-    EXPECT_EQ(SplitThenDecode("\xef\xbb\xbf" "b\xe4st", 2, &e), Lines{"\xef\xbb\xbf" "b\xe4st"})
+    EXPECT_EQ(SplitThenDecode("\xef\xbb\xbf" "b\xe4st", 2, &e), Lines{"\xc3\xaf\xc2\xbb\xc2\xbf" "b\xc3\xa4st"})
         << "a mark before Windows-1252 stays part of the first line, as before";
     EXPECT_EQ(e, TTextEncoding::Ansi);
 
@@ -220,32 +186,30 @@ TEST(TextEncoding, LinesDecodedAfterSplittingEqualTheTextDecodedBeforeIt)
     }
 }
 
-TEST(TextEncoding, KeepBytesLeavesOnlyTheLinesThatCannotBeDecoded)
+TEST(TextEncoding, ACharacterWindows1252HasNoByteForIsReadAsItself)
 {
     const std::string text = "Glosor p\xc3\xa5 svenska\r\n\xd0\xa0\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9\r\n";
-    TEncodingSniffer sniffer;
-    sniffer.Feed(text);
-    Lines lines = SplitLines(text);
-    EXPECT_EQ(DecodeLines(lines, sniffer, TUnmappable::KeepBytes), TTextEncoding::Utf8);
-    EXPECT_EQ(lines, (Lines{"Glosor p\xe5 svenska", "\xd0\xa0\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9"}));
+    TTextEncoding e;
+    EXPECT_EQ(SplitThenDecode(text, 3, &e), (Lines{"Glosor p\xc3\xa5 svenska", "\xd0\xa0\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9"}));
+    EXPECT_EQ(e, TTextEncoding::Utf8);
 }
 
 TEST(TextEncoding, EncodesBackToTheBytesItWasReadFrom)
 {
-    EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Ansi), "h\xe4st\r\n");
-    EXPECT_EQ(EncodeText("\x80\x81\x9f\xa0\xff", TTextEncoding::Ansi), "\x80\x81\x9f\xa0\xff");
-    EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Utf8), "h\xc3\xa4st\r\n");
-    EXPECT_EQ(EncodeText("h\xe4st\r\n", TTextEncoding::Utf8Bom), "\xef\xbb\xbfh\xc3\xa4st\r\n");
-    EXPECT_EQ(EncodeText("", TTextEncoding::Utf8Bom), "\xef\xbb\xbf") << "the mark even on an empty text";
-    EXPECT_EQ(EncodeText("abc", TTextEncoding::Utf8), "abc");
-    EXPECT_EQ(EncodeText("\x80 \x93q\x94", TTextEncoding::Utf8), "\xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d");
+    EXPECT_EQ(Encoded("h\xc3\xa4st\r\n", TTextEncoding::Ansi), "h\xe4st\r\n");
+    EXPECT_EQ(Encoded("\xe2\x82\xac\xc2\x81\xc5\xb8\xc2\xa0\xc3\xbf", TTextEncoding::Ansi), "\x80\x81\x9f\xa0\xff");
+    EXPECT_EQ(Encoded("h\xc3\xa4st\r\n", TTextEncoding::Utf8), "h\xc3\xa4st\r\n");
+    EXPECT_EQ(Encoded("h\xc3\xa4st\r\n", TTextEncoding::Utf8Bom), "\xef\xbb\xbfh\xc3\xa4st\r\n");
+    EXPECT_EQ(Encoded("", TTextEncoding::Utf8Bom), "\xef\xbb\xbf") << "the mark even on an empty text";
+    EXPECT_EQ(Encoded("abc", TTextEncoding::Utf8), "abc");
+    EXPECT_EQ(Encoded("\xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d", TTextEncoding::Utf8), "\xe2\x82\xac \xe2\x80\x9cq\xe2\x80\x9d");
 
-    // Every byte, out and back in: the same text, in both UTF-8 encodings.
+    // Every Windows-1252 character, out and back in: the same text, in every encoding.
     std::string all;
-    for (int b = 1; b < 256; ++b) all += char(b);
-    for (TTextEncoding e : {TTextEncoding::Utf8, TTextEncoding::Utf8Bom}) {
-        std::string bytes = EncodeText(all, e);
-        EXPECT_EQ(Sniff(bytes), e);
+    for (int b = 1; b < 256; ++b) all += Utf8(Win1252ToUnicode(static_cast<unsigned char>(b)));
+    for (TTextEncoding e : {TTextEncoding::Utf8, TTextEncoding::Utf8Bom, TTextEncoding::Utf16Le, TTextEncoding::Utf16Be}) {
+        std::string bytes = Encoded(all, e);
+        EXPECT_EQ(TellEncoding(bytes), e);
         EXPECT_EQ(DecodeText(bytes), e);
         EXPECT_EQ(bytes, all);
     }
@@ -259,107 +223,64 @@ TEST(TextEncoding, Windows1252ThatHappensToBeUtf8IsReadAsUtf8AndWrittenBackTheSa
     std::string text = file;
     const TTextEncoding e = DecodeText(text);
     EXPECT_EQ(e, TTextEncoding::Utf8);
-    EXPECT_EQ(text, "\xe4\r\n");
-    EXPECT_EQ(EncodeText(text, e), file);
+    EXPECT_EQ(text, "\xc3\xa4\r\n");
+    EXPECT_EQ(Encoded(text, e), file);
 
     // The same two characters typed into a Windows-1252 list would be taken for "ä" if they
     // were written as they are: they are written as UTF-8, which reads back as themselves.
-    for (const std::string typed : {"\xc3\xa4\r\n", "\xef\xbb\xbf" "abc\r\n", "\xef\xbb\xbf"}) {
-        std::string bytes = EncodeText(typed, TTextEncoding::Ansi);
-        EXPECT_NE(bytes, typed);
+    for (const std::string typed : {"\xc3\x83\xc2\xa4\r\n", "\xc3\xaf\xc2\xbb\xc2\xbf" "abc\r\n", "\xc3\xaf\xc2\xbb\xc2\xbf"}) {
+        const TEncodedText out = EncodeText(typed, TTextEncoding::Ansi);
+        EXPECT_EQ(out.Encoding, TTextEncoding::Utf8);
+        std::string bytes = out.Bytes;
         DecodeText(bytes);
         EXPECT_EQ(bytes, typed);
     }
     // Every other Windows-1252 text is written as it is.
-    for (const std::string typed : {"h\xe4st \xc3\xa4\r\n", "ascii\r\n", "", "\xef\xbb\xbf\xff"})
-        EXPECT_EQ(EncodeText(typed, TTextEncoding::Ansi), typed);
+    for (const auto& [typed, bytes] : {std::pair<std::string, std::string>{"h\xc3\xa4st \xc3\x83\xc2\xa4\r\n", "h\xe4st \xc3\xa4\r\n"},
+                                       {"ascii\r\n", "ascii\r\n"}, {"", ""}, {"\xc3\xaf\xc2\xbb\xc2\xbf\xc3\xbf", "\xef\xbb\xbf\xff"}})
+        EXPECT_EQ(Encoded(typed, TTextEncoding::Ansi), bytes);
 }
 
 namespace {
-// A text decoded by TUtf8Decoder in pieces of `size`; false (with the text decoded so far) at a
-// character without a byte.
-bool DecodeInPieces(const std::string& text, size_t size, std::string& out, uint64_t skip = 0)
+// The same bytes with each 16-bit unit's two bytes swapped: big-endian from little-endian.
+std::string Swapped(std::string s)
 {
-    TUtf8Decoder decoder;
-    decoder.Skip(skip);
-    std::string piece;
-    out.clear();
-    for (size_t at = 0; at < text.size(); at += size) {
-        const TUtf8Decoder::TResult result = decoder.Decode(std::string_view(text).substr(at, size), piece);
-        EXPECT_NE(result, TUtf8Decoder::NotUtf8) << testing::PrintToString(text);
-        out += piece;
-        if (result != TUtf8Decoder::Decoded) return false;
-    }
-    return decoder.Pending().empty();
-}
-
-// Whether the decoder, fed `text` in pieces of `size`, finds it UTF-8 throughout.
-bool DecoderTakesForUtf8(const std::string& text, size_t size)
-{
-    TUtf8Decoder decoder;
-    std::string out;
-    for (size_t at = 0; at < text.size(); at += size)
-        if (decoder.Decode(std::string_view(text).substr(at, size), out) == TUtf8Decoder::NotUtf8) return false;
-    return decoder.Pending().empty();
+    for (size_t i = 0; i + 1 < s.size(); i += 2) std::swap(s[i], s[i + 1]);
+    return s;
 }
 } // namespace
 
-TEST(TextEncoding, TheDecoderInPiecesGivesWhatTheWholeTextDecodesTo)
+TEST(TextEncoding, Utf16IsToldByItsMarkReadInPiecesAndWrittenBackByteForByte)
 {
-    std::mt19937 rng(1252);
-    for (int round = 0; round < 300; ++round) {
-        std::string text = rng() % 3 == 0 ? "\xef\xbb\xbf" : "";
-        const int n = int(rng() % 80);
-        for (int i = 0; i < n; ++i) {
-            const unsigned r = rng() % 12;
-            if (r < 4) text += char('a' + rng() % 26);
-            else if (r == 4) text += "\r\n";
-            else text += Utf8(Win1252ToUnicode(static_cast<unsigned char>(1 + rng() % 255)));
+    // "hä😀" (a surrogate pair), CR LF, U+FEFF (a character inside the text), "ы", CR LF.
+    const std::string le = std::string("\xff\xfe" "h\0\xe4\0\x3d\xd8\x00\xde\r\0\n\0\xff\xfe\x4b\x04\r\0\n\0", 22);
+    const Lines want = {"h\xc3\xa4\xf0\x9f\x98\x80", "\xef\xbb\xbf\xd1\x8b"};
+    for (const auto& [bytes, encoding] : {std::pair{le, TTextEncoding::Utf16Le}, {Swapped(le), TTextEncoding::Utf16Be}}) {
+        for (size_t size : {size_t(1), size_t(2), size_t(3), bytes.size()}) {
+            TTextEncoding e;
+            EXPECT_EQ(SplitThenDecode(bytes, size, &e), want) << size;
+            EXPECT_EQ(e, encoding);
         }
-        std::string whole = text;
-        DecodeText(whole);
-        for (size_t size : {size_t(1), size_t(2), size_t(3), size_t(9), size_t(1 + rng() % 40), text.size() + 1}) {
-            std::string pieces;
-            ASSERT_TRUE(DecodeInPieces(text, size, pieces)) << testing::PrintToString(text);
-            EXPECT_EQ(pieces, whole) << testing::PrintToString(text) << " in pieces of " << size;
-        }
+        EXPECT_EQ(WholeThenSplit(bytes), want);
+        EXPECT_EQ(Encoded(JoinLines(want), encoding), bytes);
     }
-    // A NUL is passed on and ends the decoding; what follows it is no concern.
-    std::string out;
-    EXPECT_TRUE(DecodeInPieces(std::string("\xc3\xa4" "abcdefghij\0\xd0\x96", 14), 3, out));
-    EXPECT_EQ(out, std::string("\xe4" "abcdefghij\0", 12));
+    // A NUL ends the text; what follows it, an odd byte too, is not looked at.
+    EXPECT_EQ(SplitThenDecode(std::string("\xff\xfeh\0\0\0\xff", 7), 2), Lines{"h"});
 }
 
-TEST(TextEncoding, TheDecoderStopsAtACharacterWithoutAByteAndTakesTheMarkOnlyFirst)
+TEST(TextEncoding, TextMarkedAsUtf16ThatIsNoneIsRefused)
 {
-    std::string out;
-    for (size_t size : {size_t(1), size_t(2), size_t(4), size_t(100)}) {
-        EXPECT_FALSE(DecodeInPieces("h\xc3\xa4st\r\nx\xd0\xbb\xd0\xbe", size, out)) << size;
-        EXPECT_EQ(out, "h\xe4st\r\nx") << size;
-        EXPECT_TRUE(DecodeInPieces("\xef\xbb\xbf\xc3\xa5", size, out)) << size;
-        EXPECT_EQ(out, "\xe5") << "the mark dropped, in pieces of " << size;
-        EXPECT_FALSE(DecodeInPieces("a\xef\xbb\xbf", size, out)) << "U+FEFF inside the text is a character";
-        EXPECT_EQ(out, "a");
-    }
-    // Text that went by before the decoder started: U+FEFF is no longer first.
-    EXPECT_FALSE(DecodeInPieces("\xef\xbb\xbf\xc3\xa5", 2, out, 10));
-    EXPECT_EQ(out, "");
-}
-
-TEST(TextEncoding, TheDecoderChecksAsTheSnifferDoes)
-{
-    const std::string texts[] = {
-        "h\xc3\xa4st \xe4", "\xc3\x41", "\xc0\x80", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
-        "\xf5\x80\x80\x80", "\x80", "ok \xe2\x82", "\xc2\x80", "\xe0\xa0\x80", "\xed\x9f\xbf",
-        "\xf0\x90\x80\x80", "\xf4\x8f\xbf\xbf", "abcdefgh\xc3\xa5ijklmnop\xe2\x82\xacq", "abcdefghijklmnop\xe2\x28\xa1",
-        std::string("\xc3\xa4\0\xff", 4), std::string("\xc3\0", 2),
+    const std::string cases[] = {
+        std::string("\xff\xfeh\0i", 5),                // a byte left over
+        std::string("\xff\xfe\x3d\xd8" "A\0", 6),      // a high surrogate without its low one
+        std::string("\xff\xfe\x00\xde", 4),            // a low surrogate alone
+        std::string("\xff\xfe\x3d\xd8", 4),            // half a pair at the end
+        std::string("\xff\xfe\0\0h\0\0\0", 8),         // the UTF-32 mark
+        std::string("\xfe\xff\xd8\x3d\0A", 6),         // big-endian, a high surrogate alone
     };
-    for (const std::string& text : texts) {
-        TEncodingSniffer sniffer;
-        sniffer.Feed(text);
-        // Sniffed UTF-8 or plain ASCII: both decode; anything else does not.
-        const bool utf8 = sniffer.MayBeUtf8() && sniffer.Encoding() != TTextEncoding::Ansi;
-        for (size_t size : {size_t(1), size_t(2), size_t(3), text.size()})
-            EXPECT_EQ(DecoderTakesForUtf8(text, size), utf8) << testing::PrintToString(text) << " in pieces of " << size;
+    for (const std::string& bytes : cases) {
+        for (size_t size : {size_t(1), size_t(3), bytes.size()}) EXPECT_THROW(SplitThenDecode(bytes, size), EUndecodableText);
+        std::string whole = bytes;
+        EXPECT_THROW(DecodeText(whole), EUndecodableText) << testing::PrintToString(bytes);
     }
 }

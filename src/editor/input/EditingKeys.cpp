@@ -52,7 +52,7 @@ void TEditingKeys::TypeChar(char c)
     if (E.FSettings->AutoEncode()) {
         if (const auto entity = E.FEntities.EntityFor(c)) {
             E.St.CollapseSelection = true;
-            E.InsertText(*entity);
+            E.InsertInnerText(*entity);
             E.St.CollapseSelection = false;
             return;
         }

@@ -5,6 +5,7 @@
 #include "platform/Property.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
+#include "editor/model/InnerText.h"
 #include "platform/Win1252.h"
 
 #include <QKeyEvent>
@@ -301,7 +302,7 @@ void TInteractiveListMenu::PaintList()
     if (!FFilter.empty()) {
         c.Font.Style |= fsBold;
         c.Font.Color = clHighlight;
-        const std::string header = "Filter: " + FFilter;
+        const std::string header = "Filter: " + Utf8FromInnerText(FFilter);
         c.TextOut(FIndent, 0, header);
         FFilterTextWidth = c.TextWidth(header);
         const int y = textHeight + FLineSpace + 1;
@@ -318,7 +319,7 @@ void TInteractiveListMenu::PaintList()
             c.Brush = {selected ? clHighlight : Color(), bsSolid};
             c.Font.Color = selected ? clHighlightText : FFont.Color;
             const TRect row{0, top + rowHeight * (i - FTopIndex), w, top + rowHeight * (i - FTopIndex + 1)};
-            c.TextRect(row, FIndent, row.Top, FVisible[size_t(i)]);
+            c.TextRect(row, FIndent, row.Top, Utf8FromInnerText(FVisible[size_t(i)]));
         }
     }
     c.Font = FFont;

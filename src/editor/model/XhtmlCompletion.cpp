@@ -164,7 +164,7 @@ std::vector<std::string> XhtmlAttributes(const std::string& element)
         QCollator collator{QLocale::system()};
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         std::stable_sort(attributes.begin(), attributes.end(), [&](const std::string& a, const std::string& b) {
-            return collator.compare(ToQString(a), ToQString(b)) < 0;
+            return collator.compare(QStringFromWin1252(a), QStringFromWin1252(b)) < 0;
         });
         return attributes;
     }

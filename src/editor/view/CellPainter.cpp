@@ -1,5 +1,7 @@
 #include "editor/view/CellPainter.h"
 
+#include "editor/model/InnerText.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -24,7 +26,7 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
     if (!g.Made[ch]) {
         TCanvas probe;
         probe.Font = g.Font;
-        const std::string text(1, char(ch));
+        const std::string text = Utf8FromInnerText(std::string(1, char(ch)));
         const int w = probe.TextWidth(text), h = probe.TextHeight(text);
         if (w > 0 && h > 0) {
             // Rendered with room around the box, to catch what the glyph draws outside it.

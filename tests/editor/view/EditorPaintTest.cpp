@@ -100,9 +100,9 @@ TEST(EditorPaint, HiddenCharactersShowAsMiddleDotAndBullet)
     w->Settings().SetShowHiddenChars(true);
     w->Repaint();
     EXPECT_EQ(DifferentPixels(CellBox(*w, 0, 0), Reference(*w, "a", fg, bg)), 0);
-    EXPECT_EQ(DifferentPixels(CellBox(*w, 1, 0), Reference(*w, "\xB7", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 1, 0), Reference(*w, "\xC2\xB7", fg, bg)), 0);
     EXPECT_EQ(DifferentPixels(CellBox(*w, 2, 0), Reference(*w, "b", fg, bg)), 0);
-    EXPECT_EQ(DifferentPixels(CellBox(*w, 3, 0), Reference(*w, "\x95", fg, bg)), 0);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 3, 0), Reference(*w, "\xE2\x80\xA2", fg, bg)), 0);
     EXPECT_FALSE(AllOf(WholeCell(*w, 1, 0), bg));
     w->Settings().SetShowHiddenChars(false);
     w->Repaint();
@@ -207,7 +207,7 @@ TEST(EditorPaint, FormattingProcessorColoursCharactersAndHearsOfTheOneJustTyped)
         base.GetCharFormat('x', {0, 0}, false);
         ADD_FAILURE() << "no error without an editor";
     } catch (const EFormattingProcessorError& e) {
-        EXPECT_STREQ(e.what(), "Ingen TTextEditorEx har konfigurerats som \xE4gare med egenskapen TextEditorEx.");
+        EXPECT_STREQ(e.what(), "Ingen TTextEditorEx har konfigurerats som \xC3\xA4gare med egenskapen TextEditorEx.");
     }
     base.SetTextEditorEx(w.Editor);
     EXPECT_EQ(base.GetCharFormat('x', {0, 0}, false), (TCharFormat{clWindowText, 0}));
@@ -247,11 +247,13 @@ TEST(EditorPaint, CellPainterDrawsExactlyWhatTextOutDraws)
         c->Brush = {clYellow, bsSolid};
     }
     TCellPainter cells;
+    // The editor's Windows-1252 bytes, and the same characters as the canvas takes them.
     const std::string text = "Wg\xE9\xB7\x95@j_";
+    const char* const shown[] = {"W", "g", "\xC3\xA9", "\xC2\xB7", "\xE2\x80\xA2", "@", "j", "_"};
     for (size_t i = 0; i < text.size(); ++i) {
         const int x = -3 + int(i) * 11;
         ca.Font.Style = cb.Font.Style = (i % 2) ? fsBold : 0;
-        ca.TextOut(x, 5, text.substr(i, 1));
+        ca.TextOut(x, 5, shown[i]);
         cells.TextOut(cb, x, 5, static_cast<unsigned char>(text[i]));
     }
     for (int y = 0; y < a.height(); ++y)
