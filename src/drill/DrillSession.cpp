@@ -1,5 +1,7 @@
 #include "drill/DrillSession.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 
 void TDrillSession::SetLists(std::vector<std::string> questions, std::vector<std::string> answers)
@@ -31,7 +33,7 @@ const std::string& TDrillSession::Answer() const
 bool TDrillSession::IsCorrect(const std::string& typed) const
 {
     if (Index < 0 || Index >= Count() || size_t(Index) >= AnswerList.size()) return false;
-    return typed == AnswerList[size_t(Index)];
+    return SameAfterNfc(typed, AnswerList[size_t(Index)]);
 }
 
 bool TDrillSession::Record(bool correct)

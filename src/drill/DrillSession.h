@@ -1,7 +1,7 @@
 #pragma once
 // One drill over a question list and its answer list, apart from any window: the questions in
 // list order, a result for each answered one, whether a wrong answer moves on, and the check
-// of a typed answer, byte for byte.
+// of a typed answer.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,7 +26,9 @@ public:
     // The current question's answer line; empty when there is none.
     const std::string& Answer() const;
 
-    // True when `typed` is the current answer line, byte for byte.
+    // True when `typed` is the current answer line once both are brought to Unicode NFC, so
+    // "ä" typed answers the "a" and combining diaeresis of a file; letter case, spaces and
+    // punctuation count exactly.
     bool IsCorrect(const std::string& typed) const;
     // Keeps the result of the current question (while one is asked); returns whether the drill
     // goes on to the next question: after a right answer, or a wrong one with AcceptErrors.

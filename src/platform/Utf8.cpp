@@ -1,5 +1,7 @@
 #include "platform/Utf8.h"
 
+#include <algorithm>
+
 QString QStringFromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 std::string Utf8FromQString(const QString& text)
@@ -71,4 +73,20 @@ bool IsUtf8(std::string_view bytes)
 bool SameTextIgnoringCase(std::string_view a, std::string_view b)
 {
     return QStringFromUtf8(a).toCaseFolded() == QStringFromUtf8(b).toCaseFolded();
+}
+
+namespace {
+bool Ascii(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return (c & 0x80) == 0; });
+}
+} // namespace
+
+bool SameAfterNfc(std::string_view a, std::string_view b)
+{
+    if (a == b) return true;
+    // ASCII is its own NFC: two different ASCII texts stay different.
+    if (Ascii(a) && Ascii(b)) return false;
+    return QStringFromUtf8(a).normalized(QString::NormalizationForm_C) ==
+           QStringFromUtf8(b).normalized(QString::NormalizationForm_C);
 }

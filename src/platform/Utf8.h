@@ -24,3 +24,7 @@ bool IsUtf8(std::string_view bytes);
 // Names compare without regard to letter case by Unicode case folding: "É" and "é", "Σ", "σ"
 // and "ς" are alike.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
+// Two texts that are the same once both are brought to Unicode NFC: "ä" typed is the "a" and
+// combining diaeresis of a file. Case, spaces and punctuation still count.
+bool SameAfterNfc(std::string_view a, std::string_view b);
