@@ -64,9 +64,15 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
         }
     }
 
+    // A name or a list name may begin with U+FEFF, which is part of it: QString::fromUtf8
+    // would drop it.
+    const auto fromUtf8 = [](std::string_view text) {
+        return QString(QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)
+                           .decode(QByteArrayView(text.data(), qsizetype(text.size()))));
+    };
     // Shown as UTF-8 where the name is UTF-8, else as Windows-1252, by Qt's own decoders.
     const QString shown = ReferenceTakenForUtf8(name) || std::none_of(name.begin(), name.end(), [](char c) { return c & 0x80; })
-        ? QString::fromUtf8(name.data(), qsizetype(name.size()))
+        ? fromUtf8(name)
         : QStringDecoder("windows-1252").decode(QByteArrayView(name.data(), qsizetype(name.size())));
     const std::vector<std::string> listed = GetDisplayNames(TFolderKind::Projects);
     if (listed.size() != 1 || listed.front() != shown.toStdString())
@@ -97,7 +103,7 @@ std::string CheckProjectFile(std::string_view input, const std::string& baseFold
     // Windows-1252 where it holds the names, unless those bytes would be taken for UTF-8 or
     // UTF-16 and read as other names: then the UTF-8 of the names.
     const std::string utf8 = question + "\r\n" + answer + "\r\n";
-    const QString names = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    const QString names = fromUtf8(utf8);
     const QByteArray ansi = QStringEncoder("windows-1252").encode(names);
     const std::string_view ansiBytes(ansi.constData(), size_t(ansi.size()));
     const bool holds = QStringDecoder("windows-1252").decode(ansi) == names;

@@ -1,8 +1,19 @@
 #include "platform/Utf8.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
-QString QStringFromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString QStringFromUtf8(std::string_view text)
+{
+    // Qt takes a U+FEFF that begins the bytes for a byte-order mark and drops it; in the
+    // program's text it is a character like any other (a line or a name may begin with one),
+    // and dropping it would write a list back without it or lead a name to another file.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)
+            .decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 std::string Utf8FromQString(const QString& text)
 {
