@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/TextLines.h"
 #include "FakeServices.h"
+#include "Scripts.h"
 #include "WriteFaults.h"
 
 #include "TempFolder.h"
@@ -234,8 +235,8 @@ TEST_F(Store, BinaryFileReadsUpToItsFirstNul)
 // with the same bytes; a new list that comes to hold them is written as UTF-8.
 TEST_F(Store, ListsInAnyScriptAreReadAndWrittenBackByteForByte)
 {
-    const QString items = QString::fromUtf8("Ångström café\r\nΚαλημέρα\r\nСлова\r\n単語\r\n한국어\r\n"
-                                            "e\u0301te\u0301\r\n\U0001F469\u200D\U0001F467\r\nكلمة\r\n");
+    QString items;
+    for (const TScriptItem& item : ScriptItems) items += QString::fromUtf8(item.InFile) + "\r\n";
     const Lines want = SplitLines(items.toStdString());
     using Flag = QStringConverter::Flag;
     const std::pair<TTextEncoding, QByteArray> files[] = {

@@ -2,7 +2,9 @@
 // answer typed, the end message closed with Enter, and back to the main window.
 #include "DrillFixture.h"
 
+#include "KeyTyping.h"
 #include "ModalHelper.h"
+#include "Scripts.h"
 #include "app/DataStore.h"
 #include "app/SelectorBox.h"
 #include "app/main.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -147,4 +150,25 @@ TEST_F(EndToEnd, ContinueOnErrorStaysOnForTheNextExecute)
     EXPECT_EQ(Frm->lblE->text(), "1");
     EXPECT_EQ(Hands(), 0);
     EXPECT_TRUE(Messages.empty());
+}
+
+// Questions from a UTF-8 list, answers from a UTF-16 one, each shown as itself and answered
+// as a keyboard types it.
+TEST_F(EndToEnd, ListsInAnyScriptAreShownAndTheirTypedAnswersAreRight)
+{
+    QString items;
+    for (const TScriptItem& item : ScriptItems) items += QString::fromUtf8(item.InFile) + "\r\n";
+    Base.Write("Lists/items.txt", items.toStdString());
+    Base.Write("Lists/UTF-16.txt", QByteArray(QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(items)).toStdString());
+    Main->list1selector->SetText("items");
+    Main->list2selector->SetText("UTF-16");
+    QTest::mouseClick(Main->btnExecute, Qt::LeftButton);
+    ASSERT_TRUE(Active(Frm.get()));
+    for (const TScriptItem& item : ScriptItems) {
+        EXPECT_EQ(Frm->lblQ->text(), QString::fromUtf8(item.InFile));
+        TypeText(Focus(), QString::fromUtf8(item.Typed));
+        Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(Hands(), 0);
+    EXPECT_EQ(Messages, std::vector<std::string>{"You answered correctly on 8 questions of 8 possible."});
 }

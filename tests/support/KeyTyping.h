@@ -8,14 +8,15 @@
 // a key event carrying its text, as a keyboard layout sends it.
 inline void TypeText(QWidget* w, const QString& text)
 {
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            QTest::keyClick(w, char(ch.unicode()));
+    for (const char32_t ch : text.toUcs4()) {
+        if (ch < 0x80) {
+            QTest::keyClick(w, char(ch));
             continue;
         }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        const QString one = QString::fromUcs4(&ch, 1); // a character beyond U+FFFF in one event
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
         QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
         QApplication::sendEvent(w, &release);
     }
 
