@@ -5,27 +5,32 @@
 //
 // The control is a frame (border and two real scroll bars) around a text area whose backing
 // image is the editor's client area: partial redraws draw straight into it, and scrolling
-// moves the pixels that stay visible. Mouse input passes through the text area to the editor
-// itself; ClientFromWidget turns an event position into a client pixel.
+// moves the pixels that stay visible. Every drawing goes into the image through Draw, which
+// shows what it drew with the text area's MarkDirty; those are the one verb for each. Mouse
+// input passes through the text area to the editor itself; ClientFromWidget turns an event
+// position into a client pixel.
 //
 // The text, its undo history and its edits are the document's (model/EditDocument); drawing
 // is the renderer's (view/LineRenderer). Beside the widget: its text area and frame
 // (view/EditorTextArea, view/ScrolledFrame), the grid's arithmetic (view/GridGeometry), the
 // editing keys (input/EditingKeys), dragging the selection (input/SelectionDrag), the wheel
-// (input/WheelAction) and the completion list (input/CompletionPopup). The widget's own
-// implementation is split by concern:
+// (input/WheelAction) and the completion list (input/CompletionPopup). The input parts see the
+// widget only as a TInputHost (input/InputHost): they make their edits on the document and
+// hand each result to ApplyEdit, which draws what changed and places the caret; movement and
+// the wheel return where to go or what to do. The widget's own implementation is split by
+// concern:
 //   TextEditorEx.cpp              construction, properties, metrics, zoom
-//   TextEditorExCommands.cpp      ranges, load and save, selection as text and offsets,
-//                                 clipboard, undo
-//   view/TextEditorExPaint.cpp    the renderer's inputs and calls, the border
+//   TextEditorExCommands.cpp      ranges, applying an edit, load and save, selection as text
+//                                 and offsets, clipboard, undo
+//   view/TextEditorExPaint.cpp    the renderer's inputs and calls, an edit's picture, the border
 //   view/TextEditorExUpdate.cpp   caret, selection and scroll handlers, probe, scroll bars, focus
-//   input/TextEditorExKeys.cpp    movement keys, key and character dispatch, the Insert key
+//   input/TextEditorExKeys.cpp    movement keys, key and character dispatch, Tab, the Insert key
 //   input/TextEditorExMouse.cpp   hit-testing, clicks, drags, the wheel
 #include "editor/input/CompletionPopup.h"
 #include "editor/input/EditingKeys.h"
+#include "editor/input/InputHost.h"
 #include "editor/input/SelectionDrag.h"
 #include "editor/model/CaretPos.h"
-#include "editor/model/EntityTables.h"
 #include "editor/FormattingProcessor.h"
 #include "editor/ruler/RulerLink.h"
 #include "editor/TextEditorExSettings.h"
@@ -60,24 +65,24 @@ using TFontSizeChangeEvent = std::function<void(QObject* sender, int32_t NewFont
 using TAlgorithmProgressEvent =
     std::function<void(QObject* sender, int32_t NumTotal, int32_t NumDone, int32_t Progress)>;
 
-class TTextEditorEx : public QWidget, public TInputEvents, public TClientFrame {
+class TTextEditorEx : public QWidget, public TInputEvents, public TClientFrame, public TInputHost {
     Q_OBJECT
 public:
     explicit TTextEditorEx(QWidget* parent = nullptr);
     ~TTextEditorEx() override;
 
     // ---- Model ----
-    TEditDocument& Document() { return FDoc; }
-    const TEditDocument& Document() const { return FDoc; }
+    TEditDocument& Document() override { return FDoc; }
+    const TEditDocument& Document() const override { return FDoc; }
     TLineStore& Lines() { return FDoc.Lines(); }
     const TLineStore& Lines() const { return FDoc.Lines(); }
 
     // ---- Positions ----
     // The insertion point (and fixed end of the selection), the moving end of the
     // selection, and the top-left visible cell.
-    TPoint GetCaretPoint() const { return CaretPos.GetPoint(); }
+    TPoint GetCaretPoint() const override { return CaretPos.GetPoint(); }
     TPoint GetSelEndPoint() const { return SelEndPos.GetPoint(); }
-    TPoint GetScrollPoint() const { return ScrollPos.GetPoint(); }
+    TPoint GetScrollPoint() const override { return ScrollPos.GetPoint(); }
     // Each setter runs its position's handler when the position changes: a caret move
     // extends the selection while Shift is held and collapses it otherwise, and both ends
     // scroll into view; a scroll moves the picture.
@@ -88,7 +93,7 @@ public:
     // The selection end's handler runs even when the end stays where it is.
     void SetSelEndPointNotify(TPoint p) { SelEndPos.SetPointNotify(p); }
     void SetScrollPoint(TPoint p) { ScrollPos.SetPoint(p); }
-    void SetScrollX(int x) { ScrollPos.SetX(x); }
+    void SetScrollX(int x) override { ScrollPos.SetX(x); }
     void SetScrollY(int y) { ScrollPos.SetY(y); }
     // Both ends of the selection stored without any handler: nothing is drawn or scrolled.
     void PlaceSelectionQuietly(TPoint caret, TPoint selEnd)
@@ -100,7 +105,7 @@ public:
     void CollapseOnNextCaretMove() { St.CollapseSelection = true; }
     // The caret at p with the selection collapsed there, whatever the Shift key is doing;
     // with `notify` the caret's handler runs even when the caret stays where it is.
-    void PlaceCaretCollapsed(TPoint p, bool notify = false);
+    void PlaceCaretCollapsed(TPoint p, bool notify = false) override;
     // While set, caret and selection moves do not scroll.
     void SetNoAutoScroll(bool v) { St.NoAutoScroll = v; }
     // The working state the parts of the widget share, to read.
@@ -109,24 +114,24 @@ public:
     bool HasSelection() const { return CaretPos.GetPoint() != SelEndPos.GetPoint(); }
     // The selection's start (inclusive) and end (exclusive), ordered and inside the text.
     void GetSelection(TPoint& start, TPoint& end) const;
-    TSelectionSpan Selection() const;
+    TSelectionSpan Selection() const override;
     // The nearest position inside the text.
     TPoint ClampToText(TPoint p) const;
     // Sum of (length + 2) over the lines before p, plus p.X.
     int32_t AbsoluteOffset(TPoint p) const;
     int32_t MaxLineLength() const { return FDoc.Lines().MaxLineLength(); }
-    int LineHeight() const { return FLineHeight; }
+    int LineHeight() const override { return FLineHeight; }
     int CharWidth() const { return FCharWidth; }
     bool IsScrolling() const { return St.IsScrolling; }
     // Top-left client pixel of the cell at p.
-    TPoint CellPoint(TPoint p) const;
+    TPoint CellPoint(TPoint p) const override;
 
     // Font size up or down by 2 points within 4 to 100.
     void ZoomIn();
     void ZoomOut();
 
     // ---- Properties ----
-    const TFont& Font() const { return FFont; }
+    const TFont& Font() const override { return FFont; }
     // Stores the font; the cell metrics are measured again only by the spacing setters and
     // by zooming.
     void SetFont(const TFont& f);
@@ -137,7 +142,7 @@ public:
     int32_t TextYSpace() const { return FTextYSpace; }
     void SetTextYSpace(int32_t v);
     TTextEditorExSettings& Settings() { return *FSettings; }
-    const TTextEditorExSettings& Settings() const { return *FSettings; }
+    const TTextEditorExSettings& Settings() const override { return *FSettings; }
     TTextEditorExPrintingSettings& PrintingSettings() { return *FPrintingSettings; }
     TRulerBase* Ruler() const { return FRuler; }
     void SetRuler(TRulerBase* r);
@@ -151,7 +156,8 @@ public:
     void SetPopupMenu(QMenu* m) { FPopupMenu = m; }
 
     // ---- Client area ----
-    TEditorTextArea* View() const { return FView; }
+    TEditorTextArea* View() const override { return FView; }
+    QWidget* Widget() override { return this; }
     TCanvas& Canvas();
     const QImage& BackingImage() const;
     int ClientWidth() const;
@@ -163,11 +169,12 @@ public:
     QScrollBar* VertScrollBar() const { return FFrame->Vert(); }
     QScrollBar* HorzScrollBar() const { return FFrame->Horz(); }
     // The client area's size and the cell size.
-    TGridGeometry Grid() const { return {ClientWidth(), ClientHeight(), FCharWidth, FLineHeight}; }
+    TGridGeometry Grid() const override { return {ClientWidth(), ClientHeight(), FCharWidth, FLineHeight}; }
     // The whole editor, painted at once.
     void Repaint();
 
     // ---- Painting ----
+    // Each draws into the backing image through Draw, which shows what it drew.
     void FullRepaint(); // the paint routine: background, then the visible lines
     void PaintVisibleLines();
     void PaintLine(int line);
@@ -176,7 +183,7 @@ public:
     void PaintChar(int line, int column, bool appendedAtLineEnd = false);
     void EraseCell(int line, int column);
     void RedrawLine(int line);
-    void RedrawLines(int first, int last);
+    void RedrawLines(int first, int last) override;
     void ClearLineBand(int line);
     void PaintColumn(int column);
     void RedrawColumn(int column);
@@ -190,8 +197,8 @@ public:
     void PlaceRuler();
     // Re-creates the system caret in the current mode's width when the editor has the focus.
     void RecreateCaret();
-    void HideCaret();
-    void ShowCaret();
+    void HideCaret() override;
+    void ShowCaret() override;
     // The completion list, and whether it is attached and visible.
     TInteractiveListMenu* ListMenu() const { return FCompletion ? FCompletion->List() : nullptr; }
     bool ListMenuVisible() const { return FCompletion && FCompletion->Visible(); }
@@ -221,14 +228,16 @@ public:
     std::vector<std::string> GetRange(TPoint start, TPoint end) const;
     void DeleteRange(TPoint start, TPoint end);
     void InsertLines(TPoint p, std::vector<std::string> lines, bool finalBreak = false);
+    // A document edit's result drawn (the cheapest picture that shows it) and the caret placed.
+    void ApplyEdit(const TEditResult& r, TCaretAfterEdit caret) override;
 
     // ---- Typing and editing (TEditingKeys) ----
     bool DeleteSelection() { return FEditing.DeleteSelection(); }
     // One typed character (the editor's Windows-1252), as a key press after the host's OnKeyPress.
-    void TypeChar(char c) { FEditing.TypeChar(c); }
+    void TypeChar(char c);
     // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
     void KeyEnter() { FEditing.Enter(); }
-    void KeyTab() { FEditing.Tab(); }
+    void KeyTab();
     void KeyBackspace(bool ctrl) { FEditing.Backspace(ctrl); }
     void KeyDelete(bool ctrl) { FEditing.Delete(ctrl); }
     void ToggleOverwriteMode();
@@ -252,7 +261,7 @@ public:
     // The program's text (UTF-8), taken into the editor's as InnerTextFromUtf8 does.
     void InsertText(const std::string& text);
     // Text that is the editor's own already (Windows-1252).
-    void InsertInnerText(const std::string& text);
+    void InsertInnerText(const std::string& text) override;
     void SelectAll();
     std::string GetSelText() const;
     int32_t SelStart() const;
@@ -269,7 +278,7 @@ public:
     bool CanUndo() const { return FDoc.CanUndo(); }
     bool CanRedo() const { return FDoc.CanRedo(); }
     // The tables automatic entity encoding types from.
-    const TEntityTables& Entities() const { return FEntities; }
+    const TEntityTables& Entities() const { return FEditing.Entities(); }
 
     // ---- Events, besides the input events of TInputEvents ----
     TNotifyEvent OnCaretModeChange;
@@ -301,26 +310,27 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
-    friend class TEditingKeys;
+    void BorderChanged() override;
     void CreateFrame();
     void MeasureCells();
     void SpacingChanged();
     void Zoom(int step);
     void SyncRuler();
     void LayoutChildren();
-    void BorderChanged() override;
     void CaretChanged(TPoint p);
     void SelEndChanged(TPoint p);
     void ScrollChanged(TPoint p);
     void LinesChanged();
-    // What an edit changed, drawn again: its lines, or everything when lines came or went.
-    void RedrawEdit(const TEditResult& r);
+    // What an edit changed, drawn again.
+    void DrawEdit(const TEditResult& r);
 
     // ---- Input and editing helpers (Keys, Mouse, Typing, Commands files) ----
     // A movement key; false when `key` is none of them.
     bool MoveByKey(int key, bool extend, bool ctrl);
     // The characters of a key press, each through the host's OnKeyPress and then typing.
     void TypeText(const QString& text, Qt::KeyboardModifiers mods);
+    // One character through the host's OnKeyPress, then typed unless `typed` is false.
+    void KeyPress(char c, bool typed);
     // The hover part of mouse-move handling at a client pixel: the drag cursors.
     void MouseHover(TPoint client, bool ctrl);
     // Mouse-move handling at the pointer's current position, with Ctrl as given (the Ctrl key
@@ -328,8 +338,8 @@ private:
     void RerunMouseMove(bool ctrl);
     // Ends a drag whose release never came: a moved text goes back where it was taken from.
     void CancelDrag();
-    // What the renderer draws from, and a drawing into the backing image that asks for the
-    // screen to be updated when it drew anything.
+    // What the renderer draws from, and the one way into the backing image: a drawing that
+    // shows itself (the text area's MarkDirty) when it drew anything.
     TCellMetrics Metrics() const;
     TPaintInput PaintInput();
     void Draw(const std::function<void(const TPaintInput&)>& draw);
@@ -346,7 +356,6 @@ private:
     TEditorViewState St;
     TSelectionDrag FDrag{*this, St};
     TEditingKeys FEditing{*this};
-    TEntityTables FEntities;
     std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children
     std::unique_ptr<TTextEditorExSettings> FSettings;
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;

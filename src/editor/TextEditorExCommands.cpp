@@ -43,24 +43,24 @@ std::vector<std::string> TTextEditorEx::GetRange(TPoint start, TPoint end) const
     return FDoc.GetRange(start, end);
 }
 
-void TTextEditorEx::RedrawEdit(const TEditResult& r)
+void TTextEditorEx::ApplyEdit(const TEditResult& r, TCaretAfterEdit caret)
 {
-    if (!r.Changed) return;
-    if (r.LinesAdded != 0) Repaint();
-    else RedrawLines(r.FirstLine, r.LastLine);
+    DrawEdit(r);
+    if (caret == TCaretAfterEdit::Follows) CaretPos.SetPoint(r.Caret);
+    if (caret == TCaretAfterEdit::Collapsed) PlaceCaretCollapsed(r.Caret, true);
 }
 
 void TTextEditorEx::DeleteRange(TPoint start, TPoint end)
 {
     if (FSettings->ReadOnly() || start == end) return;
-    RedrawEdit(FDoc.DeleteRange(start, end));
+    ApplyEdit(FDoc.DeleteRange(start, end), TCaretAfterEdit::Stays);
 }
 
 void TTextEditorEx::InsertLines(TPoint p, std::vector<std::string> lines, bool finalBreak)
 {
     if (FSettings->ReadOnly()) return;
     if (finalBreak && !lines.empty()) lines.emplace_back();
-    RedrawEdit(FDoc.InsertLines(p, std::move(lines)));
+    ApplyEdit(FDoc.InsertLines(p, std::move(lines)), TCaretAfterEdit::Stays);
 }
 
 // ---- whole text ----
@@ -100,9 +100,7 @@ void TTextEditorEx::InsertInnerText(const std::string& text)
     TCaretHidden hidden(*this);
     DeleteSelection();
     const std::optional<TEditResult> r = FDoc.InsertText(CaretPos.GetPoint(), text);
-    if (!r) return;
-    RedrawEdit(*r);
-    PlaceCaretCollapsed(r->Caret);
+    if (r) ApplyEdit(*r, TCaretAfterEdit::Collapsed);
 }
 
 void TTextEditorEx::PlaceCaretCollapsed(TPoint p, bool notify)

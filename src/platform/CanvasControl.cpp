@@ -67,16 +67,15 @@ void TCanvasControl::Repaint()
     EnsureImageSize();
     NeedsPaint = false;
     Paint();
-    update();
+    MarkDirty();
 }
 
-void TCanvasControl::Invalidate()
+void TCanvasControl::MarkDirty()
 {
-    NeedsPaint = true;
+    if (UpdatePending) return;
+    UpdatePending = true;
     update();
 }
-
-void TCanvasControl::Flush(const TRect& r) { update(ToQRect(r)); }
 
 void TCanvasControl::resizeEvent(QResizeEvent* e)
 {
@@ -87,6 +86,7 @@ void TCanvasControl::resizeEvent(QResizeEvent* e)
 
 void TCanvasControl::paintEvent(QPaintEvent* e)
 {
+    UpdatePending = false;
     if (Image.devicePixelRatio() != devicePixelRatioF()) EnsureImageSize();
     if (NeedsPaint) {
         EnsureImageSize();

@@ -2,7 +2,8 @@
 // A control that paints itself into a persistent backing image. Repaint() runs the paint
 // routine on the image at once; paintEvent only copies the image to the screen and draws the
 // system caret over it, so pixel reads of the image never see the caret. Drawing between
-// paints (partial redraws, pixel copies while scrolling) goes straight into the image.
+// paints (partial redraws, pixel copies while scrolling) goes straight into the image, and
+// MarkDirty, the one way to show what was drawn, puts it on screen.
 #include "platform/Canvas.h"
 #include "platform/Property.h"
 
@@ -32,11 +33,9 @@ public:
 
     // Runs Paint() on the backing image now and shows the result.
     void Repaint();
-    // Asks for a Paint() at the next screen update.
-    void Invalidate();
-    // Shows what was drawn into the backing image since the last screen update.
-    void Flush(const TRect& r);
-    void Flush() { update(); }
+    // Shows what was drawn into the backing image, at the next screen update. Asked once;
+    // drawing more before that update costs nothing more.
+    void MarkDirty();
 
     // Whether the client pixel (x, y) is on screen and not covered by another window.
     bool IsClientPixelVisible(int x, int y) const;
@@ -64,6 +63,7 @@ private:
     QImage Image;
     TCanvas FCanvas;
     TColor FColor = clBtnFace;
-    bool NeedsPaint = true;
+    // A Paint() owed before the image is shown, and a screen update already asked for.
+    bool NeedsPaint = true, UpdatePending = false;
     bool FParentColor = false;
 };

@@ -1,8 +1,8 @@
 #include "editor/input/CompletionPopup.h"
 
-#include "editor/TextEditorEx.h"
 #include "editor/input/InteractiveListMenu.h"
 #include "editor/model/XhtmlCompletion.h"
+#include "editor/view/EditorTextArea.h"
 #include "platform/KeyState.h"
 
 #include <QKeyEvent>
@@ -15,9 +15,9 @@ namespace {
 constexpr quint32 Oem102ScanCode = 94;
 } // namespace
 
-TCompletionPopup::TCompletionPopup(TTextEditorEx& editor) : Editor(editor)
+TCompletionPopup::TCompletionPopup(TInputHost& editor) : Editor(editor)
 {
-    auto* list = new TInteractiveListMenu(&editor);
+    auto* list = new TInteractiveListMenu(editor.Widget());
     list->hide();
     list->SetUseCaret(false);
     list->SetEscCloses(true);
@@ -36,12 +36,12 @@ bool TCompletionPopup::Visible() const { return FList && FList->isVisible(); }
 
 std::vector<std::string> TCompletionPopup::Items() const
 {
-    return ::ListMenuItems(Editor.Lines(), Editor.Selection().Start);
+    return ::ListMenuItems(Editor.Document().Lines(), Editor.Selection().Start);
 }
 
 std::string TCompletionPopup::TagNameAtCaret() const
 {
-    return ::TagNameAtCaret(Editor.Lines(), Editor.Selection().Start);
+    return ::TagNameAtCaret(Editor.Document().Lines(), Editor.Selection().Start);
 }
 
 void TCompletionPopup::Show(const std::vector<std::string>& items)
@@ -49,12 +49,10 @@ void TCompletionPopup::Show(const std::vector<std::string>& items)
     if (!FList) return;
     FList->AssignItems(items);
     // Just below the caret's line, in the editor's own font.
-    const TPoint caret = Editor.GetCaretPoint(), scroll = Editor.GetScrollPoint();
-    const int left = (caret.X - scroll.X) * Editor.CharWidth();
-    const int top = (caret.Y - scroll.Y + 1) * Editor.LineHeight();
+    const TPoint cell = Editor.CellPoint(Editor.GetCaretPoint());
     const QWidget* area = Editor.View();
     FList->SetFont(Editor.Font());
-    FList->setGeometry(area->x() + left, area->y() + top, 300, 100);
+    FList->setGeometry(area->x() + cell.X, area->y() + cell.Y + Editor.LineHeight(), 300, 100);
     FList->ClearFilter();
     FList->raise();
     FList->show();
@@ -74,7 +72,6 @@ void TCompletionPopup::Hide()
         Editor.RedrawLines(std::max(firstRow + scrollY - 1, 0),
                            std::min(lastRow + scrollY + 1, Editor.Document().Count()));
     }
-    area->MarkDirty();
 }
 
 void TCompletionPopup::HideIfOver(TPoint px)
@@ -126,6 +123,6 @@ void TCompletionPopup::KeyUp(const QKeyEvent& e)
     if (e.nativeScanCode() == Oem102ScanCode) {
         if (!KeyState::ShiftDown() && !KeyState::CtrlDown()) Show(Items());
     } else if (e.key() == Qt::Key_Space) {
-        if (SpaceOpensListMenu(Editor.Lines(), Editor.GetCaretPoint())) Show(Items());
+        if (SpaceOpensListMenu(Editor.Document().Lines(), Editor.GetCaretPoint())) Show(Items());
     }
 }

@@ -3,7 +3,7 @@
 // (Ctrl+Menu) and by itself (the "<>" key, a space inside a tag), placed just below the
 // caret's line, taking its keys while it shows, narrowed by every character typed, and the
 // chosen entry typed into the text. Hiding it draws again the lines it covered.
-#include "platform/Geometry.h"
+#include "editor/input/InputHost.h"
 
 #include <QPointer>
 
@@ -12,11 +12,10 @@
 
 class QKeyEvent;
 class TInteractiveListMenu;
-class TTextEditorEx;
 
 class TCompletionPopup {
 public:
-    explicit TCompletionPopup(TTextEditorEx& editor);
+    explicit TCompletionPopup(TInputHost& editor);
 
     TInteractiveListMenu* List() const;
     bool Visible() const;
@@ -41,6 +40,6 @@ public:
 private:
     void ItemSelected(const std::string& item, const std::string& unTyped);
 
-    TTextEditorEx& Editor;
+    TInputHost& Editor;
     QPointer<TInteractiveListMenu> FList;
 };

@@ -1,11 +1,7 @@
 #include "editor/input/EditingKeys.h"
 
 #include "editor/CaretHidden.h"
-#include "editor/TextEditorEx.h"
-
 #include "platform/KeyState.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -26,169 +22,105 @@ char ClosingPartner(char c)
 
 bool TEditingKeys::DeleteSelection()
 {
-    if (E.FSettings->ReadOnly()) return false;
-    TPoint start, end;
-    E.GetSelection(start, end);
-    if (start == end) return false;
-    TCaretHidden hidden(E);
-    E.DeleteRange(start, end);
+    if (H.Settings().ReadOnly()) return false;
+    const TSelectionSpan s = H.Selection();
+    if (s.Start == s.End) return false;
+    TCaretHidden hidden(H);
     // The old selection end may now lie past the text; the selection always collapses at
     // its start, whatever the Shift key is doing.
-    E.PlaceCaretCollapsed(start, true);
+    H.ApplyEdit(H.Document().DeleteRange(s.Start, s.End), TCaretAfterEdit::Collapsed);
     return true;
 }
 
-void TEditingKeys::TypeChar(char c)
+bool TEditingKeys::TypeChar(char c)
 {
-    if (E.FSettings->ReadOnly()) return;
+    const TTextEditorExSettings& settings = H.Settings();
+    if (settings.ReadOnly()) return false;
     switch (c) {
-    case '\0': case '\b': case '\t': case '\r': case 27: case 127: return;
+    case '\0': case '\b': case '\t': case '\r': case 27: case 127: return false;
     default: break;
     }
     // Ctrl shortcuts type nothing; Ctrl+Alt is AltGr and types.
-    if (KeyState::CtrlDown() && !KeyState::AltDown()) return;
-    TCaretHidden hidden(E);
+    if (KeyState::CtrlDown() && !KeyState::AltDown()) return false;
+    TCaretHidden hidden(H);
 
-    if (E.FSettings->AutoEncode()) {
-        if (const auto entity = E.FEntities.EntityFor(c)) {
-            E.St.CollapseSelection = true;
-            E.InsertInnerText(*entity);
-            E.St.CollapseSelection = false;
-            return;
+    if (settings.AutoEncode()) {
+        if (const auto entity = FEntities.EntityFor(c)) {
+            H.InsertInnerText(*entity);
+            return false;
         }
     }
 
     DeleteSelection();
-    const TPoint caret = E.CaretPos.GetPoint();
     std::string typed(1, c);
-    if (E.FSettings->AutoCloseQts())
+    if (settings.AutoCloseQts())
         if (const char partner = ClosingPartner(c)) typed += partner;
-    const TEditResult r = E.FDoc.Type(caret, typed, E.FSettings->OverwriteMode());
-    // The completion list narrows with every character typed while it shows.
-    E.FCompletion->Typed(c);
     // A shifted character must not extend the selection.
-    if (KeyState::ShiftDown()) E.St.CollapseSelection = true;
-    E.CaretPos.SetX(r.Caret.X);
-    if (E.CaretPos.X() == E.FDoc.Length(caret.Y)) E.PaintChar(caret.Y, caret.X, true);
-    else E.PaintLine(caret.Y);
-    E.FView->MarkDirty();
+    H.ApplyEdit(H.Document().Type(H.GetCaretPoint(), typed, settings.OverwriteMode()), TCaretAfterEdit::Collapsed);
+    return true;
 }
 
 void TEditingKeys::Enter()
 {
-    if (E.FSettings->ReadOnly()) return;
-    TCaretHidden hidden(E);
-    E.St.NeedsFullRepaint = E.VisibilityProbe();
+    const TTextEditorExSettings& settings = H.Settings();
+    if (settings.ReadOnly()) return;
+    TCaretHidden hidden(H);
     DeleteSelection();
-    E.ScrollPos.SetX(0);
-    const int y = E.CaretPos.Y();
-    const TEditResult r = E.FDoc.BreakLine(E.CaretPos.GetPoint());
-    if (!E.St.NeedsFullRepaint) {
-        E.Draw([&](const TPaintInput& in) { E.FRenderer.BreakLinePicture(in, y); });
-        E.FView->MarkDirty();
-    }
-    E.CaretPos.SetPoint(r.Caret);
-    if (E.FSettings->AutoIndent()) {
-        E.CaretPos.SetX(E.FDoc.CopyIndent(y + 1).Caret.X);
-        if (!E.St.NeedsFullRepaint) {
-            E.PaintLine(y + 1);
-            E.FView->MarkDirty();
-        }
-    }
-    if (E.St.NeedsFullRepaint) E.Repaint();
-}
-
-void TEditingKeys::Tab()
-{
-    if (E.FSettings->ReadOnly()) return;
-    // Tab types spaces, each seen by the host as a key press; a tab character never.
-    for (int i = 0; i < E.FSettings->TabLength(); ++i) {
-        char c = ' ';
-        if (E.OnKeyPress) E.OnKeyPress(&E, c);
-        TypeChar(c);
-    }
+    H.SetScrollX(0);
+    const TEditResult broken = H.Document().BreakLine(H.GetCaretPoint());
+    H.ApplyEdit(broken, TCaretAfterEdit::Follows);
+    if (settings.AutoIndent()) H.ApplyEdit(H.Document().CopyIndent(broken.Caret.Y), TCaretAfterEdit::Follows);
 }
 
 bool TEditingKeys::DeleteWholeEntity()
 {
-    const TPoint caret = E.CaretPos.GetPoint();
-    const int a = E.FDoc.EntityStartBefore(caret);
+    const TPoint caret = H.GetCaretPoint();
+    const int a = H.Document().EntityStartBefore(caret);
     if (a < 0) return false;
-    E.DeleteRange({a, caret.Y}, caret);
-    E.CaretPos.SetX(a);
+    H.ApplyEdit(H.Document().DeleteRange({a, caret.Y}, caret), TCaretAfterEdit::Follows);
     return true;
 }
 
 void TEditingKeys::Backspace(bool ctrl)
 {
-    if (E.FSettings->ReadOnly()) return;
-    TCaretHidden hidden(E);
+    const TTextEditorExSettings& settings = H.Settings();
+    if (settings.ReadOnly()) return;
+    TCaretHidden hidden(H);
     if (DeleteWholeEntity()) return;
-    const TPoint caret = E.CaretPos.GetPoint();
-    const int x = caret.X, y = caret.Y;
+    TEditDocument& doc = H.Document();
+    const TPoint caret = H.GetCaretPoint();
     if (ctrl) {
         // Word-wise, without regard to the selection; at column 0 nothing happens.
-        const TPoint w = E.WordLeft(caret);
-        if (w.Y != y || w.X >= x) return;
-        E.RedrawEdit(E.FDoc.DeleteRange(w, caret));
-        E.CaretPos.SetX(w.X);
+        const TPoint w = doc.WordLeft(caret, settings.ObjStopChars());
+        if (w.Y == caret.Y && w.X < caret.X) H.ApplyEdit(doc.DeleteRange(w, caret), TCaretAfterEdit::Follows);
     } else if (DeleteSelection()) {
         return;
-    } else if (E.FDoc.AtIndentStep(caret, E.FSettings->TabLength())) {
+    } else if (doc.AtIndentStep(caret, settings.TabLength())) {
         // Un-indent by one step.
-        const TEditResult r = E.FDoc.Unindent(caret, E.FSettings->TabLength());
-        E.RedrawEdit(r);
-        E.CaretPos.SetPointNotify(r.Caret);
-    } else if (x > 0) {
-        BackspaceChar(caret);
-    } else if (y > 0) {
-        E.St.CollapseSelection = true;
-        E.CaretPos.SetPoint({E.FDoc.Length(y - 1), y - 1});
-        E.FDoc.JoinWithNext(y - 1);
-        E.Repaint();
-        E.ClearLineBand(E.FDoc.Count());
-    } else {
-        return;
-    }
-    E.FView->MarkDirty();
-}
-
-void TEditingKeys::BackspaceChar(TPoint caret)
-{
-    const int x = caret.X, y = caret.Y;
-    E.FDoc.DeleteRange({x - 1, y}, caret);
-    E.St.CollapseSelection = true;
-    E.CaretPos.SetX(x - 1);
-    // At the end of the line only the two cells the character and the line's end took.
-    if (E.CaretPos.X() == E.FDoc.Length(y)) {
-        E.EraseCell(y, x - 1);
-        E.EraseCell(y, x);
-    } else {
-        E.PaintLine(y);
+        H.ApplyEdit(doc.Unindent(caret, settings.TabLength()), TCaretAfterEdit::Follows);
+    } else if (caret.X > 0) {
+        H.ApplyEdit(doc.DeleteRange({caret.X - 1, caret.Y}, caret), TCaretAfterEdit::Collapsed);
+    } else if (caret.Y > 0) {
+        H.ApplyEdit(doc.JoinWithNext(caret.Y - 1), TCaretAfterEdit::Collapsed);
     }
 }
 
 void TEditingKeys::Delete(bool ctrl)
 {
-    if (E.FSettings->ReadOnly()) return;
-    TCaretHidden hidden(E);
-    const TPoint caret = E.CaretPos.GetPoint();
-    const int x = caret.X, y = caret.Y;
+    const TTextEditorExSettings& settings = H.Settings();
+    if (settings.ReadOnly()) return;
+    TCaretHidden hidden(H);
+    TEditDocument& doc = H.Document();
+    const TPoint caret = H.GetCaretPoint();
+    // The caret stays: what follows it comes to it.
     if (ctrl) {
-        const TPoint w = E.WordRight(caret);
-        if (w.Y != y || w.X <= x) return;
-        E.RedrawEdit(E.FDoc.DeleteRange(caret, w));
+        const TPoint w = doc.WordRight(caret, settings.ObjStopChars());
+        if (w.Y == caret.Y && w.X > caret.X) H.ApplyEdit(doc.DeleteRange(caret, w), TCaretAfterEdit::Stays);
     } else if (DeleteSelection()) {
         return;
-    } else if (x < E.FDoc.Length(y)) {
-        E.FDoc.DeleteRange(caret, {x + 1, y});
-        E.PaintLine(y);
-    } else if (y < E.FDoc.Count() - 1) {
-        E.FDoc.JoinWithNext(y);
-        E.Repaint();
-        E.ClearLineBand(E.FDoc.Count());
-    } else {
-        return;
+    } else if (caret.X < doc.Length(caret.Y)) {
+        H.ApplyEdit(doc.DeleteRange(caret, {caret.X + 1, caret.Y}), TCaretAfterEdit::Stays);
+    } else if (caret.Y < doc.Count() - 1) {
+        H.ApplyEdit(doc.JoinWithNext(caret.Y), TCaretAfterEdit::Stays);
     }
-    E.FView->MarkDirty();
 }

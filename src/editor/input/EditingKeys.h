@@ -1,29 +1,30 @@
 #pragma once
 // Typing and the editing keys: characters in insert and overwrite mode with automatic entities
-// and closing partners, Enter with indentation, Tab, Backspace and Delete with their word-wise
-// forms, and deleting the selection. Each edits the editor's document, moves its caret and
-// draws just what changed, moving pixels where that is cheaper than drawing them again.
-#include "platform/Geometry.h"
-
-class TTextEditorEx;
+// and closing partners, Enter with indentation, Backspace and Delete with their word-wise
+// forms, and deleting the selection. Each makes its edit on the editor's document and hands
+// the result to the editor, which draws what changed and places the caret.
+#include "editor/input/InputHost.h"
+#include "editor/model/EntityTables.h"
 
 class TEditingKeys {
 public:
-    explicit TEditingKeys(TTextEditorEx& editor) : E(editor) {}
+    explicit TEditingKeys(TInputHost& host) : H(host) {}
 
     // False when there was no selection to delete.
     bool DeleteSelection();
-    void TypeChar(char c);
+    // True when the character itself went into the text (not an entity for it, and not
+    // passed over), so the completion list hears of it.
+    bool TypeChar(char c);
     void Enter();
-    void Tab();
     void Backspace(bool ctrl);
     void Delete(bool ctrl);
+    // The tables automatic entity encoding types from.
+    const TEntityTables& Entities() const { return FEntities; }
 
 private:
     // Backspace's first step: the entity just left of the caret in one stroke.
     bool DeleteWholeEntity();
-    // Backspace's plain step: the character left of the caret, not at column 0.
-    void BackspaceChar(TPoint caret);
 
-    TTextEditorEx& E;
+    TInputHost& H;
+    TEntityTables FEntities;
 };

@@ -1,59 +1,55 @@
 #include "editor/input/SelectionDrag.h"
 
-#include "editor/TextEditorEx.h"
+#include "editor/view/EditorTextArea.h"
 #include "platform/Pointer.h"
+
+#include <utility>
 
 bool TSelectionDrag::Press(TPoint p, bool copy)
 {
-    St.DraggingSelection = Editor.IsSelected(p);
+    St.DraggingSelection = H.Selection().Contains(p.Y, p.X);
     if (St.DraggingSelection) Start(copy);
     return St.DraggingSelection;
 }
 
 void TSelectionDrag::Start(bool copy)
 {
-    TPoint start, end;
-    Editor.GetSelection(start, end);
-    if (start == end) return;
-    St.DragText = Editor.GetRange(start, end);
-    St.DragOrigin = start;
+    const TSelectionSpan s = H.Selection();
+    if (s.Start == s.End) return;
+    St.DragText = H.Document().GetRange(s.Start, s.End);
+    St.DragOrigin = s.Start;
     // A move takes the text away now and puts it back at the release; a copy (Ctrl) leaves
-    // it where it is.
+    // it where it is. The selection is gone with its text, Shift or not: an end left behind
+    // would lie past the shortened text.
     St.DragRemoved = !copy;
-    if (St.DragRemoved) Editor.DeleteRange(start, end);
-    // The selection is gone with its text, Shift or not: an end left behind would lie past
-    // the shortened text.
-    Editor.PlaceCaretCollapsed(start, true);
-    const TPoint cell = Editor.CellPoint(start);
-    const QPoint global = Editor.ClientToGlobal({cell.X, cell.Y + Editor.LineHeight() / 2});
+    if (St.DragRemoved) H.ApplyEdit(H.Document().DeleteRange(s.Start, s.End), TCaretAfterEdit::Collapsed);
+    else H.PlaceCaretCollapsed(s.Start, true);
+    const TPoint cell = H.CellPoint(s.Start);
+    const QPoint global = H.View()->mapToGlobal(QPoint(cell.X, cell.Y + H.LineHeight() / 2));
     SetCursorPos(global.x(), global.y());
 }
 
 void TSelectionDrag::Follow(TPoint p)
 {
     // The caret, without a selection, shows where the text will drop.
-    Editor.PlaceCaretCollapsed(p);
+    H.PlaceCaretCollapsed(p, false);
 }
 
 void TSelectionDrag::Drop(TPoint p)
 {
     if (!St.DraggingSelection) return;
-    std::vector<std::string> text = std::move(St.DragText);
-    St.DragText.clear();
-    Editor.InsertLines(p, std::move(text));
-    Editor.Repaint();
     St.DraggingSelection = false;
+    // The caret stays at the drop point, the start of the text put there.
+    H.ApplyEdit(H.Document().InsertLines(p, std::exchange(St.DragText, {})), TCaretAfterEdit::Stays);
 }
 
 void TSelectionDrag::Cancel()
 {
     if (!St.DraggingSelection) return;
     St.DraggingSelection = false;
-    std::vector<std::string> text = std::move(St.DragText);
-    St.DragText.clear();
+    std::vector<std::string> text = std::exchange(St.DragText, {});
     if (!St.DragRemoved) return;
-    const TPoint origin = Editor.ClampToText(St.DragOrigin);
-    Editor.InsertLines(origin, std::move(text));
-    Editor.Repaint();
-    Editor.PlaceCaretCollapsed(Editor.ClampToText(St.DragOrigin), true);
+    const TPoint origin = H.Document().Clamp(St.DragOrigin);
+    H.ApplyEdit(H.Document().InsertLines(origin, std::move(text)), TCaretAfterEdit::Stays);
+    H.PlaceCaretCollapsed(origin, true);
 }

@@ -3,14 +3,12 @@
 // takes it out of the text at once, a copy (Ctrl) leaves it there. While the button is held
 // the caret follows the pointer as the drop point; the release puts the text there. A drag
 // whose release never comes (another window took it) puts a moved text back where it was.
-#include "platform/Geometry.h"
-
-class TTextEditorEx;
-struct TEditorViewState;
+#include "editor/input/InputHost.h"
+#include "editor/view/EditorViewState.h"
 
 class TSelectionDrag {
 public:
-    TSelectionDrag(TTextEditorEx& editor, TEditorViewState& state) : Editor(editor), St(state) {}
+    TSelectionDrag(TInputHost& host, TSelectionDragState& state) : H(host), St(state) {}
 
     // A press at `p`: true when it lies on the selection and a drag began.
     bool Press(TPoint p, bool copy);
@@ -23,6 +21,6 @@ public:
 private:
     void Start(bool copy);
 
-    TTextEditorEx& Editor;
-    TEditorViewState& St;
+    TInputHost& H;
+    TSelectionDragState& St;
 };

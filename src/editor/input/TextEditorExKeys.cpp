@@ -30,12 +30,27 @@ void TTextEditorEx::TypeText(const QString& text, Qt::KeyboardModifiers mods)
     for (const char32_t u : text.toUcs4()) {
         // A character Windows-1252 has no byte for is not typed at all, never as a look-alike.
         const std::optional<char> byte = UnicodeToWin1252(u);
-        if (!byte) continue;
-        char c = *byte;
-        if (OnKeyPress) OnKeyPress(this, c);
-        if (ctrlOnly) continue;
-        TypeChar(c);
+        if (byte) KeyPress(*byte, !ctrlOnly);
     }
+}
+
+void TTextEditorEx::KeyPress(char c, bool typed)
+{
+    if (OnKeyPress) OnKeyPress(this, c);
+    if (typed) TypeChar(c);
+}
+
+void TTextEditorEx::TypeChar(char c)
+{
+    // The completion list narrows with every character typed while it shows.
+    if (FEditing.TypeChar(c)) FCompletion->Typed(c);
+}
+
+void TTextEditorEx::KeyTab()
+{
+    // Tab types spaces, each seen by the host as a key press; a tab character never.
+    if (FSettings->ReadOnly()) return;
+    for (int i = 0; i < FSettings->TabLength(); ++i) KeyPress(' ', true);
 }
 
 bool TTextEditorEx::event(QEvent* e)

@@ -148,10 +148,13 @@ bool TEditDocument::AtIndentStep(TPoint p, int step) const
 
 // ---- edits ----
 
-TEditResult TEditDocument::OneLine(int line, std::string text, TPoint caret)
+TEditResult TEditDocument::OneLine(int line, int column, std::string text, TPoint caret)
 {
+    TEditResult r = Result(line, line, 0, caret);
+    r.Column = column;
+    r.LengthChange = int(text.size()) - FLines.Length(line);
     FLines.Set(line, std::move(text));
-    return Result(line, line, 0, caret);
+    return r;
 }
 
 TEditResult TEditDocument::Type(TPoint p, std::string_view typed, bool overwrite)
@@ -161,7 +164,9 @@ TEditResult TEditDocument::Type(TPoint p, std::string_view typed, bool overwrite
     std::string text = line.substr(0, size_t(p.X));
     text += typed;
     text += line.substr(size_t(replace ? p.X + 1 : p.X));
-    return OneLine(p.Y, std::move(text), {p.X + 1, p.Y});
+    TEditResult r = OneLine(p.Y, p.X, std::move(text), {p.X + 1, p.Y});
+    r.AppendedAtLineEnd = r.Caret.X == FLines.Length(p.Y);
+    return r;
 }
 
 TEditResult TEditDocument::BreakLine(TPoint p)
@@ -182,12 +187,12 @@ TEditResult TEditDocument::CopyIndent(int line)
     const std::string& above = FLines[line - 1];
     while (k < int(above.size()) && above[size_t(k)] == ' ') ++k;
     if (k == 0) return {false, line, line - 1, 0, {0, line}};
-    return OneLine(line, std::string(size_t(k), ' ') + FLines[line], {k, line});
+    return OneLine(line, 0, std::string(size_t(k), ' ') + FLines[line], {k, line});
 }
 
 TEditResult TEditDocument::Unindent(TPoint p, int step)
 {
-    return OneLine(p.Y, FLines[p.Y].substr(size_t(step)), {p.X - step, p.Y});
+    return OneLine(p.Y, 0, FLines[p.Y].substr(size_t(step)), {p.X - step, p.Y});
 }
 
 TEditResult TEditDocument::JoinWithNext(int line)
@@ -206,7 +211,7 @@ TEditResult TEditDocument::DeleteRange(TPoint start, TPoint end)
     if (ComparePos(start, end) > 0) std::swap(start, end);
     if (start.Y == end.Y) {
         const std::string& line = FLines[start.Y];
-        return OneLine(start.Y, line.substr(0, size_t(start.X)) + line.substr(size_t(end.X)), start);
+        return OneLine(start.Y, start.X, line.substr(0, size_t(start.X)) + line.substr(size_t(end.X)), start);
     }
     const std::string joined = FLines[start.Y].substr(0, size_t(start.X)) + FLines[end.Y].substr(size_t(end.X));
     FLines.DeleteRange(start.Y + 1, end.Y - start.Y);
@@ -221,7 +226,7 @@ TEditResult TEditDocument::InsertLines(TPoint p, std::vector<std::string> lines)
     const std::string& line = FLines[p.Y];
     if (lines.size() == 1) {
         const TPoint after{p.X + int(lines[0].size()), p.Y};
-        return OneLine(p.Y, line.substr(0, size_t(p.X)) + lines[0] + line.substr(size_t(p.X)), after);
+        return OneLine(p.Y, p.X, line.substr(0, size_t(p.X)) + lines[0] + line.substr(size_t(p.X)), after);
     }
     const int added = int(lines.size()) - 1;
     const TPoint after{int(lines.back().size()), p.Y + added};

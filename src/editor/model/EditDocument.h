@@ -33,6 +33,12 @@ struct TEditResult {
     int LinesAdded = 0;
     // Where the caret goes.
     TPoint Caret;
+    // On an edit within one line: the column it began at, and how many characters longer (or,
+    // negative, shorter) the line came out.
+    int Column = 0;
+    int LengthChange = 0;
+    // Typing put one character at the very end of its line, where the caret now stands.
+    bool AppendedAtLineEnd = false;
 };
 
 class TEditDocument {
@@ -120,7 +126,8 @@ private:
     // One step through the history: a redo when `forward`, an undo otherwise.
     bool Step(bool forward, const TRestored& restored);
     void RestoreText(const TLineSnapshot& text);
-    TEditResult OneLine(int line, std::string text, TPoint caret);
+    // Line `line` becomes `text`, changed from `column` on.
+    TEditResult OneLine(int line, int column, std::string text, TPoint caret);
 
     TLineStore FLines;
     TLineSnapshot Saved = FLines.Snapshot();

@@ -6,12 +6,6 @@ TEditorTextArea::TEditorTextArea(QWidget* parent) : TCanvasControl(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TEditorTextArea::paintEvent(QPaintEvent* e)
-{
-    UpdatePending = false;
-    TCanvasControl::paintEvent(e);
-}
-
 void TEditorTextArea::Paint()
 {
     if (OnPaint) {

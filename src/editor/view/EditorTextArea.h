@@ -11,20 +11,8 @@ class TEditorTextArea : public TCanvasControl {
     Q_OBJECT
 public:
     explicit TEditorTextArea(QWidget* parent);
-    // Asks once for a screen update after drawing into the backing image; further drawing
-    // before that update costs nothing more.
-    void MarkDirty()
-    {
-        if (UpdatePending) return;
-        UpdatePending = true;
-        update();
-    }
     std::function<void()> OnPaint;
 
 protected:
     void Paint() override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    bool UpdatePending = false;
 };

@@ -7,7 +7,16 @@
 #include <string>
 #include <vector>
 
-struct TEditorViewState {
+// A press on the selection: its text goes to the release point, moved (taken away at the
+// press from DragOrigin, DragRemoved) or copied. Dragging the selection keeps it.
+struct TSelectionDragState {
+    bool DraggingSelection = false;
+    std::vector<std::string> DragText;
+    TPoint DragOrigin;
+    bool DragRemoved = false;
+};
+
+struct TEditorViewState : TSelectionDragState {
     // The next caret move collapses the selection, whatever the Shift key is doing.
     bool CollapseSelection = false;
     // What the selection-end handler last drew: whether a selection showed, and its two ends.
@@ -24,10 +33,4 @@ struct TEditorViewState {
     bool IsScrolling = false;
     // A left press outside the selection: pointer moves extend it until the release.
     bool MouseSelecting = false;
-    // A press on the selection: its text goes to the release point, moved (taken away at
-    // the press from DragOrigin, DragRemoved) or copied.
-    bool DraggingSelection = false;
-    std::vector<std::string> DragText;
-    TPoint DragOrigin;
-    bool DragRemoved = false;
 };

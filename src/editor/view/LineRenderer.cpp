@@ -51,6 +51,15 @@ bool TSelectionSpan::Contains(int line, int column) const
     return false;
 }
 
+void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
+{
+    in.Canvas.Brush.Color = background;
+    in.Canvas.Brush.Style = bsSolid;
+    in.Canvas.FillRect({0, 0, in.Cells.ClientWidth, in.Cells.ClientHeight});
+    in.Drew = true;
+    PaintVisibleLines(in);
+}
+
 void TLineRenderer::PaintVisibleLines(const TPaintInput& in)
 {
     const int last = in.Cells.LastVisibleLine(in.Lines.Count());
@@ -170,6 +179,20 @@ void TLineRenderer::BreakLinePicture(const TPaintInput& in, int line)
     }
     RedrawLine(in, line);
     RedrawLine(in, line + 1);
+}
+
+void TLineRenderer::LineEdited(const TPaintInput& in, int line, int column, int lengthChange, bool appendedAtLineEnd)
+{
+    const int length = in.Lines.Length(line);
+    if (appendedAtLineEnd) {
+        PaintChar(in, line, column, true);
+    } else if (lengthChange < 0 && column == length) {
+        for (int c = length; c < length + std::max(-lengthChange, 2); ++c) EraseCell(in, line, c);
+    } else if (lengthChange >= -2) {
+        PaintLine(in, line);
+    } else {
+        RedrawLine(in, line);
+    }
 }
 
 void TLineRenderer::SelectionEndMoved(const TPaintInput& in, TPoint from, TPoint to, bool caretStayed)

@@ -61,6 +61,9 @@ struct TPaintInput {
 
 class TLineRenderer {
 public:
+    // The whole client area: filled with `background`, which stays the brush for every later
+    // drawing, then the visible lines.
+    void FullPicture(const TPaintInput& in, TColor background);
     // The visible characters of every visible line, over what is there.
     void PaintVisibleLines(const TPaintInput& in);
     // The visible characters of `line` and the two cells after its end.
@@ -85,6 +88,12 @@ public:
     // Enter broke `line` in two: the rows below it move down one row, and the two halves are
     // drawn again.
     void BreakLinePicture(const TPaintInput& in, int line);
+    // `line` changed from `column` on and came out `lengthChange` characters longer (shorter
+    // when negative). One character typed at its end (`appendedAtLineEnd`) draws its own cell
+    // only, and so tells the formatting processor; characters gone from its end blank just the
+    // cells they took; otherwise the line is drawn again, its band cleared first only when the
+    // two cells after its new end do not cover all it lost.
+    void LineEdited(const TPaintInput& in, int line, int column, int lengthChange, bool appendedAtLineEnd);
     // Forgets every rendered glyph (system colours may have changed).
     void ClearGlyphs() { Cells.Clear(); }
 

@@ -1,6 +1,6 @@
 // Painting of the editor: the inputs of its renderer (the backing image, the lines, the
 // selection, the cell metrics and the style), the renderer's calls with the picture shown
-// after each, and the frame.
+// after each, what an edit changed drawn again, and the frame.
 #include "editor/TextEditorEx.h"
 
 #include <QPainter>
@@ -31,11 +31,28 @@ void TTextEditorEx::Draw(const std::function<void(const TPaintInput&)>& draw)
 
 void TTextEditorEx::FullRepaint()
 {
-    TCanvas& c = Canvas();
-    c.Brush.Color = isEnabled() ? FSettings->BkColor() : clBtnFace;
-    c.Brush.Style = bsSolid;
-    c.FillRect(ClientRect());
-    PaintVisibleLines();
+    const TColor background = isEnabled() ? FSettings->BkColor() : clBtnFace;
+    Draw([&](const TPaintInput& in) { FRenderer.FullPicture(in, background); });
+}
+
+void TTextEditorEx::DrawEdit(const TEditResult& r)
+{
+    if (!r.Changed) return;
+    if (r.LinesAdded == 1 && r.LastLine == r.FirstLine + 1) {
+        // One line became two: the rows below move down, unless the client area is covered
+        // and only a full repaint shows it right.
+        St.NeedsFullRepaint = VisibilityProbe();
+        if (St.NeedsFullRepaint) Repaint();
+        else Draw([&](const TPaintInput& in) { FRenderer.BreakLinePicture(in, r.FirstLine); });
+    } else if (r.LinesAdded != 0) {
+        Repaint();
+    } else if (r.FirstLine == r.LastLine) {
+        Draw([&](const TPaintInput& in) {
+            FRenderer.LineEdited(in, r.FirstLine, r.Column, r.LengthChange, r.AppendedAtLineEnd);
+        });
+    } else {
+        RedrawLines(r.FirstLine, r.LastLine);
+    }
 }
 
 void TTextEditorEx::PaintVisibleLines()

@@ -29,7 +29,6 @@ void TTextEditorEx::CaretChanged(TPoint p)
         // from here, so its highlight has to follow, and the selection-end handler's record
         // of what is drawn with it.
         PaintVisibleLines();
-        FView->MarkDirty();
         St.HadSelection = HasSelection();
         St.PrevCaret = CaretPos.GetPoint();
         St.PrevSelEnd = SelEndPos.GetPoint();
@@ -51,7 +50,6 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     if (n == St.PrevSelEnd && caret == St.PrevCaret) return;
     HideListMenu();
     Draw([&](const TPaintInput& in) { FRenderer.SelectionEndMoved(in, St.PrevSelEnd, n, caret == St.PrevCaret); });
-    FView->MarkDirty();
     if (!St.NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
     St.PrevSelEnd = n;
     St.PrevCaret = CaretPos.GetPoint();
