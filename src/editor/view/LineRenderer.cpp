@@ -179,6 +179,9 @@ void TLineRenderer::BreakLinePicture(const TPaintInput& in, int line)
     }
     RedrawLine(in, line);
     RedrawLine(in, line + 1);
+    // Broken above the screen, every row shows the line before the one it showed: the top
+    // row's is the one the move could not bring.
+    if (line + 1 < m.Scroll.Y) RedrawLine(in, m.Scroll.Y);
 }
 
 void TLineRenderer::LineEdited(const TPaintInput& in, int line, int column, int lengthChange, bool appendedAtLineEnd)

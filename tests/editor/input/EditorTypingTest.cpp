@@ -358,3 +358,14 @@ TEST_F(EditorTyping, DeletingWithShiftHeldLeavesNoSelectionPastTheText)
     EXPECT_EQ(SelEndAt(), (TPoint{1, 0}));
     EXPECT_EQ(E->GetSelText(), "");
 }
+
+TEST_F(EditorTyping, EnterOnALineScrolledAboveTheScreenShowsEveryLineRight)
+{
+    L lines;
+    for (int i = 0; i < 60; ++i) lines.push_back("line " + std::to_string(i));
+    SetLines(lines);
+    Caret(3, 2);
+    E->SetScrollPoint({0, 6});
+    Key(Qt::Key_Return);
+    ExpectPixelsMatchFullRepaint();
+}
