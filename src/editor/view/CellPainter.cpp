@@ -64,17 +64,24 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
     if (glyph.isNull()) return;
     x = canvas.ToDevice(x);
     y = canvas.ToDevice(y);
+    // Rows are addressed from the image's first byte: asking the image for each row checks
+    // for a shared copy every time, which costs as much as copying the row.
+    uchar* const bits = target->bits();
+    const qsizetype stride = target->bytesPerLine();
+    const int width = target->width(), height = target->height();
     for (const TOverhang& o : set.Overhangs[ch]) {
         const int px = x + o.DX, py = y + o.DY;
-        if (px >= 0 && py >= 0 && px < target->width() && py < target->height())
-            reinterpret_cast<QRgb*>(target->scanLine(py))[px] = o.Pixel;
+        if (px >= 0 && py >= 0 && px < width && py < height)
+            reinterpret_cast<QRgb*>(bits + py * stride)[px] = o.Pixel;
     }
-    const int left = std::max(x, 0), right = std::min(x + glyph.width(), target->width());
-    const int top = std::max(y, 0), bottom = std::min(y + glyph.height(), target->height());
+    const int left = std::max(x, 0), right = std::min(x + glyph.width(), width);
+    const int top = std::max(y, 0), bottom = std::min(y + glyph.height(), height);
     if (left >= right || top >= bottom) return;
     const size_t bytes = size_t(right - left) * 4;
-    for (int row = top; row < bottom; ++row)
-        std::memcpy(target->scanLine(row) + left * 4, glyph.constScanLine(row - y) + (left - x) * 4, bytes);
+    const qsizetype glyphStride = glyph.bytesPerLine();
+    const uchar* from = glyph.constBits() + (top - y) * glyphStride + (left - x) * 4;
+    uchar* to = bits + top * stride + left * 4;
+    for (int row = top; row < bottom; ++row, from += glyphStride, to += stride) std::memcpy(to, from, bytes);
 }
 
 void TCellPainter::Clear()
