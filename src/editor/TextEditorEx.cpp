@@ -1,6 +1,7 @@
 // Construction, properties, cell metrics and zoom of the editor.
 #include "editor/TextEditorEx.h"
 
+#include "editor/EditorAccessibility.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
 
@@ -13,6 +14,7 @@
 
 TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
 {
+    InstallEditorAccessibility();
     CreateFrame();
     CaretPos.OnChange = [this](TPoint p) { CaretChanged(p); };
     FFont.Name = "Courier New";
@@ -39,6 +41,7 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
     LayoutChildren();
     UpdateScrollBars();
     FCompletion = std::make_unique<TCompletionPopup>(*this);
+    FAccessibleEvents = std::make_unique<TAccessibleTextEvents>(*this);
 }
 
 void TTextEditorEx::CreateFrame()

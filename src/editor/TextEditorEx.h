@@ -26,6 +26,9 @@
 //   view/TextEditorExUpdate.cpp   caret, selection and scroll handlers, probe, scroll bars, focus
 //   input/TextEditorExKeys.cpp    movement keys, key and character dispatch, Tab, the Insert key
 //   input/TextEditorExMouse.cpp   hit-testing, clicks, drags, the wheel
+// What screen readers read of it is TextEditorExAccessible (the text over the whole document)
+// and AccessibleTextEvents (what changed, told as it changes).
+#include "editor/AccessibleTextEvents.h"
 #include "editor/input/CompletionPopup.h"
 #include "editor/input/EditingKeys.h"
 #include "editor/input/InputHost.h"
@@ -356,6 +359,8 @@ private:
     TEditorViewState St;
     TSelectionDrag FDrag{*this, St};
     TEditingKeys FEditing{*this};
+    // What screen readers are told of changes; set up once the text and positions are.
+    std::unique_ptr<TAccessibleTextEvents> FAccessibleEvents;
     std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children
     std::unique_ptr<TTextEditorExSettings> FSettings;
     std::unique_ptr<TTextEditorExPrintingSettings> FPrintingSettings;

@@ -62,6 +62,8 @@ void TSettingsFrm::BuildControls()
     ListList = new TListBox(this);
     auto* list = ListList;
     ListList->setObjectName("ListList");
+    // The caption above is the list's label; screen readers name the list by it.
+    ListList->setAccessibleName(QStringFromUtf8(PanelCaption1->CaptionText()));
     Place(ListList, 8, 32, 185, 431);
     list->OnClick = [this] { RunGuarded([this] { ListListClick(); }); };
     list->OnCanChange = [this] { return SettleUnsavedEdits(); };
@@ -85,6 +87,7 @@ void TSettingsFrm::BuildControls()
 
     editor = new TTextEditorEx(this);
     editor->setObjectName("editor");
+    editor->setAccessibleName(QStringFromUtf8(PanelCaption2->CaptionText()));
     Place(editor, 233, 32, 524, 431);
     TTextEditorExSettings& s = editor->Settings();
     s.SetTabLength(0);
@@ -163,6 +166,13 @@ void TSettingsFrm::FormShow()
     ShowNoList();
 }
 
+void TSettingsFrm::SetEditCaption(const std::string& text)
+{
+    PanelCaption2->SetCaptionText(text);
+    // The caption is the editor's label: screen readers name the editor by it.
+    editor->setAccessibleName(QStringFromUtf8(text));
+}
+
 void TSettingsFrm::SetListOpen(bool open)
 {
     editor->setEnabled(open);
@@ -196,7 +206,7 @@ void TSettingsFrm::ShowNoList()
     // top and nothing is open.
     ListList->clearSelection();
     ListList->setCurrentItem(nullptr);
-    PanelCaption2->SetCaptionText("No list file selected.");
+    SetEditCaption("No list file selected.");
     editor->Clear();
     SetListOpen(false);
     FOpenName.clear();
@@ -206,7 +216,7 @@ void TSettingsFrm::OpenNothing()
 {
     // With no list open there is no Save that could write the editor's empty text over the
     // list. The list keeps the focus, so the arrow keys go on from it.
-    PanelCaption2->SetCaptionText("No list file selected.");
+    SetEditCaption("No list file selected.");
     editor->Clear();
     SetListOpen(false);
     FOpenName.clear();
@@ -227,7 +237,7 @@ bool TSettingsFrm::FocusedName(std::string& name) const
 
 void TSettingsFrm::ListListClick()
 {
-    PanelCaption2->SetCaptionText("Edit List");
+    SetEditCaption("Edit List");
     SetListOpen(true);
     editor->Clear();
     FOpenName.clear();
@@ -299,7 +309,7 @@ void TSettingsFrm::NewFile()
                 break;
             }
         }
-        PanelCaption2->SetCaptionText("Selected list:");
+        SetEditCaption("Selected list:");
         SetListOpen(true);
         editor->Clear();
         editor->setFocus();

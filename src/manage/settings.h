@@ -105,6 +105,8 @@ private:
     void BuildControls();
     void BuildCommands();
     void BuildMenus();
+    // The caption above the editor, which also names it.
+    void SetEditCaption(const std::string& text);
     // Enables or disables the editor and Save together, as an open list needs both.
     void SetListOpen(bool open);
     // Fills ListList with the display names of the Lists folder.

@@ -8,6 +8,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
 
+#include "Accessible.h"
 #include "Unprivileged.h"
 
 #include <QClipboard>
@@ -988,4 +989,46 @@ TEST_F(SettingsWindow, TheEditorAndItsRulerAreConfiguredForListFiles)
         w = w->nextInFocusChain();
     } while (w != Settings->ListList);
     EXPECT_EQ(seen, order);
+}
+
+TEST_F(SettingsWindow, AScreenReaderFindsEveryControlNamedByItsCaptionAndReadsTheEditorsText)
+{
+    OpenSettings();
+    Click("alpha");
+    QTest::keyClick(Ed(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(Ed(), Qt::Key_Down);
+    QTest::keyClick(Ed(), Qt::Key_End);
+    const struct {
+        QWidget* Control;
+        QAccessible::Role Role;
+        QString Name;
+    } rows[] = {
+        {Settings->PanelCaption1, QAccessible::Heading, "Lists"},
+        {Settings->ListList, QAccessible::List, "Lists"},
+        {Settings->PanelCaption2, QAccessible::Heading, "Edit List"},
+        {Settings->Ruler1, QAccessible::StaticText, "Line numbers"},
+        {Ed(), QAccessible::EditableText, "Edit List"},
+        {Settings->btnSave, QAccessible::Button, "Save file"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Control->objectName().toStdString());
+        EXPECT_TRUE(ReachableFrom(Settings.get(), r.Control));
+        EXPECT_EQ(FactsOf(r.Control).Role, r.Role);
+        EXPECT_EQ(FactsOf(r.Control).Name, r.Name);
+    }
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(Ed())->textInterface();
+    EXPECT_EQ(text->text(0, -1), "one\ntwo\nthree");
+    EXPECT_EQ(text->cursorPosition(), 7);
+
+    // Ctrl+Tab and Shift+Ctrl+Tab leave the editor, where Tab types.
+    QTest::keyClick(Ed(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Settings->btnClose);
+    Ed()->setFocus();
+    QTest::keyClick(Ed(), Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Settings->ListList);
+    EXPECT_EQ(EditorText(Ed()), "one\r\ntwo\r\nthree\r\n");
+
+    // With the list closed the editor goes by the caption that says so.
+    QTest::keyClick(Settings->ListList, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(FactsOf(Ed()).Name, "No list file selected.");
 }

@@ -1,6 +1,9 @@
 // The completion list: properties, the filter, painting, keys, mouse, wheel and scroll bar.
 #include "editor/input/InteractiveListMenu.h"
 
+#include "editor/EditorAccessibility.h"
+#include "platform/Accessibility.h"
+
 #include "platform/KeyState.h"
 #include "platform/Property.h"
 #include "platform/Pointer.h"
@@ -56,6 +59,7 @@ void TListMenuClient::Paint() { Menu->PaintList(); }
 
 TInteractiveListMenu::TInteractiveListMenu(QWidget* parent) : TInputControl<QWidget>(parent)
 {
+    InstallEditorAccessibility();
     FClient = new TListMenuClient(this);
     FClient->SetColor(clWindow);
     FVertScrollBar = new QScrollBar(Qt::Vertical, this);
@@ -127,6 +131,7 @@ void TInteractiveListMenu::SetSelection(int32_t v)
     if (v < 0 || v >= int32_t(FVisible.size()) || v == FSelection) return;
     FSelection = v;
     EnsureSelectionVisible();
+    Accessibility::NotifyChild(this, FSelection, QAccessible::Selection);
 }
 
 void TInteractiveListMenu::SetUseCaret(bool v)
@@ -171,6 +176,9 @@ void TInteractiveListMenu::RebuildVisibleList()
     FSelection = 0;
     Repaint();
     UpdateScrollBar();
+    // Screen readers read the rows anew, and the highlight back on the first.
+    Accessibility::Notify(this, QAccessible::ObjectReorder);
+    if (!FVisible.empty()) Accessibility::NotifyChild(this, FSelection, QAccessible::Selection);
 }
 
 // ---- measures and scrolling ----

@@ -61,11 +61,15 @@ bool TTextEditorEx::event(QEvent* e)
         setMouseTracking(true);
         FView->setMouseTracking(true);
     }
-    // Tab belongs to the editor, not to focus navigation.
+    // Tab belongs to the editor, not to focus navigation; Ctrl+Tab and Shift+Ctrl+Tab leave
+    // it, as in Qt's own text editors, so the keyboard alone can get out again.
     if (e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) {
-            keyPressEvent(ke);
+            if (ke->modifiers() & Qt::ControlModifier)
+                focusNextPrevChild(ke->key() == Qt::Key_Tab && !(ke->modifiers() & Qt::ShiftModifier));
+            else
+                keyPressEvent(ke);
             return true;
         }
     }

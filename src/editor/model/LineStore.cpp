@@ -327,31 +327,39 @@ int64_t TLineStore::TextLength() const
     return n;
 }
 
-int64_t TLineStore::OffsetOf(int line) const
+namespace {
+// A chunk's lines with their breaks, each break `breakLength` long.
+int64_t ChunkLength(const TLineChunk& c, int breakLength)
+{
+    return c.JoinedBytes() - int64_t(2 - breakLength) * int64_t(c.Lines.size());
+}
+} // namespace
+
+int64_t TLineStore::OffsetOf(int line, int breakLength) const
 {
     if (line < 0 || line > FCount) IndexError(line);
-    if (line == FCount) return TextLength();
-    const TLocation at = Locate(line);
+    const TLocation at = line == FCount ? TLocation{int(Chunks.size()), 0} : Locate(line);
     int64_t n = 0;
-    for (int k = 0; k < at.Chunk; ++k) n += Chunks[size_t(k)]->JoinedBytes();
+    for (int k = 0; k < at.Chunk; ++k) n += ChunkLength(*Chunks[size_t(k)], breakLength);
+    if (at.Chunk == int(Chunks.size())) return n;
     const auto& lines = Chunks[size_t(at.Chunk)]->Lines;
-    for (int i = 0; i < at.Offset; ++i) n += int64_t(lines[size_t(i)].size()) + 2;
+    for (int i = 0; i < at.Offset; ++i) n += int64_t(lines[size_t(i)].size()) + breakLength;
     return n;
 }
 
-int TLineStore::LineAtOffset(int64_t offset, int64_t& lineStart) const
+int TLineStore::LineAtOffset(int64_t offset, int64_t& lineStart, int breakLength) const
 {
     if (offset < 0) return -1;
     int64_t start = 0;
     for (size_t k = 0; k < Chunks.size(); ++k) {
-        const int64_t bytes = Chunks[k]->JoinedBytes();
+        const int64_t bytes = ChunkLength(*Chunks[k], breakLength);
         if (offset >= start + bytes) {
             start += bytes;
             continue;
         }
         const auto& lines = Chunks[k]->Lines;
         for (size_t i = 0; i < lines.size(); ++i) {
-            const int64_t len = int64_t(lines[i].size()) + 2;
+            const int64_t len = int64_t(lines[i].size()) + breakLength;
             if (offset < start + len) {
                 lineStart = start;
                 return Starts[k] + int(i);
@@ -395,6 +403,61 @@ bool TLineStore::SameText(const TLineSnapshot& snapshot) const
     }
     // The counts are equal, so what is left of either holds no line.
     return true;
+}
+
+void TLineStore::CommonEnds(const TLineSnapshot& snapshot, int& head, int& tail) const
+{
+    const int most = std::min(FCount, snapshot.FCount);
+    // From the start: a chunk both hold at the same line is the same lines, whole.
+    head = 0;
+    size_t a = 0, b = 0, i = 0, j = 0;
+    while (head < most) {
+        const std::vector<std::string>& mine = Chunks[a]->Lines;
+        const std::vector<std::string>& theirs = snapshot.Chunks[b]->Lines;
+        if (i == 0 && j == 0 && Chunks[a] == snapshot.Chunks[b]) {
+            head += int(mine.size());
+            ++a;
+            ++b;
+        } else if (i == mine.size()) {
+            ++a;
+            i = 0;
+        } else if (j == theirs.size()) {
+            ++b;
+            j = 0;
+        } else if (mine[i] == theirs[j]) {
+            ++i;
+            ++j;
+            ++head;
+        } else {
+            break;
+        }
+    }
+    // From the end, back to the head at most; here a chunk passed over whole must also fit in
+    // what the head left.
+    tail = 0;
+    const int room = most - head;
+    size_t ra = Chunks.size(), rb = snapshot.Chunks.size(), ri = 0, rj = 0; // lines taken from the back
+    while (tail < room) {
+        const std::vector<std::string>& mine = Chunks[ra - 1]->Lines;
+        const std::vector<std::string>& theirs = snapshot.Chunks[rb - 1]->Lines;
+        if (ri == 0 && rj == 0 && Chunks[ra - 1] == snapshot.Chunks[rb - 1] && tail + int(mine.size()) <= room) {
+            tail += int(mine.size());
+            --ra;
+            --rb;
+        } else if (ri == mine.size()) {
+            --ra;
+            ri = 0;
+        } else if (rj == theirs.size()) {
+            --rb;
+            rj = 0;
+        } else if (mine[mine.size() - 1 - ri] == theirs[theirs.size() - 1 - rj]) {
+            ++ri;
+            ++rj;
+            ++tail;
+        } else {
+            break;
+        }
+    }
 }
 
 void TLineStore::Restore(const TLineSnapshot& snapshot)

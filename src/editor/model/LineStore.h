@@ -79,17 +79,23 @@ public:
     // Length of Text() without building it.
     int64_t TextLength() const;
     // Offset of the start of `line` in Text(): the sum of (length + 2) over the lines before
-    // it. `line` may be Count().
-    int64_t OffsetOf(int line) const;
+    // it. `line` may be Count(). With another `breakLength` a line break counts that many
+    // characters instead of CR LF's two.
+    int64_t OffsetOf(int line, int breakLength = 2) const;
     // The line whose text or line break holds `offset` (0 <= offset < TextLength()), with the
-    // offset of its start; -1 outside the text.
-    int LineAtOffset(int64_t offset, int64_t& lineStart) const;
+    // offset of its start; -1 outside the text. Breaks count `breakLength` as above.
+    int LineAtOffset(int64_t offset, int64_t& lineStart, int breakLength = 2) const;
 
     TLineSnapshot Snapshot() const;
     // Whether this store holds the same lines as `snapshot`. Chunks the two still share are
     // the same lines without a look at them, so a text that differs from a snapshot in a few
     // places costs those chunks only.
     bool SameText(const TLineSnapshot& snapshot) const;
+    // How many lines at the start (`head`) and at the end (`tail`) this store shares with
+    // `snapshot`, the two never overlapping in either: what changed since lies between them.
+    // Chunks both still hold are passed over whole, so a small edit in a long text costs only
+    // the chunks it touched.
+    void CommonEnds(const TLineSnapshot& snapshot, int& head, int& tail) const;
     // Makes this store equal to `snapshot`, one notification.
     void Restore(const TLineSnapshot& snapshot);
 

@@ -1,5 +1,6 @@
 #include "editor/ruler/Ruler.h"
 
+#include "editor/EditorAccessibility.h"
 #include "editor/ruler/RulerMenu.h"
 #include "editor/TextEditorEx.h"
 #include "platform/Pointer.h"
@@ -47,6 +48,7 @@ constexpr int NOArrowCursorIndex = 11;
 
 TRuler::TRuler(QWidget* parent) : TRulerBase(parent)
 {
+    InstallEditorAccessibility();
     FFont.Name = "Arial Narrow";
     FFont.SetSize(10);
     FFont.Style = fsBold;

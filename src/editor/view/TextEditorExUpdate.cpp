@@ -39,6 +39,7 @@ void TTextEditorEx::CaretChanged(TPoint p)
     if (FCompletion) FCompletion->HideIfOver(px);
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
+    if (FAccessibleEvents) FAccessibleEvents->SelectionMoved();
     if (OnSelChange) OnSelChange(this);
 }
 
@@ -53,6 +54,7 @@ void TTextEditorEx::SelEndChanged(TPoint n)
     if (!St.NoAutoScroll) ScrollIntoView(SelEndPos.GetPoint());
     St.PrevSelEnd = n;
     St.PrevCaret = CaretPos.GetPoint();
+    if (FAccessibleEvents) FAccessibleEvents->SelectionMoved();
     if (OnSelChange) OnSelChange(this);
 }
 
@@ -134,6 +136,7 @@ void TTextEditorEx::UpdateScrollBars()
 void TTextEditorEx::LinesChanged()
 {
     UpdateScrollBars();
+    if (FAccessibleEvents) FAccessibleEvents->TextChanged();
     if (OnChange) OnChange(&FDoc.Lines());
 }
 
