@@ -1,6 +1,8 @@
 #include "colordlg/ColorPicker.h"
 
+#include "colordlg/ColorDialogAccessibility.h"
 #include "colordlg/ColorModel.h"
+#include "platform/Accessibility.h"
 #include "platform/Pointer.h"
 
 #include <QContextMenuEvent>
@@ -10,6 +12,7 @@
 TColorPicker::TColorPicker(QWidget* parent, TMapDimension dimension)
     : TPickControl(parent), FMapDimension(dimension)
 {
+    InstallColorDialogAccessibility();
 }
 
 void TColorPicker::SetCurrentPointX(int v)
@@ -102,7 +105,19 @@ void TColorPicker::MovePoint(TPoint p)
     FPicked = ColorAt(p);
     RedrawMarkers();
     if (underMarker) FPicked = InvertColor(FPicked);
+    // Screen readers hear the slider's value, or each of the two sliders' values, move.
+    if (FMapDimension == md1D) {
+        Accessibility::NotifyValue(this, FCurrent.X);
+    } else {
+        Accessibility::NotifyChildValue(this, 0, FCurrent.X);
+        Accessibility::NotifyChildValue(this, 1, height() - FCurrent.Y);
+    }
     if (OnPointChange) OnPointChange(this, FCurrent, FPicked);
+}
+
+void TColorPicker::PickPoint(TPoint p)
+{
+    if (Inside(p.X, p.Y)) MovePoint(p);
 }
 
 void TColorPicker::RenderAndReport()

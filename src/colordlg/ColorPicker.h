@@ -7,6 +7,7 @@
 #include "colordlg/PickControl.h"
 
 #include <QSize>
+#include <QString>
 #include <functional>
 
 enum TMapDimension { md1D, md2D };
@@ -35,6 +36,12 @@ public:
 
     // Redraws only the marker: erases it where it was and draws it at the current point.
     void RedrawMarkers();
+    // Moves the marker to `p` as a press there does (nothing outside), reporting the colour.
+    void PickPoint(TPoint p);
+
+    // What screen readers call the marker's column (0) and row (1); see ColorPickerAccessible.
+    QString AxisName(int axis) const { return FAxisNames[axis & 1]; }
+    void SetAxisNames(const QString& column, const QString& row) { FAxisNames[0] = column, FAxisNames[1] = row; }
 
     TPointChangeEvent OnPointChange;
     TPaintEachEvent OnPaintEach;
@@ -81,4 +88,5 @@ private:
     // The size the last full render was made for: a marker step on a picture of another size
     // (not yet rendered, or resized since) renders first.
     QSize FRenderedSize;
+    QString FAxisNames[2];
 };

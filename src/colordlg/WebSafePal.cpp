@@ -1,5 +1,6 @@
 #include "colordlg/WebSafePal.h"
 
+#include "colordlg/ColorDialogAccessibility.h"
 #include "colordlg/ColorModel.h"
 #include "platform/Pointer.h"
 
@@ -9,6 +10,7 @@
 
 TWebSafePal::TWebSafePal(QWidget* parent) : TPickControl(parent)
 {
+    InstallColorDialogAccessibility();
     resize(326, 183);
     setMouseTracking(true);
     for (int j = 0; j < WebSafeCount; ++j) FColors[size_t(j)] = WebSafePalette(j);
@@ -76,6 +78,11 @@ std::optional<TColor> TWebSafePal::ColorAtPoint(int x, int y) const
     // belongs to no colour.
     if (col >= FCols || row >= 216 / FCols) return std::nullopt;
     return FColors[size_t(row * FCols + col)];
+}
+
+void TWebSafePal::PickCell(int index)
+{
+    if (index >= 0 && index < WebSafeCount && OnPicColor) OnPicColor(this, FColors[size_t(index)]);
 }
 
 void TWebSafePal::Press(QMouseEvent* e)

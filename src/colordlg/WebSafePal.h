@@ -34,6 +34,9 @@ public:
     // whole cell.
     std::optional<TColor> ColorAtPoint(int x, int y) const;
     bool InCellsArea(int x, int y) const { return x >= 1 && x <= width() - 2 && y >= 1 && y <= height() - 2; }
+    // The colour of the cell `index` (row by row), and picking it as a click on it does.
+    TColor CellColor(int index) const { return FColors[size_t(index)]; }
+    void PickCell(int index);
 
     TColorEvent OnPicColor;
     TColorEvent OnMouseOverColor;

@@ -70,6 +70,15 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
+// A label's caption as screen readers say it: without its mnemonic's "&" and its colon.
+QString Spoken(const QString& caption)
+{
+    QString s = caption;
+    s.remove(u'&');
+    if (s.endsWith(u':')) s.chop(1);
+    return s;
+}
+
 QFont CourierNew8()
 {
     QFont f(QStringLiteral("Courier New"));
@@ -221,6 +230,7 @@ void Thexcolor::BuildColourMapPage()
     ColorMap->SetCurrentPointY(0);
     ColorMap->SetMapDimension(md1D);
     SetHint(ColorMap, QStringLiteral("|Anger färgens nyans."));
+    ColorMap->SetAxisNames(Spoken(Label8->text()), {});
 
     Label4 = MakeLabel(ColMap, "Label4", QStringLiteral("Originalfärg:"), 8, 64);
     OriginalColorLabel = MakeLabel(ColMap, "OriginalColorLabel", QStringLiteral("#000000"), 74, 64);
@@ -240,6 +250,10 @@ void Thexcolor::BuildColourMapPage()
     ColorBrightness->SetSpeedUpdate(true);
     ColorBrightness->SetOriginalColor(RGB(255, 0, 0));
     SetHint(ColorBrightness, QStringLiteral("|Anger färgens ljusstyrka och mättnad."));
+    // A group of two sliders, named as the two numbers above it.
+    ColorBrightness->SetAxisNames(Spoken(Label9->text()), Spoken(Label12->text()));
+    ColorBrightness->setAccessibleName(Spoken(Label9->text()) + QStringLiteral(" och ") +
+                                       Spoken(Label12->text()).toLower());
 
     // The handlers come last, as a loaded window binds them after its property values.
     ColorMap->OnPointChange = [this](QObject* s, TPoint p, TColor c) { ColorMapPointChange(s, p, c); };
@@ -263,6 +277,7 @@ void Thexcolor::BuildWebPage()
     WebSafePal1->SetCols(24);
     WebSafePal1->SetRows(9);
     SetHint(WebSafePal1, QStringLiteral("|Visar alla webbsäkra färger."));
+    WebSafePal1->setAccessibleName(PageControl1->tabText(PageControl1->indexOf(ColWeb)));
     WebSafePal1->OnPicColor = [this](QObject* s, TColor c) { WebSafePal1PicColor(s, c); };
     WebSafePal1->OnMouseOverColor = [this](QObject* s, TColor c) { WebSafePal1MouseOverColor(s, c); };
 }
@@ -343,6 +358,8 @@ void Thexcolor::BuildRgbGroup()
         SetAnchors(sliders[i], akLeft | akTop | akRight);
         SetHint(sliders[i], ch.Hint);
         labels[i]->setBuddy(sliders[i]);
+        // The group's title would name all three boxes alike; each is named by its colour.
+        sliders[i]->setAccessibleName(Spoken(ch.Caption));
         edits[i] = Make<TIntegerEdit>(Panel2, ch.Edit);
         edits[i]->Min = 0;
         edits[i]->Max = 255;
@@ -351,6 +368,7 @@ void Thexcolor::BuildRgbGroup()
         Place(edits[i], 440, ch.EditTop, 27, 21);
         SetAnchors(edits[i], akTop | akRight);
         SetHint(edits[i], ch.Hint);
+        edits[i]->setAccessibleName(Spoken(ch.Caption));
         connect(sliders[i], &QSlider::valueChanged, this, [this] { RgbScrollChange(); });
         edits[i]->OnChange = [this](QObject*) { RgbValueChange(); };
     }

@@ -44,4 +44,12 @@ void NotifyChild(QObject* control, int child, QAccessible::Event what)
     QAccessible::updateAccessibility(&e);
 }
 
+void NotifyChildValue(QObject* control, int child, const QVariant& value)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent e(control, value);
+    e.setChild(child);
+    QAccessible::updateAccessibility(&e);
+}
+
 } // namespace Accessibility

@@ -18,4 +18,5 @@ void NotifyValue(QObject* control, const QVariant& value);
 void NotifyState(QObject* control, QAccessible::State changed);
 // The event of a virtual child (a list item, a table cell) of `control`.
 void NotifyChild(QObject* control, int child, QAccessible::Event what);
+void NotifyChildValue(QObject* control, int child, const QVariant& value);
 } // namespace Accessibility

@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "WriteFaults.h"
 
+#include "Accessible.h"
 #include "ModalHelper.h"
 #include "SoundLog.h"
 #include "TempFolder.h"
@@ -485,6 +486,64 @@ TEST(hexcolorWin, PickingOnTheStripAndFieldWithTheMouse)
     EXPECT_EQ(h.W->CurrentColor(), RGB(0, 0, 255));
     EXPECT_EQ(h.W->WavelengthLabel->text(), "313");
     EXPECT_TRUE(h.W->ColorMap->hasFocus());
+}
+
+TEST(hexcolorWin, AScreenReaderFindsEveryControlNamedAndPicksAsTheMouseDoes)
+{
+    DialogHost h;
+    AccessibleEventLog log;
+    const struct {
+        QWidget* Control;
+        QAccessible::Role Role;
+        QString Name;
+    } rows[] = {
+        {h.W->ColorMap, QAccessible::Slider, "Nyans"},
+        {h.W->ColorBrightness, QAccessible::Grouping, "Ljusstyrka och mättnad"},
+        {h.W->WebSafePal1, QAccessible::Table, "Webbfärger"},
+        {h.W->sRed, QAccessible::Slider, "Röd"},
+        {h.W->vred, QAccessible::EditableText, "Röd"},
+        {h.W->sGreen, QAccessible::Slider, "Grön"},
+        {h.W->vgreen, QAccessible::EditableText, "Grön"},
+        {h.W->sBlue, QAccessible::Slider, "Blå"},
+        {h.W->vblue, QAccessible::EditableText, "Blå"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Control->objectName().toStdString());
+        EXPECT_TRUE(ReachableFrom(h.W.get(), r.Control));
+        EXPECT_EQ(FactsOf(r.Control).Role, r.Role);
+        EXPECT_EQ(FactsOf(r.Control).Name, r.Name);
+    }
+    // The field's two sliders, then the strip, set where the mouse picks red, then blue.
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(h.W->ColorBrightness);
+    ASSERT_EQ(field->childCount(), 2);
+    EXPECT_EQ(FactsOf(field->child(0)).Name, "Ljusstyrka");
+    EXPECT_EQ(FactsOf(field->child(1)).Name, "Mättnad");
+    field->child(0)->valueInterface()->setCurrentValue(244);
+    field->child(1)->valueInterface()->setCurrentValue(h.W->ColorBrightness->height());
+    EXPECT_EQ(h.W->CurrentColor(), RGB(255, 0, 0));
+    EXPECT_EQ(FactsOf(field->child(0)).Value, h.W->BrightnessLabel->text());
+    EXPECT_EQ(FactsOf(field->child(1)).Value, h.W->GraynessLabel->text());
+    QAccessible::queryAccessibleInterface(h.W->ColorMap)->valueInterface()->setCurrentValue(313);
+    EXPECT_EQ(h.W->CurrentColor(), RGB(0, 0, 255));
+    EXPECT_EQ(FactsOf(h.W->ColorMap).Value, "313");
+    EXPECT_EQ(FactsOf(h.W->vblue).Value, "255");
+    EXPECT_EQ(log.Of(h.W->ColorMap), std::vector<std::string>{"value 313"});
+
+    // Cells are named by their codes; pressing one picks what a click on it picks.
+    h.W->PageControl1->setCurrentWidget(h.W->ColWeb);
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(h.W->WebSafePal1)->tableInterface();
+    ASSERT_EQ(table->rowCount() * table->columnCount(), 216);
+    EXPECT_EQ(FactsOf(table->cellAt(0, 1)).Name, "#000033");
+    EXPECT_EQ(FactsOf(table->cellAt(8, 23)).Name, "#FFFFFF");
+    for (const auto& [row, column] : {std::pair(0, 0), std::pair(1, 1), std::pair(4, 17), std::pair(8, 23)}) {
+        QAccessibleInterface* cell = table->cellAt(row, column);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(h.W->vhex->text(), cell->text(QAccessible::Name));
+        const TColor pressed = h.W->CurrentColor();
+        h.W->SetCurrentColor(clBlack == pressed ? clWhite : clBlack);
+        QTest::mouseClick(h.W->WebSafePal1, Qt::LeftButton, {}, h.W->WebSafePal1->mapFromGlobal(cell->rect().center()));
+        EXPECT_EQ(h.W->CurrentColor(), pressed);
+    }
 }
 
 TEST(hexcolorWin, PaletteHoverShowsCodesAndThePageClearsThem)
