@@ -8,6 +8,7 @@
 #include "controls/CaptionGroup.h"
 #include "platform/Application.h"
 #include "FakeServices.h"
+#include "Accessible.h"
 #include "KeyTyping.h"
 
 #include "TempFolder.h"
@@ -601,4 +602,25 @@ TEST_F(MainWindow, AFileMarkedAsUtf16ThatIsNoneIsRefusedByNameAndLeftAlone)
     EXPECT_TRUE(Drill.Calls.empty());
     EXPECT_EQ(Base.Read("Lists/Broken.txt"), bad);
     EXPECT_EQ(Base.Read("Projects/Broken.rep"), bad);
+}
+
+TEST_F(MainWindow, AScreenReaderFindsEveryControlNamedByTheLabelBesideIt)
+{
+    const struct {
+        QWidget* Control;
+        QAccessible::Role Role;
+        QString Name;
+    } rows[] = {
+        {Main->CaptionGroup1, QAccessible::Grouping, "Choose Project"},
+        {Main->projectSelector, QAccessible::ComboBox, "Project:"},
+        {Main->list1selector, QAccessible::ComboBox, "Questions:"},
+        {Main->list2selector, QAccessible::ComboBox, "Answers:"},
+        {Main->btnExecute, QAccessible::Button, "Execute"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.Control->objectName().toStdString());
+        EXPECT_TRUE(ReachableFrom(Main.get(), r.Control));
+        EXPECT_EQ(FactsOf(r.Control).Role, r.Role);
+        EXPECT_EQ(FactsOf(r.Control).Name, r.Name);
+    }
 }
