@@ -1,7 +1,10 @@
 // How long a drill over two 100,000-item lists takes to start, and how long each answer takes
-// to be handled, on the real windows. Run with --benchmark_counters_tabular=true.
+// to be handled, on the real windows; and how long a session of 1,000,000 items takes to start
+// in random order, or over the items it missed, against the same start in list order. Run with
+// --benchmark_counters_tabular=true.
 #include "app/DataStore.h"
 #include "app/SelectorBox.h"
+#include "controls/FlatButton.h"
 #include "app/main.h"
 #include "drill/repetitions.h"
 #include "app/Program.h"
@@ -148,6 +151,67 @@ void BM_WrongAnswerAtTheEnd(benchmark::State& state)
     w.Frm->close();
 }
 BENCHMARK(BM_WrongAnswerAtTheEnd)->Unit(benchmark::kMicrosecond);
+
+constexpr int Million = 1000000;
+
+// Two lists of a million short items (each within a string's own storage), loaded into the
+// drill, with Random Order as `random` says.
+void LoadMillion(World& w, bool random)
+{
+    static std::vector<std::string> questions, answers;
+    if (questions.empty())
+        for (int i = 0; i < Million; ++i) {
+            questions.push_back("q" + std::to_string(i));
+            answers.push_back("a" + std::to_string(i));
+        }
+    w.Frm->QuestionItems() = questions;
+    w.Frm->AnswerItems() = answers;
+    w.Main->hide();
+    w.Frm->ShowDrill();
+    if (w.Frm->btnToggleRandom->Down() != random) w.Frm->ToggleRandomOrder();
+}
+
+void Unload(World& w)
+{
+    if (w.Frm->btnToggleRandom->Down()) w.Frm->ToggleRandomOrder();
+    w.Frm->QuestionItems() = {};
+    w.Frm->AnswerItems() = {};
+    w.Frm->UserRestart();
+    w.Frm->close();
+}
+
+// Start Over to the first question shown; argument 0 in list order (the reference), 1 at random.
+void BM_StartOverMillion(benchmark::State& state)
+{
+    World& w = *TheWorld;
+    LoadMillion(w, state.range(0) != 0);
+    for (auto _ : state) w.Frm->UserRestart();
+    if (w.Frm->Count() != Million || w.Frm->GetCurrentIndex() != 0) state.SkipWithError("the drill did not start");
+    Unload(w);
+}
+BENCHMARK(BM_StartOverMillion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Repeat Missed after a session that missed every item, to the first question shown; argument
+// 0 in list order, 1 at random. The missed session is answered on the session itself: through
+// the window each answer recounts the results so far, and a million of them would take minutes.
+void BM_RepeatMissedMillion(benchmark::State& state)
+{
+    World& w = *TheWorld;
+    LoadMillion(w, state.range(0) != 0);
+    TDrillSession& session = w.Frm->GetSession();
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.Restart();
+        session.SetAcceptErrors(true);
+        while (session.Next()) session.Record(false);
+        session.SetAcceptErrors(false);
+        state.ResumeTiming();
+        w.Frm->UserRepeatMissed();
+    }
+    if (w.Frm->Count() != Million || w.Frm->GetCurrentIndex() != 0) state.SkipWithError("no repeat session");
+    Unload(w);
+}
+BENCHMARK(BM_RepeatMissedMillion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -48,12 +48,14 @@ void InstallProgramCursors()
 
 TProgramServices::TProgramServices()
     : FClock(std::make_unique<TSystemClock>()), FKeys(std::make_unique<TSystemKeyboard>()),
-      FClipboard(std::make_unique<TSystemClipboard>()), FCaret(std::make_unique<TCaretState>())
+      FClipboard(std::make_unique<TSystemClipboard>()), FCaret(std::make_unique<TCaretState>()),
+      FRandom(std::make_unique<TSeededRandom>(FreshSeed()))
 {
     Caret = FCaret.get();
     Clock = FClock.get();
     Keys = FKeys.get();
     Clipboard = FClipboard.get();
+    Random = FRandom.get();
     if (!std::getenv("LEXIDRILL_SILENT")) {
         FSounds = std::make_unique<TSystemSounds>("Lexidrill");
         Sound = FSounds.get();

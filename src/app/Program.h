@@ -1,6 +1,7 @@
 #pragma once
 // What makes the application object this program's: its name, the text of its task-bar entry,
 // its icon, its fonts, and the services it runs on.
+#include "platform/Random.h"
 #include "platform/Services.h"
 
 #include <functional>
@@ -21,7 +22,8 @@ void InstallProgramCursors();
 
 // The services of a real run: the system clock, keyboard and clipboard, the desktop's sounds
 // (none while LEXIDRILL_SILENT is set), errors shown by ShowProgramError (start-up wires the
-// main window in once there is one), and the data beside the executable.
+// main window in once there is one), the data beside the executable, and random numbers
+// seeded anew at each start, so each run shuffles differently.
 class TProgramServices : public TServices {
 public:
     TProgramServices();
@@ -33,6 +35,7 @@ private:
     std::unique_ptr<TSystemClipboard> FClipboard;
     std::unique_ptr<TSystemSounds> FSounds;
     std::unique_ptr<TCaretState> FCaret;
+    std::unique_ptr<TSeededRandom> FRandom;
 };
 
 // The general error report of the program: the error's own text in the message box over the

@@ -84,8 +84,9 @@ void TFlatButton::Paint()
     const int w = width(), h = height();
     const bool focused = hasFocus();
     const TColor fill = FDown ? DownColor : focused ? FocusedColor : Color();
-    // A system colour counts as its stored value, not resolved.
-    const TColor contrast = ContrastTextColor(fill);
+    // A system colour counts as its stored value, not resolved. A disabled button is greyed,
+    // so a command that cannot run now does not look as if it could.
+    const TColor contrast = isEnabled() ? ContrastTextColor(fill) : DisabledColor;
 
     c.Brush.Color = fill;
     c.Brush.Style = bsSolid;
@@ -135,4 +136,5 @@ void TFlatButton::changeEvent(QEvent* e)
 {
     TCanvasControl::changeEvent(e); // the parent's colour first
     if (e->type() == QEvent::ParentChange || e->type() == QEvent::FontChange) TakeParentFont();
+    if (e->type() == QEvent::EnabledChange) Repaint();
 }

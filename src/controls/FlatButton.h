@@ -1,9 +1,9 @@
 #pragma once
 // A flat push button: a filled rectangle with a one-pixel outline and a centred caption. The
 // fill follows three looks (normal, focused, down); outline and caption are black or white,
-// whichever stands out against the fill. Down is the owner's to set, so the button also
-// serves as a toggle. Space and Enter click it on every press, auto-repeats included, and
-// keys travel on to the parent as usual.
+// whichever stands out against the fill, or grey while the button is disabled. Down is the
+// owner's to set, so the button also serves as a toggle. Space and Enter click it on every
+// press, auto-repeats included, and keys travel on to the parent as usual.
 #include "platform/CanvasControl.h"
 #include "platform/InputControl.h"
 
@@ -15,6 +15,8 @@ public:
     // The fills of the down and focused looks.
     static constexpr TColor DownColor = 0x89D3FF;
     static constexpr TColor FocusedColor = 0x666666;
+    // Outline and caption of a disabled button.
+    static constexpr TColor DisabledColor = 0x808080;
 
     explicit TFlatButton(QWidget* parent = nullptr);
 

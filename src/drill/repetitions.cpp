@@ -4,6 +4,7 @@
 #include "controls/FlatButton.h"
 #include "controls/RightWrongDoneIndicator.h"
 #include "platform/Commands.h"
+#include "platform/Services.h"
 #include "platform/Sound.h"
 #include "platform/Utf8.h"
 
@@ -77,7 +78,7 @@ TFlatButton* MakeButton(QWidget* parent, const char* name, const std::string& ca
 std::string Decimal(long long n) { return std::to_string(n); }
 } // namespace
 
-TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
+TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner), Session(Services().Random)
 {
     setObjectName("repetitionsFrm");
     setWindowTitle("Lexidrill");
@@ -148,6 +149,15 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     btnExit = MakeButton(this, "btnExit", "Cancel", 760, 560, 100, 33);
     btnExit->SetTabStop(true);
     btnExit->OnClick = [this](QObject*) { UserExit(); };
+    // Reached by their keys or a click; Tab keeps to the answer and the three buttons above.
+    btnToggleRandom = MakeButton(this, "btnToggleRandom", "Random Order", 176, 560, 145, 33);
+    btnToggleRandom->SetToggle(true);
+    btnToggleRandom->OnClick = [this](QObject*) { ToggleRandomOrder(); };
+    btnToggleReverse = MakeButton(this, "btnToggleReverse", "Reverse", 336, 560, 145, 33);
+    btnToggleReverse->SetToggle(true);
+    btnToggleReverse->OnClick = [this](QObject*) { ToggleReverse(); };
+    btnRepeatMissed = MakeButton(this, "btnRepeatMissed", "Repeat Missed", 536, 560, 100, 33);
+    btnRepeatMissed->OnClick = [this](QObject*) { UserRepeatMissed(); };
 
     SetAnchors(Label3, akTop | akRight);
     SetAnchors(lblE, akTop | akRight);
@@ -156,6 +166,9 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     SetAnchors(btnToggleAcceptErrors, akLeft | akBottom);
     SetAnchors(btnRestart, akRight | akBottom);
     SetAnchors(btnExit, akRight | akBottom);
+    SetAnchors(btnToggleRandom, akLeft | akBottom);
+    SetAnchors(btnToggleReverse, akLeft | akBottom);
+    SetAnchors(btnRepeatMissed, akRight | akBottom);
 
     setTabOrder(answer, btnRestart);
     setTabOrder(btnRestart, btnExit);
@@ -172,6 +185,16 @@ TrepetitionsFrm::TrepetitionsFrm(QWidget* owner) : TForm(owner)
     AToggleAcceptErrors = ActionList1->Add(QString::fromUtf8("Fortsätt vid fel"), QKeySequence(Qt::Key_F7), QString());
     AToggleAcceptErrors->setObjectName("AToggleAcceptErrors");
     AToggleAcceptErrors->OnExecute = [this] { ToggleAcceptErrors(); };
+    AToggleRandom = ActionList1->Add("Slumpvis ordning", QKeySequence(Qt::Key_F8), QString());
+    AToggleRandom->setObjectName("AToggleRandom");
+    AToggleRandom->OnExecute = [this] { ToggleRandomOrder(); };
+    AToggleReverse = ActionList1->Add(QString::fromUtf8("Omvänd"), QKeySequence(Qt::Key_F9), QString());
+    AToggleReverse->setObjectName("AToggleReverse");
+    AToggleReverse->OnExecute = [this] { ToggleReverse(); };
+    ARepeatMissed = ActionList1->Add("Repetera missade", QKeySequence(Qt::Key_F10), QString());
+    ARepeatMissed->setObjectName("ARepeatMissed");
+    ARepeatMissed->OnExecute = [this] { UserRepeatMissed(); };
+    UpdateRepeatMissed();
 
     FormCreate();
 }
@@ -181,7 +204,7 @@ TrepetitionsFrm::~TrepetitionsFrm()
     FormDestroy();
 }
 
-void TrepetitionsFrm::FormCreate() { Session = TDrillSession(); }
+void TrepetitionsFrm::FormCreate() { Session.SetLists({}, {}); }
 
 void TrepetitionsFrm::FormDestroy() { Session.SetLists({}, {}); }
 
@@ -244,12 +267,26 @@ void TrepetitionsFrm::ArrangeAroundAnswer()
 void TrepetitionsFrm::DoNewSession()
 {
     Session.Restart();
+    BeginSession();
+}
+
+void TrepetitionsFrm::BeginSession()
+{
     answer->setAccessibleDescription(QString());
     SetLabelText(lblProject, ProjectText);
-    SetLabelText(lblList1, List1Text);
-    SetLabelText(lblList2, List2Text);
+    // Reversed, the answer list supplies the questions: each label names the list it shows.
+    SetLabelText(lblList1, Session.Reverse() ? List2Text : List1Text);
+    SetLabelText(lblList2, Session.Reverse() ? List1Text : List2Text);
     SetLabelText(lblN, Decimal(Count()));
+    UpdateRepeatMissed();
     NextQuestion();
+}
+
+void TrepetitionsFrm::UpdateRepeatMissed()
+{
+    const bool can = Session.CanRepeatMissed();
+    btnRepeatMissed->setEnabled(can);
+    ARepeatMissed->setEnabled(can);
 }
 
 void TrepetitionsFrm::NextQuestion()
@@ -268,6 +305,7 @@ void TrepetitionsFrm::NextQuestion()
         btnCorrect->hide();
         ProgressBar->hide();
         ResetIndicator();
+        UpdateRepeatMissed();
         // Take the keyboard back from the closed box, and with the answer box gone let the
         // window itself hold the focus, so Tab reaches the buttons and the shortcuts keep
         // working.
@@ -340,11 +378,33 @@ void TrepetitionsFrm::ToggleAcceptErrors()
     Session.SetAcceptErrors(btnToggleAcceptErrors->Down());
 }
 
+void TrepetitionsFrm::ToggleRandomOrder()
+{
+    btnToggleRandom->SetDown(!btnToggleRandom->Down());
+    Session.SetRandomOrder(btnToggleRandom->Down());
+    UserRestart();
+}
+
+void TrepetitionsFrm::ToggleReverse()
+{
+    btnToggleReverse->SetDown(!btnToggleReverse->Down());
+    Session.SetReverse(btnToggleReverse->Down());
+    UserRestart();
+}
+
 void TrepetitionsFrm::UserRestart()
 {
     SetCounters("0");
     ResetIndicator();
     DoNewSession();
+}
+
+void TrepetitionsFrm::UserRepeatMissed()
+{
+    if (!Session.RepeatMissed()) return;
+    SetCounters("0");
+    ResetIndicator();
+    BeginSession();
 }
 
 void TrepetitionsFrm::UserExit() { close(); }
@@ -374,8 +434,10 @@ void TrepetitionsFrm::answerKeyDown(QKeyEvent* e)
     case Qt::Key_Enter: CorrectAndNextQuestion(); break;
     case Qt::Key_Escape: answer->clear(); break;
     case Qt::Key_F1:
-        if (Session.CurrentIndex() >= 0 && size_t(Session.CurrentIndex()) < Session.Answers().size())
+        if (Session.Asking()) {
+            Session.RevealAnswer();
             answer->setText(QStringFromUtf8(Session.Answer()));
+        }
         break;
     default: break;
     }

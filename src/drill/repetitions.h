@@ -1,8 +1,9 @@
 #pragma once
-// The drill window: covers the screen in black, asks the questions in list order, checks each
-// typed answer byte for byte against its answer line, counts errors and shows progress. By
-// default a question is asked again until it is answered correctly; with "Continue on Error"
-// a wrong answer is counted and the drill moves on.
+// The drill window: covers the screen in black, asks the questions in list order or at random,
+// from either list, checks each typed answer against its answer line, counts errors and shows
+// progress. By default a question is asked again until it is answered correctly; with
+// "Continue on Error" a wrong answer is counted and the drill moves on. After a drill,
+// "Repeat Missed" asks again just the items whose first answer was wrong.
 #include "app/DrillLink.h"
 #include "drill/DrillSession.h"
 #include "platform/Forms.h"
@@ -41,6 +42,9 @@ public:
     std::vector<std::string>& QuestionItems() { return Session.Questions(); }
     std::vector<std::string>& AnswerItems() { return Session.Answers(); }
     const TDrillSession& GetSession() const { return Session; }
+    // For measurements that set a session up directly; the window shows it from the next
+    // question on.
+    TDrillSession& GetSession() { return Session; }
     // Shows the drill window (it lays itself out over the whole screen).
     void ShowDrill();
     // Sets the three counters lblI, lblN and lblE to `text`.
@@ -58,7 +62,13 @@ public:
     // Tells screen readers of a wrong answer, in the answer box's description.
     void AnnounceAnswer(bool correct);
     void ToggleAcceptErrors();
+    // Switching the order or the direction starts the session over, so what is asked always
+    // matches the buttons.
+    void ToggleRandomOrder();
+    void ToggleReverse();
     void UserRestart();
+    // A session of the items missed in the one that has ended; nothing when there are none.
+    void UserRepeatMissed();
     void UserExit();
     void answerKeyDown(QKeyEvent* e);
 
@@ -91,6 +101,9 @@ public:
     TRightWrongDoneIndicator* ProgressBar;
     QWidget* Line2;
     TFlatButton* btnToggleAcceptErrors;
+    TFlatButton* btnToggleRandom;
+    TFlatButton* btnToggleReverse;
+    TFlatButton* btnRepeatMissed;
     TFlatButton* btnRestart;
     TFlatButton* btnExit;
 
@@ -98,6 +111,9 @@ public:
     TAction* ANew;
     TAction* ACancel;
     TAction* AToggleAcceptErrors;
+    TAction* AToggleRandom;
+    TAction* AToggleReverse;
+    TAction* ARepeatMissed;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -107,6 +123,10 @@ private:
     void FormCreate();
     void FormDestroy();
     void FormClose();
+    // The session just built, from its first question: the list names, the count, and
+    // Repeat Missed off until it ends.
+    void BeginSession();
+    void UpdateRepeatMissed();
 
     TDrillSession Session;
     // The main window's selector texts the drill was started with, and its screen.

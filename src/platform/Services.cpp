@@ -1,5 +1,6 @@
 #include "platform/Services.h"
 
+#include "platform/Random.h"
 #include "platform/SystemCaret.h"
 
 #include <QClipboard>
@@ -15,12 +16,14 @@ TServices& SystemDefaults()
     static TSystemKeyboard keys;
     static TSystemClipboard clipboard;
     static TCaretState caret;
+    static TSeededRandom random(FreshSeed());
     static TServices s = [] {
         TServices d;
         d.Clock = &clock;
         d.Keys = &keys;
         d.Clipboard = &clipboard;
         d.Caret = &caret;
+        d.Random = &random;
         return d;
     }();
     return s;

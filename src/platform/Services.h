@@ -1,9 +1,9 @@
 #pragma once
 // What the program takes from its surroundings, handed to the application object once at
 // start-up: the clock every timer runs on, the system sounds, the live modifier keys, the
-// clipboard, the general error report, the hook that makes file writes fail, and the folder
-// the data lives in. The program passes its real ones (app/ProgramServices.h); the tests pass
-// fakes (tests/support/FakeServices.h).
+// clipboard, the general error report, the hook that makes file writes fail, the folder the
+// data lives in, and a source of random numbers. The program passes its real ones
+// (app/Program.h); the tests pass fakes (tests/support/FakeServices.h).
 #include "platform/Clock.h"
 
 #include <QString>
@@ -13,6 +13,7 @@
 #include <string>
 
 struct TCaretState;
+class TRandomSource;
 
 class TSoundOutput {
 public:
@@ -42,6 +43,7 @@ struct TServices {
     TKeyboard* Keys = nullptr;
     TClipboardStore* Clipboard = nullptr;
     TCaretState* Caret = nullptr; // the one system caret (platform/SystemCaret.h)
+    TRandomSource* Random = nullptr;
     // Shows an error's own text; the program goes on. None: a plain critical message box.
     std::function<void(const std::string& text)> ReportError;
     // How many bytes of a write of `size` bytes reach the file before the write fails as on a
@@ -52,7 +54,7 @@ struct TServices {
 };
 
 // The services the application object was given; before there is one, the system's own
-// clock, keyboard and clipboard, no sound and no hooks.
+// clock, keyboard and clipboard, a freshly seeded random source, no sound and no hooks.
 TServices& Services();
 void InstallServices(TServices* services);
 

@@ -2,6 +2,8 @@
 // check, byte for byte.
 #include "drill/DrillSession.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using Lines = std::vector<std::string>;
@@ -107,4 +109,73 @@ TEST(DrillSession, AnAnswerIsRightWhenBothAreTheSameInNfc)
     s.Next();
     EXPECT_TRUE(s.IsCorrect("h\xC3\xA4st")) << "\"ä\" as typed";
     for (const char* wrong : {"H\xC3\xA4st", "h\xC3\xA4st ", "hast", "h\xC3\xA4st."}) EXPECT_FALSE(s.IsCorrect(wrong)) << wrong;
+}
+
+TEST(DrillSession, RandomOrderAsksEveryPairOnceInAFreshOrderEachSession)
+{
+    TSeededRandom random(7);
+    TDrillSession s(&random);
+    Lines questions, answers;
+    for (int i = 0; i < 500; ++i) {
+        questions.push_back("q" + std::to_string(i));
+        answers.push_back("a" + std::to_string(i));
+    }
+    s.SetLists(questions, answers);
+    s.SetRandomOrder(true);
+    std::vector<Lines> asked(2);
+    for (Lines& run : asked) {
+        s.Restart();
+        while (s.Next()) {
+            EXPECT_TRUE(s.IsCorrect("a" + s.Question().substr(1))) << s.Question();
+            run.push_back(s.Question());
+        }
+    }
+    EXPECT_NE(asked[0], questions);
+    EXPECT_NE(asked[0], asked[1]);
+    std::sort(questions.begin(), questions.end());
+    for (Lines& run : asked) EXPECT_EQ((std::sort(run.begin(), run.end()), run), questions);
+}
+
+TEST(DrillSession, ReverseAsksTheAnswersAndExpectsTheQuestions)
+{
+    TDrillSession s;
+    s.SetLists({"France", "Sweden"}, {"Paris", "Stockholm"});
+    s.SetReverse(true);
+    s.Restart();
+    s.Next();
+    s.Next();
+    EXPECT_EQ(s.Question(), "Stockholm");
+    EXPECT_EQ(s.Answer(), "Sweden");
+    EXPECT_TRUE(s.IsCorrect("Sweden"));
+    EXPECT_FALSE(s.IsCorrect("Stockholm"));
+}
+
+TEST(DrillSession, RepeatMissedAsksTheItemsWhoseFirstAnswerWasWrongUntilNoneIsLeft)
+{
+    TDrillSession s;
+    s.SetLists({"1", "2", "3", "4", "5"}, {"a", "b", "c", "d", "e"});
+    s.Restart();
+    s.Next(), s.Record(false), s.Record(true);   // wrong, then right
+    s.Next(), s.Record(true);                    // right
+    s.Next(), s.RevealAnswer(), s.Record(true);  // shown the answer, then right
+    s.SetAcceptErrors(true);
+    s.Next(), s.Record(false);                   // wrong, moving on
+    s.Next(), s.Record(true), s.RevealAnswer();  // right
+    EXPECT_FALSE(s.RepeatMissed()) << "the session has not ended";
+    // Each session answered right, wrong, right ...; what it asked, in order.
+    auto run = [&s](std::vector<bool> answers) {
+        Lines asked;
+        for (bool right : answers) asked.push_back((s.Next(), s.Record(right), s.Question()));
+        EXPECT_FALSE(s.Next());
+        return asked;
+    };
+    run({});
+    ASSERT_TRUE(s.RepeatMissed());
+    EXPECT_EQ(run({true, false, true}), (Lines{"1", "3", "4"}));
+    ASSERT_TRUE(s.RepeatMissed());
+    EXPECT_EQ(run({true}), Lines{"3"});
+    EXPECT_FALSE(s.CanRepeatMissed());
+    EXPECT_FALSE(s.RepeatMissed());
+    s.Restart();
+    EXPECT_EQ(s.Count(), 5);
 }

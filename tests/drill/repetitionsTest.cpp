@@ -582,3 +582,41 @@ TEST_F(Drill, AScreenReaderHearsEachNewQuestionAndEveryWrongAnswerWhereTheFocusI
     const std::vector<std::string> toggle = log.Of(Frm->btnToggleAcceptErrors);
     EXPECT_EQ(std::count(toggle.begin(), toggle.end(), "state"), 1);
 }
+
+TEST_F(Drill, F8F9AndF10ReachTheirButtonsWhichStartUpWithTheDrillAsItWas)
+{
+    Main->list1selector->SetText("countries");
+    Main->list2selector->SetText("capitals");
+    Start(Capitals, CapitalAnswers);
+    EXPECT_FALSE(Frm->btnToggleRandom->Down() || Frm->btnToggleReverse->Down());
+    EXPECT_FALSE(Frm->btnRepeatMissed->isEnabled());
+    EXPECT_EQ(Frm->btnRepeatMissed->Canvas().GetPixel(0, 0), TFlatButton::DisabledColor);
+    Frm->setGeometry(0, 0, 1024, 768); // the smallest screen: no bottom button covers another
+    const std::vector<TFlatButton*> bottom{Frm->btnToggleAcceptErrors, Frm->btnToggleRandom, Frm->btnToggleReverse,
+                                           Frm->btnRepeatMissed, Frm->btnRestart, Frm->btnExit};
+    for (size_t i = 0; i < bottom.size(); ++i)
+        for (size_t j = i + 1; j < bottom.size(); ++j) EXPECT_FALSE(bottom[i]->geometry().intersects(bottom[j]->geometry()));
+
+    QTest::keyClick(Frm->answer, Qt::Key_F9);
+    EXPECT_TRUE(Frm->btnToggleReverse->Down());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Frm->btnToggleReverse)->state().checked);
+    EXPECT_EQ(Frm->lblQ->text() + Frm->lblList1->text() + Frm->lblList2->text(), "Pariscapitalscountries");
+    QTest::keyClick(Frm->answer, Qt::Key_F7);
+    Type("Lyon");
+    Type("Sweden");
+    ExpectEnd();
+    Type("China");
+    EXPECT_EQ(End.Message, "You answered correctly on 1 questions of 3 possible.");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frm.get()));
+    QTest::keyClick(Focus(), Qt::Key_F10);
+    EXPECT_EQ(Counters() + Frm->lblQ->text().toStdString(), "1 / 2 / 0Paris");
+    Type("France");
+    ExpectEnd();
+    Type("Japan");
+    EXPECT_EQ(End.Message, "You answered correctly on 2 questions of 2 possible.");
+    EXPECT_FALSE(Frm->btnRepeatMissed->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frm.get()));
+    QTest::keyClick(Focus(), Qt::Key_F8);
+    EXPECT_TRUE(Frm->btnToggleRandom->Down());
+    EXPECT_EQ(Counters(), "1 / 3 / 0"); // the whole lists again, at once
+}

@@ -66,6 +66,7 @@ TFakeServices::TFakeServices()
     Clipboard = &SystemClipboard;
     Caret = &CaretState;
     Sound = &Sounds;
+    Random = &FixedRandom;
     ReportError = ShowProgramError;
 }
 

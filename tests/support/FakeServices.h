@@ -2,8 +2,9 @@
 // The services every test program runs on (TestMain hands them to the application object):
 // a clock that moves only when a test advances it, a keyboard whose modifiers a test can
 // hold, the offscreen platform's clipboard, a sound output that records, a caret of their
-// own, the program's own error report, no write faults, and the executable's folder until a
-// test sets its own.
+// own, random numbers from a fixed seed, the program's own error report, no write faults, and
+// the executable's folder until a test sets its own.
+#include "platform/Random.h"
 #include "platform/Services.h"
 #include "platform/SystemCaret.h"
 
@@ -51,6 +52,7 @@ public:
     TSystemClipboard SystemClipboard;
     TCaretState CaretState;
     TSoundRecorder Sounds;
+    TSeededRandom FixedRandom{20240611};
 };
 
 TFakeServices& TestServices();
