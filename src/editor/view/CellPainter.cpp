@@ -2,8 +2,18 @@
 
 #include "editor/model/InnerText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+
+namespace {
+// The pixel a fill with `c` writes.
+QRgb Opaque(TColor c)
+{
+    const TColor v = ColorToRGB(c);
+    return 0xFF000000 | qRgb(GetRValue(v), GetGValue(v), GetBValue(v));
+}
+} // namespace
 
 TCellPainter::TGlyphs& TCellPainter::GlyphsFor(const TFont& font, TColor background, qreal scale)
 {
@@ -34,8 +44,7 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
             QImage img(int(std::ceil((w + 2 * m) * g.Scale)), int(std::ceil((h + 2 * m) * g.Scale)),
                        QImage::Format_RGB32);
             img.setDevicePixelRatio(g.Scale);
-            const QRgb bg = 0xFF000000 | qRgb(GetRValue(ColorToRGB(g.Background)), GetGValue(ColorToRGB(g.Background)),
-                                              GetBValue(ColorToRGB(g.Background)));
+            const QRgb bg = Opaque(g.Background);
             img.fill(bg);
             TCanvas c(&img);
             c.Font = g.Font;
@@ -82,6 +91,43 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
     const uchar* from = glyph.constBits() + (top - y) * glyphStride + (left - x) * 4;
     uchar* to = bits + top * stride + left * 4;
     for (int row = top; row < bottom; ++row, from += glyphStride, to += stride) std::memcpy(to, from, bytes);
+}
+
+bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background, unsigned char ch)
+{
+    QImage* target = canvas.GetImage();
+    if (!target) return true;
+    TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale());
+    const QImage& glyph = Glyph(set, ch);
+    const int x = canvas.ToDevice(cell.Left), y = canvas.ToDevice(cell.Top);
+    if (!set.Overhangs[ch].empty() || glyph.width() > canvas.ToDevice(cell.Right) - x ||
+        glyph.height() > canvas.ToDevice(cell.Bottom) - y)
+        return false;
+    // The fill reaches the image's edge as a fill of the cell would.
+    const TRect d = canvas.ToDevice(cell);
+    const int left = std::max(d.Left, 0), right = std::min(d.Right, target->width());
+    const int top = std::max(d.Top, 0), bottom = std::min(d.Bottom, target->height());
+    if (left >= right || top >= bottom) return true;
+    const QRgb fill = Opaque(background);
+    // The glyph's columns and rows on the image; the cell's other pixels are the fill.
+    const int inkLeft = std::clamp(x, left, right), inkRight = std::clamp(x + glyph.width(), inkLeft, right);
+    const int inkBottom = inkLeft < inkRight ? std::clamp(y + glyph.height(), top, bottom) : top;
+    const size_t inkBytes = size_t(inkRight - inkLeft) * 4;
+    const qsizetype stride = target->bytesPerLine(), glyphStride = glyph.bytesPerLine();
+    uchar* to = target->bits() + top * stride;
+    const uchar* from = inkBottom > top ? glyph.constBits() + (top - y) * glyphStride + (inkLeft - x) * 4 : nullptr;
+    for (int row = top; row < bottom; ++row, to += stride) {
+        auto* line = reinterpret_cast<QRgb*>(to);
+        if (row < inkBottom) {
+            std::fill(line + left, line + inkLeft, fill);
+            std::memcpy(line + inkLeft, from, inkBytes);
+            std::fill(line + inkRight, line + right, fill);
+            from += glyphStride;
+        } else {
+            std::fill(line + left, line + right, fill);
+        }
+    }
+    return true;
 }
 
 void TCellPainter::Clear()

@@ -18,6 +18,11 @@ class TCellPainter {
 public:
     // `ch` at (x, y) on `canvas`, with the canvas's font and brush colour.
     void TextOut(TCanvas& canvas, int x, int y, unsigned char ch);
+    // What filling `cell` with `background` and then TextOut at its top-left corner leave,
+    // written in one pass, each pixel once. False, with nothing drawn, when the glyph does not
+    // keep to the cell (it is larger, or has ink outside its box): that ink falls on other
+    // cells, which only the fill first and TextOut after leave as they should.
+    bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, unsigned char ch);
     // Forgets every rendered glyph (system colours may have changed).
     void Clear();
 

@@ -53,11 +53,36 @@ bool TSelectionSpan::Contains(int line, int column) const
 
 void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
 {
-    in.Canvas.Brush.Color = background;
-    in.Canvas.Brush.Style = bsSolid;
-    in.Canvas.FillRect({0, 0, in.Cells.ClientWidth, in.Cells.ClientHeight});
+    TCanvas& c = in.Canvas;
+    const TCellMetrics& m = in.Cells;
+    c.Brush.Color = background;
+    c.Brush.Style = bsSolid;
     in.Drew = true;
-    PaintVisibleLines(in);
+    if (m.CharWidth <= 0 || m.LineHeight <= 0) {
+        c.FillRect({0, 0, m.ClientWidth, m.ClientHeight});
+        return PaintVisibleLines(in);
+    }
+    // The picture is the background and the lines over it, but filling the whole area first
+    // and then every cell writes the text's pixels twice, at a high pixel density the larger
+    // part of a repaint. So each cell is filled as its character is drawn and only what no
+    // cell covers is filled apart; from the first character whose ink leaves its cell on,
+    // what is left is filled first and drawn over, as the ink would fall on the fill.
+    bool cellsFilled = true;
+    const int rows = CeilDiv(m.ClientHeight, m.LineHeight);
+    for (int r = 0; r < rows; ++r) {
+        const int line = m.Scroll.Y + r, top = r * m.LineHeight;
+        if (line < 0 || line >= in.Lines.Count()) {
+            if (cellsFilled) c.FillRect({0, top, m.ClientWidth, top + m.LineHeight});
+            continue;
+        }
+        const int end = LineCells(in, line, cellsFilled ? &background : nullptr);
+        if (end < 0) {
+            cellsFilled = false;
+        } else if (cellsFilled) {
+            c.FillRect({end, top, m.ClientWidth, top + m.LineHeight});
+        }
+        EraseLineEnd(in, line);
+    }
 }
 
 void TLineRenderer::PaintVisibleLines(const TPaintInput& in)
@@ -69,12 +94,35 @@ void TLineRenderer::PaintVisibleLines(const TPaintInput& in)
 void TLineRenderer::PaintLine(const TPaintInput& in, int line)
 {
     if (line < 0 || line >= in.Lines.Count()) return;
-    const int length = in.Lines.Length(line);
+    LineCells(in, line, nullptr);
+    EraseLineEnd(in, line);
+}
+
+int TLineRenderer::LineCells(const TPaintInput& in, int line, const TColor* cellFill)
+{
     const int sx = in.Cells.Scroll.X;
-    const int last = std::min(length - 1, sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth) - 1);
-    for (int c = std::max(sx, 0); c <= last; ++c) PaintChar(in, line, c);
+    const int last = std::min(in.Lines.Length(line) - 1, sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth) - 1);
+    for (int c = std::max(sx, 0); c <= last; ++c)
+        if (!DrawChar(in, line, c, false, cellFill)) cellFill = nullptr;
+    return cellFill ? std::max(last + 1 - sx, 0) * in.Cells.CharWidth : -1;
+}
+
+void TLineRenderer::EraseLineEnd(const TPaintInput& in, int line)
+{
+    const int length = in.Lines.Length(line);
     EraseCell(in, line, length);
     EraseCell(in, line, length + 1);
+}
+
+void TLineRenderer::FillOnwards(const TPaintInput& in, TPoint p, TColor background)
+{
+    const TCellMetrics& m = in.Cells;
+    TCanvas& c = in.Canvas;
+    const TColor brush = c.Brush.Color;
+    c.Brush.Color = background;
+    c.FillRect({p.X, p.Y, m.ClientWidth, p.Y + m.LineHeight});
+    c.FillRect({0, p.Y + m.LineHeight, m.ClientWidth, m.ClientHeight});
+    c.Brush.Color = brush;
 }
 
 void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
@@ -87,9 +135,14 @@ void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
 
 void TLineRenderer::PaintChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd)
 {
-    if (line < 0 || line >= in.Lines.Count()) return;
+    DrawChar(in, line, column, appendedAtLineEnd, nullptr);
+}
+
+bool TLineRenderer::DrawChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd, const TColor* cellFill)
+{
+    if (line < 0 || line >= in.Lines.Count()) return true;
     const std::string& text = in.Lines[line];
-    if (column < 0 || column >= int(text.size())) return;
+    if (column < 0 || column >= int(text.size())) return true;
     const TPoint p = in.Cells.CellPoint({column, line});
     const unsigned char ch = static_cast<unsigned char>(text[size_t(column)]);
     TCanvas& c = in.Canvas;
@@ -106,12 +159,19 @@ void TLineRenderer::PaintChar(const TPaintInput& in, int line, int column, bool 
         c.Brush.Color = in.Style.HighlightColor;
         c.Font.Color = in.Style.HighlightTextColor;
     }
-    Cells.TextOut(c, p.X, p.Y, Shown(ch, in.Style.ShowHiddenChars));
+    const unsigned char shown = Shown(ch, in.Style.ShowHiddenChars);
+    bool filled = false;
+    if (cellFill) {
+        filled = Cells.CellOut(c, {p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight}, *cellFill, shown);
+        if (!filled) FillOnwards(in, p, *cellFill);
+    }
+    if (!filled) Cells.TextOut(c, p.X, p.Y, shown);
     in.Drew = true;
     if (selected) {
         c.Brush.Color = savedBrush;
         c.Font.Color = savedFont;
     }
+    return filled || !cellFill;
 }
 
 void TLineRenderer::ClearLineBand(const TPaintInput& in, int line)

@@ -98,5 +98,18 @@ public:
     void ClearGlyphs() { Cells.Clear(); }
 
 private:
+    // PaintChar's drawing; with `cellFill`, the character's whole cell is filled with that
+    // colour as it is drawn, unless its ink leaves the cell: then all from the cell on (the
+    // rest of its row and every row below) is filled first and the character drawn over it.
+    // False in that case.
+    bool DrawChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd, const TColor* cellFill);
+    // The visible characters of `line`, with `cellFill` as DrawChar takes it. The client x
+    // where its cells end, or -1 once a character's ink left its cell.
+    int LineCells(const TPaintInput& in, int line, const TColor* cellFill);
+    // The two cells after the end of `line`, erased.
+    void EraseLineEnd(const TPaintInput& in, int line);
+    // From the cell at client pixel p to the end of its row, and every row below, filled.
+    void FillOnwards(const TPaintInput& in, TPoint p, TColor background);
+
     TCellPainter Cells;
 };

@@ -23,8 +23,12 @@ struct Picture {
     TCellMetrics Cells;
     TLineRenderer Renderer;
 
-    explicit Picture(const std::vector<std::string>& lines)
+    explicit Picture(const std::vector<std::string>& lines, int ratio = 1)
     {
+        if (ratio != 1) {
+            Image = QImage(240 * ratio, 120 * ratio, QImage::Format_RGB32);
+            Image.setDevicePixelRatio(ratio);
+        }
         Lines.Assign(lines);
         Style.Font.Name = "Courier New";
         Style.Font.SetSize(12);
@@ -33,7 +37,7 @@ struct Picture {
         Style.HighlightColor = Mark;
         Style.HighlightTextColor = MarkText;
         Canvas.Font = Style.Font;
-        Cells = {Canvas.TextWidth("M") + 1, Canvas.TextHeight("Hj"), {0, 0}, Image.width(), Image.height()};
+        Cells = {Canvas.TextWidth("M") + 1, Canvas.TextHeight("Hj"), {0, 0}, Canvas.Width(), Canvas.Height()};
     }
     TPaintInput In(TSelectionSpan sel = {}) { return {Canvas, Lines, sel, Cells, Style}; }
     void Full(TSelectionSpan sel = {})
@@ -123,6 +127,28 @@ TEST(LineRenderer, AScrolledPictureEqualsOneDrawnAtItsNewPosition)
         fresh.Full(sel);
         EXPECT_TRUE(moved.Image == fresh.Image) << "scrolled to " << moved.Cells.Scroll.X << "," << moved.Cells.Scroll.Y;
     }
+}
+
+TEST(LineRenderer, AFullPictureOverAnOldOneEqualsTheLinesDrawnOverTheFilledArea)
+{
+    // Ink that leaves its cell (the underscore's below it, the ring of Å above) at the start,
+    // in the middle, on the last row, or nowhere; selected or not; scrolled past a line's end.
+    const std::vector<std::string> texts[] = {{"plain text", "", "nothing leaves its cell"},
+                                              {"_first", "abc", "def"},
+                                              {"ab_cd", "\xC5ngstr\xF6m", "efg"},
+                                              {"abc", "", "de", "fgh", "ijk", "lmn", "o_q", "rst"}};
+    for (const int ratio : {1, 2})
+        for (const auto& lines : texts)
+            for (const TSelectionSpan sel : {TSelectionSpan{}, TSelectionSpan{{1, 0}, {2, 6}}})
+                for (const TPoint scroll : {TPoint{0, 0}, TPoint{4, 1}}) {
+                    Picture old(lines, ratio), full(lines, ratio);
+                    old.Cells.Scroll = full.Cells.Scroll = scroll;
+                    old.Full(sel);
+                    full.Image.fill(Qt::green);
+                    full.Renderer.FullPicture(full.In(sel), Back);
+                    EXPECT_TRUE(full.Image == old.Image) << lines[0] << " at ratio " << ratio << ", scrolled "
+                                                         << scroll.X << ", selected " << (sel.Start != sel.End);
+                }
 }
 
 TEST(LineRenderer, TheProbeFindsAHiddenPointOnItsGridOrOnTheFarEdges)
