@@ -171,13 +171,14 @@ void LoadMillion(World& w, bool random)
     if (w.Frm->btnToggleRandom->Down() != random) w.Frm->ToggleRandomOrder();
 }
 
+// Random Order off again and the lists freed; no session is started over the empty lists, as
+// its end message would wait for a click.
 void Unload(World& w)
 {
     if (w.Frm->btnToggleRandom->Down()) w.Frm->ToggleRandomOrder();
+    w.Frm->close();
     w.Frm->QuestionItems() = {};
     w.Frm->AnswerItems() = {};
-    w.Frm->UserRestart();
-    w.Frm->close();
 }
 
 // Start Over to the first question shown; argument 0 in list order (the reference), 1 at random.
