@@ -145,8 +145,10 @@ std::string CheckState(const TSession& s)
     std::string joined;
     for (const std::string& line : d.Lines().ToVector()) joined += line + "\r\n";
     if (d.Lines().Text() != joined) return "the text is not its lines joined with CR LF";
-    if (d.Lines().TextLength() != int64_t(joined.size())) return "the text's length is not its bytes";
-    if (d.AbsoluteOffset({d.Length(d.Count() - 1), d.Count() - 1}) + 2 != int64_t(joined.size()))
+    // A column is a code point: every byte but a UTF-8 continuation byte begins one.
+    const int64_t columns = std::count_if(joined.begin(), joined.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    if (d.Lines().TextLength() != columns) return "the text's length is not its code points";
+    if (d.AbsoluteOffset({d.Length(d.Count() - 1), d.Count() - 1}) + 2 != columns)
         return "the offset of the end is not the text's length";
     return "";
 }

@@ -159,7 +159,9 @@ std::string CheckLineReading(std::string_view bytes)
     if (store.Count() != int(editorLines.size())) return "the editor's line count differs from its lines";
     const std::string text = store.Text();
     if (text != JoinLines(editorLines)) return "the editor's text is not its lines joined with CR LF";
-    if (store.TextLength() != int64_t(text.size())) return "the editor's text length differs from its text";
+    // A column is a code point: every byte but a UTF-8 continuation byte begins one.
+    if (store.TextLength() != std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }))
+        return "the editor's text length differs from its text";
     // Finding an offset walks its chunk, so every line of a long text would make each input
     // cost the square of its length; the lines where chunks meet and both ends are enough.
     const auto worthChecking = [&](int i) {

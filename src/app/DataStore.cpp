@@ -80,10 +80,3 @@ std::string UndecodableFileMessage(TFolderKind kind, const std::string& name)
     return std::string(kind == TFolderKind::Projects ? "The project \"" : "The list \"") + name +
            "\" cannot be read: it is marked as UTF-16 text but is not UTF-16. It was left unchanged.";
 }
-
-std::string UnmappableListMessage(const std::string& name, int line)
-{
-    // One line in the message box, so kept short enough for a small screen.
-    return "The list \"" + name + "\" holds characters the list editor cannot edit, such as Cyrillic, Greek or "
-           "Chinese (line " + std::to_string(line) + "). It was left unchanged.";
-}

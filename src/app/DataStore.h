@@ -32,6 +32,3 @@ TTextEncoding SaveLines(const std::string& path, const std::vector<std::string>&
 
 // The message for a file refused by EUndecodableText, naming it; the file is left as it is.
 std::string UndecodableFileMessage(TFolderKind kind, const std::string& name);
-// The message for a list the editor cannot take (EUnmappableText, editor/model/InnerText.h),
-// naming it; `line` is 1-based.
-std::string UnmappableListMessage(const std::string& name, int line);

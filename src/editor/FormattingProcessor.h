@@ -26,6 +26,7 @@ public:
     TTextEditorEx* TextEditorEx() const { return FTextEditorEx; }
     void SetTextEditorEx(TTextEditorEx* editor) { FTextEditorEx = editor; }
 
+    // `ch`: the first byte of the character's UTF-8 (the character itself where it is ASCII).
     // `appendedAtLineEnd`: the character is being drawn because it was just typed at the
     // end of its line. Throws EFormattingProcessorError when no editor is set.
     virtual TCharFormat GetCharFormat(char ch, TPoint pos, bool appendedAtLineEnd);

@@ -236,8 +236,8 @@ public:
 
     // ---- Typing and editing (TEditingKeys) ----
     bool DeleteSelection() { return FEditing.DeleteSelection(); }
-    // One typed character (the editor's Windows-1252), as a key press after the host's OnKeyPress.
-    void TypeChar(char c);
+    // One typed character (a code point), as a key press after the host's OnKeyPress.
+    void TypeChar(char32_t c);
     // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
     void KeyEnter() { FEditing.Enter(); }
     void KeyTab();
@@ -247,12 +247,12 @@ public:
 
     // ---- Whole text, clipboard and undo ----
     void Clear();
-    // A file is taken into the text through editor/model/InnerText.h (EUnmappableText when
-    // it holds a character the text cannot) and written back in the encoding it was read in,
-    // byte for byte when nothing changed. The encoding goes with the text loaded, through
-    // every edit and undo, until the next load or Clear; a text that came from no file is
-    // Windows-1252. Saving returns the encoding written (UTF-8 where the list's own would
-    // read back as other characters).
+    // A file is decoded into the text (EUndecodableText when it cannot be) and written back
+    // in the encoding it was read in, byte for byte when nothing changed. The encoding goes
+    // with the text loaded, through every edit and undo, until the next load or Clear; a
+    // text that came from no file is Windows-1252. Saving returns the encoding written, which
+    // is UTF-8 where Windows-1252 cannot hold the text (or would read back as other
+    // characters), and the text goes on in it.
     void LoadFromFile(const std::string& path);
     TTextEncoding SaveToFile(const std::string& path);
     TTextEncoding FileEncoding() const { return FFileEncoding; }
@@ -261,10 +261,8 @@ public:
     // unchanged one, for a host whose file holds what the editor shows in another form.
     bool Modified() const { return FDoc.Modified(); }
     void MarkSaved() { FDoc.MarkSaved(); }
-    // The program's text (UTF-8), taken into the editor's as InnerTextFromUtf8 does.
-    void InsertText(const std::string& text);
-    // Text that is the editor's own already (Windows-1252).
-    void InsertInnerText(const std::string& text) override;
+    // Text in at the caret, over the selection.
+    void InsertText(const std::string& text) override;
     void SelectAll();
     std::string GetSelText() const;
     int32_t SelStart() const;

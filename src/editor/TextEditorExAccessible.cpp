@@ -128,34 +128,36 @@ void TTextEditorExAccessible::Segment(int offset, QAccessible::TextBoundaryType 
         end = n;
         return;
     }
+    // Within the line everything counts UTF-16 units, as the offsets do.
     const TPoint p = PositionOf(Editor(), offset);
-    const std::string& line = Editor()->Lines()[p.Y];
-    const int lineStart = offset - p.X;
+    const QString line = AccessibleString(Editor()->Lines()[p.Y]);
+    const int lineStart = ClampOffset(OffsetOf(Editor(), {0, p.Y}));
+    const int at = offset - lineStart, length = int(line.size());
     if (boundary == QAccessible::LineBoundary || boundary == QAccessible::ParagraphBoundary) {
         // A line without its break, as Qt's own editors give it.
         start = lineStart;
-        end = lineStart + int(line.size());
+        end = lineStart + length;
         return;
     }
     // At the end of a line: its break, or nothing after the last line.
-    if (p.X >= int(line.size())) {
+    if (at >= length) {
         end = offset < n ? offset + 1 : offset;
         return;
     }
     if (boundary == QAccessible::CharBoundary) {
-        end = offset + 1;
+        end = offset + (line[at].isHighSurrogate() && at + 1 < length ? 2 : 1);
         return;
     }
     // Words and sentences are found in their own line, and no piece runs past it.
     QTextBoundaryFinder finder(boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
                                                                       : QTextBoundaryFinder::Sentence,
-                               AccessibleString(line));
-    finder.setPosition(p.X);
-    const int from = finder.isAtBoundary() ? p.X : int(finder.toPreviousBoundary());
-    finder.setPosition(p.X);
+                               line);
+    finder.setPosition(at);
+    const int from = finder.isAtBoundary() ? at : int(finder.toPreviousBoundary());
+    finder.setPosition(at);
     const qsizetype to = finder.toNextBoundary();
     start = lineStart + std::max(from, 0);
-    end = lineStart + (to < 0 ? int(line.size()) : int(to));
+    end = lineStart + (to < 0 ? length : int(to));
 }
 
 QString TTextEditorExAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,

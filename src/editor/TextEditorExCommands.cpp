@@ -2,7 +2,7 @@
 // saving, inserting text, the selection as offsets, the clipboard and the undo history.
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
-#include "editor/model/InnerText.h"
+#include "platform/TextEncoding.h"
 
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -69,8 +69,8 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
 {
     // Read and decode first: a file that cannot be read, or taken into the text, leaves the
     // text (and the caret) as they were.
-    TTextEncoding encoding;
-    const std::string text = InnerTextFromFile(ReadWholeFile(path), encoding);
+    std::string text = ReadWholeFile(path);
+    const TTextEncoding encoding = DecodeText(text);
     TCaretHidden hidden(*this);
     FDoc.Lines().SetText(text);
     FDoc.MarkSaved();
@@ -86,15 +86,14 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
 TTextEncoding TTextEditorEx::SaveToFile(const std::string& path)
 {
     // Through a temporary file renamed over the old one: a failed write leaves it whole.
-    const TEncodedText out = FileBytesFromInnerText(FDoc.Lines().Text(), FFileEncoding);
+    const TEncodedText out = EncodeText(FDoc.Lines().Text(), FFileEncoding);
     WriteFileAtomic(path, out.Bytes);
     FDoc.MarkSaved();
+    FFileEncoding = out.Encoding;
     return out.Encoding;
 }
 
-void TTextEditorEx::InsertText(const std::string& text) { InsertInnerText(InnerTextFromUtf8(text)); }
-
-void TTextEditorEx::InsertInnerText(const std::string& text)
+void TTextEditorEx::InsertText(const std::string& text)
 {
     if (FSettings->ReadOnly()) return;
     TCaretHidden hidden(*this);
@@ -159,14 +158,14 @@ void TTextEditorEx::SetSelLength(int32_t v)
 void TTextEditorEx::CutToClipboard()
 {
     if (FSettings->ReadOnly() || !HasSelection()) return;
-    ClipboardSetText(Utf8FromInnerText(GetSelText()));
+    ClipboardSetText(GetSelText());
     DeleteSelection();
 }
 
 void TTextEditorEx::CopyToClipboard()
 {
     if (!HasSelection()) return;
-    ClipboardSetText(Utf8FromInnerText(GetSelText()));
+    ClipboardSetText(GetSelText());
 }
 
 void TTextEditorEx::PasteFromClipboard()

@@ -3,7 +3,7 @@
 #include "editor/TextEditorEx.h"
 
 const std::string TTextEditorExSettings::DefaultObjStopChars =
-    "<([{|}])>\"'/\\=+-*/,.:;^~$\x80\xA4@\xA7!?%\x89#&";
+    "<([{|}])>\"'/\\=+-*/,.:;^~$€¤@§!?%‰#&";
 
 TTextEditorExSettings::TTextEditorExSettings(TTextEditorEx* editor) : FTextEditorEx(editor) {}
 

@@ -4,7 +4,6 @@
 #include "app/DialogBoxes.h"
 #include "editor/ruler/Ruler.h"
 #include "editor/TextEditorEx.h"
-#include "editor/model/InnerText.h"
 #include "controls/PanelCaption.h"
 #include "manage/ListBox.h"
 #include "platform/Application.h"
@@ -251,11 +250,6 @@ void TSettingsFrm::ListListClick()
         // The load's own change already has its snapshot; a second one a second later would
         // offer an undo that changes nothing.
         AUU->stop();
-    } catch (const EUnmappableText& e) {
-        const std::string name = FOpenName;
-        OpenNothing();
-        ldMessageBox(this, UnmappableListMessage(name, e.Line));
-        return;
     } catch (const EUndecodableText&) {
         const std::string name = FOpenName;
         OpenNothing();
@@ -286,8 +280,12 @@ void TSettingsFrm::SaveFile()
     std::string name;
     if (!FocusedName(name)) return;
     // A failure goes to the general error report; the list stays open with its text.
-    editor->SaveToFile(ListFilePath(name));
+    const bool wasAnsi = editor->FileEncoding() == TTextEncoding::Ansi;
+    const TTextEncoding written = editor->SaveToFile(ListFilePath(name));
     ShowNoList();
+    // Once: from now on the list is read and written as UTF-8.
+    if (wasAnsi && written != TTextEncoding::Ansi)
+        ldMessageBox(this, "The list \"" + name + "\" was saved as UTF-8, so that every character in it reads back as it was typed.");
 }
 
 void TSettingsFrm::NewFile()

@@ -14,7 +14,7 @@ protected:
     static QString Joined(const std::vector<std::string>& lines)
     {
         QStringList l;
-        for (const std::string& s : lines) l << QString::fromLatin1(s.data(), qsizetype(s.size()));
+        for (const std::string& s : lines) l << QString::fromUtf8(s.data(), qsizetype(s.size()));
         return l.join('\n');
     }
 };
@@ -25,7 +25,7 @@ TEST_F(EditorScreenReader, ReadsCharactersLinesAndTheCaretOfAWholeDocument)
     // Three chunks of lines, empty ones and a non-ASCII letter among them.
     std::vector<std::string> lines;
     for (int i = 0; i < 3 * TLineStore::ChunkLines; ++i)
-        lines.push_back(i % 7 == 3 ? "" : "line " + std::to_string(i) + (i % 5 ? "" : " caf\xe9"));
+        lines.push_back(i % 7 == 3 ? "" : "line " + std::to_string(i) + (i % 5 ? "" : " caf\xc3\xa9"));
     SetLines(lines);
     const QString whole = Joined(lines);
     QAccessibleTextInterface* t = Text();
@@ -55,7 +55,7 @@ TEST_F(EditorScreenReader, ReadsCharactersLinesAndTheCaretOfAWholeDocument)
     E->SetSelEndPoint({4, 1});
     t->selection(0, &s, &e);
     EXPECT_EQ(t->text(s, e), whole.mid(s, e - s));
-    EXPECT_EQ(t->text(s, e), QString::fromLatin1(E->GetSelText()).replace("\r\n", "\n"));
+    EXPECT_EQ(t->text(s, e), QString::fromUtf8(E->GetSelText()).replace("\r\n", "\n"));
 }
 
 TEST_F(EditorScreenReader, EveryEditTellsWhatWentAndCameSoACopyOfTheTextStaysTheSame)

@@ -155,10 +155,10 @@ TEST(EditorModel, NewEditorStartsEmptyWithItsInitialValues)
                                      .OverwriteMode = false, .SpeedJump = 150, .ReadOnly = false,
                                      .ListMenuHelper = false, .ListMenuHelperAutoPopup = false,
                                      .HideHelperOnClick = false}));
-    // The 35 stop characters, in order, the slash twice (Windows-1252 bytes).
+    // The 35 stop characters, in order, the slash twice.
     const std::string stops = s.ObjStopChars();
-    EXPECT_EQ(stops.size(), 35u);
-    EXPECT_EQ(stops, std::string("<([{|}])>\"'/\\=+-*/,.:;^~$") + "\x80" + "\xA4" + "@" + "\xA7" + "!?%" + "\x89" + "#&");
+    EXPECT_EQ(QString::fromUtf8(stops).size(), 35);
+    EXPECT_EQ(stops, std::string("<([{|}])>\"'/\\=+-*/,.:;^~$") + "€" + "¤" + "@" + "§" + "!?%" + "‰" + "#&");
 
     const TTextEditorExPrintingSettings& p = e.PrintingSettings();
     EXPECT_EQ(p.MarginTop, 500);

@@ -54,8 +54,9 @@ protected:
     {
         const std::string file = "Lists/" + name + ".txt";
         const std::string edited = EditorText(Settings->editor);
+        const std::string written = Windows1252(edited); // the lists here are Windows-1252
         const std::set<std::string> before = FolderEntries(Base / "Lists");
-        for (const long long offset : FailureOffsets(edited.size())) {
+        for (const long long offset : FailureOffsets(written.size())) {
             FailWritesAfter(offset);
             DialogScript script;
             script.Ok();
@@ -73,7 +74,7 @@ protected:
         }
         FailWritesAfter(-1);
         QTest::keyClick(Settings->editor, Qt::Key_S, Qt::ControlModifier);
-        EXPECT_TRUE(Base.Read(file) == edited);
+        EXPECT_TRUE(Base.Read(file) == written);
         EXPECT_EQ(FolderEntries(Base / "Lists"), before);
     }
 };
@@ -88,7 +89,7 @@ TEST_F(FailedWrites, ListSavedFromTheSettingsWindowAtEveryByte)
     QTest::keyClicks(Settings->editor, "four");
     QTest::keyClick(Settings->editor, Qt::Key_Return);
     TypeText(Settings->editor, QString::fromUtf8("five åäö"));
-    ASSERT_EQ(EditorText(Settings->editor), "one\r\ntwo\r\nthree\r\nfour\r\nfive \xe5\xe4\xf6\r\n");
+    ASSERT_EQ(EditorText(Settings->editor), "one\r\ntwo\r\nthree\r\nfour\r\nfive \xc3\xa5\xc3\xa4\xc3\xb6\r\n");
     SaveFailingAtEveryOffset("alpha", "one\r\ntwo\r\nthree\r\n");
 }
 

@@ -1,8 +1,8 @@
 // Lists and projects written by editors that speak UTF-8, on real files through the real
 // windows: drilled with typed answers, opened, edited and saved back in their own encoding;
-// Windows-1252 files exactly as before; lists with characters the editor cannot hold refused
-// there and left alone.
+// Windows-1252 files exactly as before, until they come to hold what Windows-1252 cannot.
 #include "ManageFixture.h"
+#include "Scripts.h"
 
 #include "app/SelectorBox.h"
 #include "controls/PanelCaption.h"
@@ -20,12 +20,9 @@ const std::string Bom = "\xef\xbb\xbf";
 // German questions and their Swedish answers, in UTF-8 and in Windows-1252.
 const std::string QuestionsUtf8 = "Pferd\r\nFleisch\r\nBoot\r\nElch\r\nB\xc3\xa4r\r\n";
 const std::string AnswersUtf8 = "h\xc3\xa4st\r\nk\xc3\xb6tt\r\nb\xc3\xa5t\r\n\xc3\xa4lg\r\nbj\xc3\xb6rn\r\n";
-const Lines Answers1252 = {"h\xe4st", "k\xf6tt", "b\xe5t", "\xe4lg", "bj\xf6rn"}; // as the editor holds them
 const Lines Answers = {"h\xc3\xa4st", "k\xc3\xb6tt", "b\xc3\xa5t", "\xc3\xa4lg", "bj\xc3\xb6rn"};
 const QString Typed[] = {QString::fromUtf8("häst"), QString::fromUtf8("kött"), QString::fromUtf8("båt"),
                          QString::fromUtf8("älg"), QString::fromUtf8("björn")};
-const std::string Refusal = "The list \"ryska\" holds characters the list editor cannot edit, such as Cyrillic, "
-                            "Greek or Chinese (line 2). It was left unchanged.";
 // A Cyrillic line among Swedish ones.
 const std::string RussianUtf8 = "h\xc3\xa4st\r\n\xd0\xbb\xd0\xbe\xd1\x88\xd0\xb0\xd0\xb4\xd1\x8c\r\nb\xc3\xa5t\r\n";
 
@@ -255,7 +252,7 @@ TEST_F(ListEncoding, AUtf8ListIsEditedAndSavedBackAsUtf8WithItsMark)
         OpenSettings();
         Click("svar");
         ASSERT_TRUE(Ed()->isEnabled());
-        EXPECT_EQ(Ed()->Lines().ToVector(), Answers1252);
+        EXPECT_EQ(Ed()->Lines().ToVector(), Answers);
 
         // A line typed at the end, an undo point, undone and redone: still the list's encoding.
         QTest::keyClick(Ed(), Qt::Key_End, Qt::ControlModifier);
@@ -263,7 +260,7 @@ TEST_F(ListEncoding, AUtf8ListIsEditedAndSavedBackAsUtf8WithItsMark)
         TypeText(Ed(), QString::fromUtf8("räv €"));
         Ed()->AddUndoPoint();
         Ed()->Undo();
-        EXPECT_EQ(Ed()->Lines().ToVector(), Answers1252);
+        EXPECT_EQ(Ed()->Lines().ToVector(), Answers);
         Ed()->Redo();
         Save();
         EXPECT_EQ(Base.Read("Lists/svar.txt"), mark + AnswersUtf8 + "r\xc3\xa4v \xe2\x82\xac\r\n");
@@ -288,7 +285,7 @@ TEST_F(ListEncoding, Windows1252AndAsciiListsAreSavedByteForByteAndNewListsAreWi
     OpenSettings();
 
     Click("high");
-    EXPECT_EQ(Ed()->Lines().ToVector(), SplitLines(high));
+    EXPECT_EQ(Ed()->Lines().ToVector(), Ansi(high));
     Save();
     EXPECT_EQ(Base.Read("Lists/high.txt"), high);
 
@@ -312,7 +309,10 @@ TEST_F(ListEncoding, Windows1252AndAsciiListsAreSavedByteForByteAndNewListsAreWi
     QTest::keyClick(Ed(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(Ed(), Qt::Key_Return);
     TypeText(Ed(), QString::fromUtf8("Ã¤"));
-    Save();
+    DialogScript told;
+    told.Ok();
+    Run(told, [&] { Save(); });
+    EXPECT_EQ(told.Seen.size(), 1u) << "the user is told the list is now UTF-8";
     EXPECT_EQ(Base.Read("Lists/ascii.txt"), "horse\r\nmeat\r\nfish\r\n\xc3\x83\xc2\xa4\r\n");
     EXPECT_EQ(LoadLines(ListFilePath("ascii")), (Lines{"horse", "meat", "fish", "\xc3\x83\xc2\xa4"}));
 
@@ -328,30 +328,49 @@ TEST_F(ListEncoding, Windows1252AndAsciiListsAreSavedByteForByteAndNewListsAreWi
     EXPECT_EQ(Base.Read("Lists/utf8.txt"), AnswersUtf8);
 }
 
-TEST_F(ListEncoding, ACyrillicListIsRefusedInTheSettingsWindowAndNothingOpens)
+// The editor on the table of scripts: on each line Right passes over the first user-perceived
+// character, a Cyrillic letter is typed there, Left from the end passes over the last, and
+// Backspace takes the one before it; then saved and read again.
+TEST_F(ListEncoding, ListsInAnyScriptAreEditedByUserPerceivedCharactersAndSavedAsUtf8)
 {
-    Base.Write("Lists/ryska.txt", RussianUtf8);
-    Base.Write("Lists/svenska.txt", AnswersUtf8);
+    std::string file;
+    for (const TScriptItem& item : ScriptItems) file += std::string(item.InFile) + "\r\n";
+    Base.Write("Lists/scripts.txt", file);
+    const Lines edited = {"Å\u0436ngström caé", "Κ\u0436αλημέα", "С\u0436лоа", "単語", "한\u0436어",
+                          "e\u0301\u0436e\u0301", "\u0436", "ك\u0436لة"};
     OpenSettings();
-    Click("svenska");
-    ASSERT_TRUE(Ed()->isEnabled());
+    Click("scripts");
+    ASSERT_EQ(Ed()->Lines().Count(), int(edited.size()));
+    for (int y = 0; y < int(edited.size()); ++y) {
+        QTest::keyClick(Ed(), Qt::Key_Home);
+        QTest::keyClick(Ed(), Qt::Key_Right);
+        TypeText(Ed(), QString::fromUtf8("\u0436"));
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Down}) QTest::keyClick(Ed(), key);
+    }
+    Save();
+    std::string want;
+    for (const std::string& line : edited) want += line + "\r\n";
+    EXPECT_EQ(Base.Read("Lists/scripts.txt"), want);
+    EXPECT_EQ(LoadLines(ListFilePath("scripts")), edited);
+}
 
-    DialogScript script;
-    script.Ok();
-    Run(script, [&] { Click("ryska"); });
-    ASSERT_EQ(script.Seen.size(), 1u);
-    EXPECT_EQ(script.Seen[0].Text, Refusal);
-    EXPECT_TRUE(NothingOpen());
-    // Save can write nothing over it, by shortcut or button.
-    Idle();
-    EXPECT_FALSE(Settings->ASaveFile->isEnabled());
-    QTest::keyClick(Settings->ListList, Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(Ed(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Base.Read("Lists/ryska.txt"), RussianUtf8);
-    EXPECT_EQ(Base.Read("Lists/svenska.txt"), AnswersUtf8);
-
-    // The next list opens as usual.
-    Click("svenska");
-    EXPECT_TRUE(Ed()->isEnabled());
-    EXPECT_EQ(Ed()->Lines().ToVector(), Answers1252);
+TEST_F(ListEncoding, AWindows1252ListThatComesToHoldCyrillicIsSavedAsUtf8AndTheUserIsToldOnce)
+{
+    Base.Write("Lists/svenska.txt", "h\xe4st\r\n");
+    OpenSettings();
+    std::vector<TSeenDialog> seen;
+    for (const char* typed : {"\u0436", "\u0434"}) {
+        Click("svenska");
+        QTest::keyClick(Ed(), Qt::Key_End);
+        TypeText(Ed(), QString::fromUtf8(typed));
+        DialogScript script; // answers a box if one comes
+        script.Ok();
+        Save();
+        Reactivate(Settings.get());
+        seen.insert(seen.end(), script.Seen.begin(), script.Seen.end());
+    }
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].Text.find("\"svenska\""), std::string::npos) << seen[0].Text;
+    EXPECT_NE(seen[0].Text.find("UTF-8"), std::string::npos) << seen[0].Text;
+    EXPECT_EQ(Base.Read("Lists/svenska.txt"), "h\xc3\xa4st\xd0\xb6\xd0\xb4\r\n");
 }

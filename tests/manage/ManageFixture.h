@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -215,6 +216,12 @@ inline std::vector<std::string> ItemNames(const QListWidget* list)
     std::vector<std::string> names;
     for (int i = 0; i < list->count(); ++i) names.push_back(list->item(i)->text().toStdString());
     return names;
+}
+
+// The bytes a Windows-1252 list holding `text` has on disk, by Qt's own converter.
+inline std::string Windows1252(const std::string& text)
+{
+    return QByteArray(QStringEncoder("windows-1252").encode(QString::fromStdString(text))).toStdString();
 }
 
 inline std::string EditorText(const TTextEditorEx* e)

@@ -85,7 +85,7 @@ void TCompletionPopup::HideIfOver(TPoint px)
         Hide();
 }
 
-void TCompletionPopup::Typed(char c)
+void TCompletionPopup::Typed(char32_t c)
 {
     if (Visible()) FList->AppendFilterChar(c);
 }
@@ -94,7 +94,7 @@ void TCompletionPopup::ItemSelected(const std::string& item, const std::string& 
 {
     // Every character typed into the editor went into the filter as well, so only the rest
     // of the entry is missing from the text, unless the list itself had the keyboard.
-    Editor.InsertInnerText(FList && FList->hasFocus() ? item : unTyped);
+    Editor.InsertText(FList && FList->hasFocus() ? item : unTyped);
 }
 
 bool TCompletionPopup::KeyDown(int key, bool ctrl)

@@ -30,7 +30,7 @@ public:
     // The caret moved to client pixel `px`: a list lying over it goes away.
     void HideIfOver(TPoint px);
     // A character typed into the text narrows the list.
-    void Typed(char c);
+    void Typed(char32_t c);
     // A key going down: Ctrl+Menu opens the list; while it shows it takes its keys. True when
     // the editor's own handling of the key stops there.
     bool KeyDown(int key, bool ctrl);

@@ -1,12 +1,14 @@
 #include "editor/input/EditingKeys.h"
 
 #include "editor/CaretHidden.h"
+#include "editor/model/LineLayout.h"
 #include "platform/KeyState.h"
+#include "platform/Utf8.h"
 
 namespace {
 
 // The closing partner a typed character gets, or 0.
-char ClosingPartner(char c)
+char ClosingPartner(char32_t c)
 {
     switch (c) {
     case '\'': return '\'';
@@ -32,7 +34,7 @@ bool TEditingKeys::DeleteSelection()
     return true;
 }
 
-bool TEditingKeys::TypeChar(char c)
+bool TEditingKeys::TypeChar(char32_t c)
 {
     const TTextEditorExSettings& settings = H.Settings();
     if (settings.ReadOnly()) return false;
@@ -46,13 +48,14 @@ bool TEditingKeys::TypeChar(char c)
 
     if (settings.AutoEncode()) {
         if (const auto entity = FEntities.EntityFor(c)) {
-            H.InsertInnerText(*entity);
+            H.InsertText(*entity);
             return false;
         }
     }
 
     DeleteSelection();
-    std::string typed(1, c);
+    std::string typed;
+    AppendUtf8(typed, c);
     if (settings.AutoCloseQts())
         if (const char partner = ClosingPartner(c)) typed += partner;
     // A shifted character must not extend the selection.
@@ -99,7 +102,8 @@ void TEditingKeys::Backspace(bool ctrl)
         // Un-indent by one step.
         H.ApplyEdit(doc.Unindent(caret, settings.TabLength()), TCaretAfterEdit::Follows);
     } else if (caret.X > 0) {
-        H.ApplyEdit(doc.DeleteRange({caret.X - 1, caret.Y}, caret), TCaretAfterEdit::Collapsed);
+        // A user-perceived character at a time: a letter with its marks, an emoji sequence.
+        H.ApplyEdit(doc.DeleteRange({PreviousStop(doc[caret.Y], caret.X), caret.Y}, caret), TCaretAfterEdit::Collapsed);
     } else if (caret.Y > 0) {
         H.ApplyEdit(doc.JoinWithNext(caret.Y - 1), TCaretAfterEdit::Collapsed);
     }
@@ -119,7 +123,7 @@ void TEditingKeys::Delete(bool ctrl)
     } else if (DeleteSelection()) {
         return;
     } else if (caret.X < doc.Length(caret.Y)) {
-        H.ApplyEdit(doc.DeleteRange(caret, {caret.X + 1, caret.Y}), TCaretAfterEdit::Stays);
+        H.ApplyEdit(doc.DeleteRange(caret, {NextStop(doc[caret.Y], caret.X), caret.Y}), TCaretAfterEdit::Stays);
     } else if (caret.Y < doc.Count() - 1) {
         H.ApplyEdit(doc.JoinWithNext(caret.Y), TCaretAfterEdit::Stays);
     }

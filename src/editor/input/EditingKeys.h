@@ -14,7 +14,7 @@ public:
     bool DeleteSelection();
     // True when the character itself went into the text (not an entity for it, and not
     // passed over), so the completion list hears of it.
-    bool TypeChar(char c);
+    bool TypeChar(char32_t c);
     void Enter();
     void Backspace(bool ctrl);
     void Delete(bool ctrl);

@@ -46,9 +46,8 @@ public:
     virtual TEditDocument& Document() = 0;
     // Draws what the edit changed and moves the caret as `caret` says.
     virtual void ApplyEdit(const TEditResult& r, TCaretAfterEdit caret) = 0;
-    // The selection replaced by `text` (the editor's own characters) at the caret, which ends
-    // after it.
-    virtual void InsertInnerText(const std::string& text) = 0;
+    // The selection replaced by `text` at the caret, which ends after it.
+    virtual void InsertText(const std::string& text) = 0;
     // The caret at p with the selection collapsed there; with `notify` its handler runs even
     // when the caret stays where it is.
     virtual void PlaceCaretCollapsed(TPoint p, bool notify) = 0;

@@ -8,7 +8,8 @@
 #include "platform/Property.h"
 #include "platform/Pointer.h"
 #include "platform/SystemCaret.h"
-#include "editor/model/InnerText.h"
+#include "editor/model/LineLayout.h"
+#include "platform/Utf8.h"
 #include "platform/Win1252.h"
 
 #include <QKeyEvent>
@@ -23,16 +24,21 @@
 
 namespace {
 
+// Code points case-folded, so "Å" and "å" or "Σ" and "σ" are alike.
+std::u32string Folded(std::string_view text)
+{
+    std::u32string out;
+    for (const char32_t u : QStringFromUtf8(text).toUcs4()) out += QChar::toCaseFolded(u);
+    return out;
+}
+
 // The prefix test of the filter: the item's first n characters (all of a shorter item) equal
-// the filter, n being the filter's length, both lower-cased. `lowerFilter` is lower-cased
-// already.
-bool PassesFilter(const std::string& item, const std::string& lowerFilter)
+// the filter, n being the filter's length, both case-folded. `foldedFilter` is folded already.
+bool PassesFilter(const std::string& item, const std::u32string& foldedFilter)
 {
     // An item shorter than the filter is compared whole, and so never equals it.
-    if (item.size() < lowerFilter.size()) return false;
-    for (size_t i = 0; i < lowerFilter.size(); ++i)
-        if (AnsiLowerChar(item[i]) != lowerFilter[i]) return false;
-    return true;
+    const std::u32string folded = Folded(item);
+    return folded.size() >= foldedFilter.size() && folded.compare(0, foldedFilter.size(), foldedFilter) == 0;
 }
 
 // Floor division, so a point above the first row gives a negative row.
@@ -148,9 +154,9 @@ void TInteractiveListMenu::SetUseCaret(bool v)
 
 // ---- the filter ----
 
-void TInteractiveListMenu::AppendFilterChar(char c)
+void TInteractiveListMenu::AppendFilterChar(char32_t c)
 {
-    FFilter += c;
+    AppendUtf8(FFilter, c);
     RebuildVisibleList();
 }
 
@@ -162,16 +168,16 @@ void TInteractiveListMenu::ClearFilter()
 
 void TInteractiveListMenu::DeleteFilterChar()
 {
-    if (!FFilter.empty()) FFilter.pop_back();
+    if (!FFilter.empty()) FFilter.resize(ByteOfColumn(FFilter, ColumnCount(FFilter) - 1));
     RebuildVisibleList();
 }
 
 void TInteractiveListMenu::RebuildVisibleList()
 {
     FVisible.clear();
-    const std::string lowerFilter = AnsiLowerCase(FFilter);
+    const std::u32string foldedFilter = Folded(FFilter);
     for (const std::string& item : FItems)
-        if (PassesFilter(item, lowerFilter)) FVisible.push_back(item);
+        if (PassesFilter(item, foldedFilter)) FVisible.push_back(item);
     FTopIndex = 0;
     FSelection = 0;
     Repaint();
@@ -310,7 +316,7 @@ void TInteractiveListMenu::PaintList()
     if (!FFilter.empty()) {
         c.Font.Style |= fsBold;
         c.Font.Color = clHighlight;
-        const std::string header = "Filter: " + Utf8FromInnerText(FFilter);
+        const std::string header = "Filter: " + FFilter;
         c.TextOut(FIndent, 0, header);
         FFilterTextWidth = c.TextWidth(header);
         const int y = textHeight + FLineSpace + 1;
@@ -327,7 +333,7 @@ void TInteractiveListMenu::PaintList()
             c.Brush = {selected ? clHighlight : Color(), bsSolid};
             c.Font.Color = selected ? clHighlightText : FFont.Color;
             const TRect row{0, top + rowHeight * (i - FTopIndex), w, top + rowHeight * (i - FTopIndex + 1)};
-            c.TextRect(row, FIndent, row.Top, Utf8FromInnerText(FVisible[size_t(i)]));
+            c.TextRect(row, FIndent, row.Top, FVisible[size_t(i)]);
         }
     }
     c.Font = FFont;
@@ -415,7 +421,7 @@ void TInteractiveListMenu::KeyDown(int key, Qt::KeyboardModifiers)
     }
 }
 
-// A character Windows-1252 has no byte for never gets here: it cannot start any item.
+// The key's character comes as its Windows-1252 byte; one without a byte never gets here.
 void TInteractiveListMenu::KeyPress(char c)
 {
     switch (c) {
@@ -424,14 +430,14 @@ void TInteractiveListMenu::KeyPress(char c)
     }
     // Ctrl+letter gives control characters, which are not typed; AltGr reports Ctrl and Alt
     // together and types.
-    if (!KeyState::CtrlDown() || KeyState::AltDown()) AppendFilterChar(c);
+    if (!KeyState::CtrlDown() || KeyState::AltDown()) AppendFilterChar(QStringFromWin1252(std::string(1, c)).toUcs4().value(0));
 }
 
 void TInteractiveListMenu::ChooseSelection()
 {
     if (OnItemSelected && FSelection <= int(FVisible.size()) - 1) {
         const std::string item = FVisible[size_t(FSelection)];
-        const std::string unTyped = item.substr(std::min(FFilter.size(), item.size()));
+        const std::string unTyped = item.substr(ByteOfColumn(item, ColumnCount(FFilter)));
         OnItemSelected(item, unTyped);
     }
     if (FEscCloses) hide();

@@ -75,7 +75,7 @@ public:
     void SetUseCaret(bool v);
 
     // ---- Operations ----
-    void AppendFilterChar(char c);
+    void AppendFilterChar(char32_t c);
     // Empties the filter and rebuilds the visible list, also when the filter was empty.
     void ClearFilter();
     void AssignItems(const std::vector<std::string>& items) { SetItems(items); }

@@ -1,5 +1,7 @@
 #include "editor/input/KeyMotion.h"
 
+#include "editor/model/LineLayout.h"
+
 #include <Qt>
 
 #include <algorithm>
@@ -11,12 +13,13 @@ TPoint Horizontal(const TEditDocument& doc, bool right, TPoint p, bool ctrl, std
     const int last = doc.Count() - 1;
     if (right) {
         if (ctrl) return doc.WordRight(p, stopChars);
-        if (p.X < doc.Length(p.Y)) return {p.X + 1, p.Y};
+        // A user-perceived character at a time: a letter with its marks, an emoji sequence.
+        if (p.X < doc.Length(p.Y)) return {NextStop(doc[p.Y], p.X), p.Y};
         if (p.Y < last) return {0, p.Y + 1};
         return p;
     }
     if (ctrl) return doc.WordLeft(p, stopChars);
-    if (p.X > 0) return {p.X - 1, p.Y};
+    if (p.X > 0) return {PreviousStop(doc[p.Y], p.X), p.Y};
     if (p.Y > 0) return {doc.Length(p.Y - 1), p.Y - 1};
     return p;
 }
@@ -27,8 +30,9 @@ std::optional<TPoint> KeyMotionTarget(const TEditDocument& doc, int key, TPoint 
                                       std::string_view stopChars)
 {
     const int last = doc.Count() - 1;
-    // The same column on another line, or that line's end when it is shorter.
-    auto lineAt = [&](int y) { return TPoint{std::min(p.X, doc.Length(y)), y}; };
+    // The same column on another line, or that line's end when it is shorter; never inside
+    // a user-perceived character.
+    auto lineAt = [&](int y) { return TPoint{StopAtOrBefore(doc[y], std::min(p.X, doc.Length(y))), y}; };
     switch (key) {
     case Qt::Key_Left: return Horizontal(doc, false, p, ctrl, stopChars);
     case Qt::Key_Right: return Horizontal(doc, true, p, ctrl, stopChars);

@@ -1,11 +1,10 @@
-// The keyboard: the movement keys with their extend flag, the editing keys, and characters
-// turned into Windows-1252 for typing.
+// The keyboard: the movement keys with their extend flag, the editing keys, and the typed
+// characters.
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
 #include "editor/input/KeyMotion.h"
 
 #include "platform/KeyState.h"
-#include "platform/Win1252.h"
 
 #include <QKeyEvent>
 
@@ -28,19 +27,20 @@ void TTextEditorEx::TypeText(const QString& text, Qt::KeyboardModifiers mods)
     // Ctrl shortcuts type nothing; Ctrl+Alt is AltGr and types.
     const bool ctrlOnly = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
     for (const char32_t u : text.toUcs4()) {
-        // A character Windows-1252 has no byte for is not typed at all, never as a look-alike.
-        const std::optional<char> byte = UnicodeToWin1252(u);
-        if (byte) KeyPress(*byte, !ctrlOnly);
+        // The host sees the keys of ASCII (Enter, Tab, Backspace, Esc, letters and digits) and
+        // may change them; every other character is typed as it comes.
+        if (u < 0x80) KeyPress(char(u), !ctrlOnly);
+        else if (!ctrlOnly) TypeChar(u);
     }
 }
 
 void TTextEditorEx::KeyPress(char c, bool typed)
 {
     if (OnKeyPress) OnKeyPress(this, c);
-    if (typed) TypeChar(c);
+    if (typed) TypeChar(static_cast<unsigned char>(c));
 }
 
-void TTextEditorEx::TypeChar(char c)
+void TTextEditorEx::TypeChar(char32_t c)
 {
     // The completion list narrows with every character typed while it shows.
     if (FEditing.TypeChar(c)) FCompletion->Typed(c);
@@ -124,7 +124,7 @@ void TTextEditorEx::keyReleaseEvent(QKeyEvent* e)
 
 void TTextEditorEx::inputMethodEvent(QInputMethodEvent* e)
 {
-    // Composed text types like keys; a character without a byte is left out.
+    // Composed text types like keys.
     TypeText(e->commitString(), KeyState::Modifiers());
     e->accept();
 }

@@ -4,6 +4,7 @@
 #include "editor/TextEditorEx.h"
 
 #include "editor/input/WheelAction.h"
+#include "editor/model/LineLayout.h"
 #include "platform/Pointer.h"
 
 #include <QMouseEvent>
@@ -15,7 +16,8 @@ TPoint TTextEditorEx::HitTest(int px, int py) const
 {
     const TPoint c = Grid().CellAt(px, py, ScrollPos.GetPoint());
     const int line = std::min(c.Y, FDoc.Count() - 1);
-    return {std::min(c.X, FDoc.Length(line)), line};
+    // A cell inside a user-perceived character places the caret where it begins.
+    return {StopAtOrBefore(FDoc[line], std::min(c.X, FDoc.Length(line))), line};
 }
 
 void TTextEditorEx::mousePressEvent(QMouseEvent* e)

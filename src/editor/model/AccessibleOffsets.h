@@ -4,10 +4,9 @@
 // (Orca) read text and as Qt's own editors show theirs, never the file's CR LF, whose second
 // character would be an offset inside a break that no caret can stand on.
 //
-// Today a column is one Windows-1252 byte, which is one UTF-16 unit: an offset is the columns
-// of the lines before, plus one for each of their breaks, plus the column. The three functions
-// below are the only place that knows it; when a column stops being one UTF-16 unit, they are
-// what changes.
+// A column is a code point (editor/model/LineLayout.h): one UTF-16 unit, or two beyond U+FFFF.
+// An offset is the units of the lines before, plus one for each of their breaks, plus the units
+// of the columns before. The three functions below are the only place that knows it.
 #include "editor/model/LineStore.h"
 #include "platform/Geometry.h"
 
@@ -16,7 +15,7 @@
 #include <cstdint>
 #include <string_view>
 
-// A line (or any piece) of the editor's text as screen readers get it: one UTF-16 unit a column.
+// A line (or any piece) of the editor's text as screen readers get it.
 QString AccessibleString(std::string_view text);
 
 // The offset of p, clamped into the text first.

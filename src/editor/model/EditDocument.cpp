@@ -1,5 +1,6 @@
 #include "editor/model/EditDocument.h"
 
+#include "editor/model/LineLayout.h"
 #include "editor/model/WordJump.h"
 #include "platform/Application.h"
 #include "platform/TextLines.h"
@@ -17,6 +18,10 @@ bool EndsWithBreak(const std::string& text)
 }
 
 TEditResult Result(int first, int last, int added, TPoint caret) { return {true, first, last, added, caret}; }
+
+// The bytes of `line` before column `x`, and from it on.
+std::string Head(std::string_view line, int x) { return std::string(line.substr(0, ByteOfColumn(line, x))); }
+std::string Tail(std::string_view line, int x) { return std::string(line.substr(ByteOfColumn(line, x))); }
 
 } // namespace
 
@@ -98,12 +103,12 @@ std::vector<std::string> TEditDocument::GetRange(TPoint start, TPoint end) const
     if (start == end) return {};
     start = Clamp(start);
     end = Clamp(end);
-    if (start.Y == end.Y) return {FLines[start.Y].substr(size_t(start.X), size_t(std::max(end.X - start.X, 0)))};
+    if (start.Y == end.Y) return {std::string(ColumnsText(FLines[start.Y], start.X, std::max(end.X, start.X)))};
     std::vector<std::string> out;
     out.reserve(size_t(end.Y - start.Y + 1));
-    out.push_back(FLines[start.Y].substr(size_t(start.X)));
+    out.push_back(Tail(FLines[start.Y], start.X));
     for (int y = start.Y + 1; y < end.Y; ++y) out.push_back(FLines[y]);
-    out.push_back(FLines[end.Y].substr(0, size_t(end.X)));
+    out.push_back(Head(FLines[end.Y], end.X));
     return out;
 }
 
@@ -133,9 +138,14 @@ TPoint TEditDocument::WordRight(TPoint p, std::string_view stopChars) const
 int TEditDocument::EntityStartBefore(TPoint p) const
 {
     const std::string& line = FLines[p.Y];
-    if (p.X < 3 || p.X > int(line.size()) || line[size_t(p.X - 1)] != ';') return -1;
-    for (int a = p.X - 3; a >= 0; --a)
-        if (line[size_t(a)] == '&') return a;
+    if (p.X < 3 || p.X > ColumnCount(line)) return -1;
+    const size_t end = ByteOfColumn(line, p.X);
+    if (line[end - 1] != ';') return -1;
+    int column = p.X; // of byte a, counted down as the bytes are
+    for (size_t a = end; a-- > 0;) {
+        if ((static_cast<unsigned char>(line[a]) & 0xC0) != 0x80) --column;
+        if (line[a] == '&' && column <= p.X - 3) return column;
+    }
     return -1;
 }
 
@@ -152,19 +162,21 @@ TEditResult TEditDocument::OneLine(int line, int column, std::string text, TPoin
 {
     TEditResult r = Result(line, line, 0, caret);
     r.Column = column;
-    r.LengthChange = int(text.size()) - FLines.Length(line);
+    r.LengthChange = ColumnCount(text) - FLines.Length(line);
     FLines.Set(line, std::move(text));
     return r;
 }
 
 TEditResult TEditDocument::Type(TPoint p, std::string_view typed, bool overwrite)
 {
+    // Overwriting replaces the whole user-perceived character at p.
     const std::string& line = FLines[p.Y];
-    const bool replace = overwrite && p.X < int(line.size());
-    std::string text = line.substr(0, size_t(p.X));
+    const bool replace = overwrite && p.X < ColumnCount(line);
+    std::string text = Head(line, p.X);
     text += typed;
-    text += line.substr(size_t(replace ? p.X + 1 : p.X));
-    TEditResult r = OneLine(p.Y, p.X, std::move(text), {p.X + 1, p.Y});
+    text += Tail(line, replace ? NextStop(line, p.X) : p.X);
+    // Bytes that begin no code point (never typed, but pasted bytes may be) add no column.
+    TEditResult r = OneLine(p.Y, p.X, std::move(text), {p.X + std::min(ColumnCount(typed), 1), p.Y});
     r.AppendedAtLineEnd = r.Caret.X == FLines.Length(p.Y);
     return r;
 }
@@ -172,11 +184,11 @@ TEditResult TEditDocument::Type(TPoint p, std::string_view typed, bool overwrite
 TEditResult TEditDocument::BreakLine(TPoint p)
 {
     const std::string line = FLines[p.Y];
-    if (p.X >= int(line.size())) {
+    if (ByteOfColumn(line, p.X) >= line.size()) {
         FLines.Insert(p.Y + 1, std::string());
     } else {
-        FLines.Insert(p.Y + 1, line.substr(size_t(p.X)));
-        FLines.Set(p.Y, line.substr(0, size_t(p.X)));
+        FLines.Insert(p.Y + 1, Tail(line, p.X));
+        FLines.Set(p.Y, Head(line, p.X));
     }
     return Result(p.Y, p.Y + 1, 1, {0, p.Y + 1});
 }
@@ -211,9 +223,9 @@ TEditResult TEditDocument::DeleteRange(TPoint start, TPoint end)
     if (ComparePos(start, end) > 0) std::swap(start, end);
     if (start.Y == end.Y) {
         const std::string& line = FLines[start.Y];
-        return OneLine(start.Y, start.X, line.substr(0, size_t(start.X)) + line.substr(size_t(end.X)), start);
+        return OneLine(start.Y, start.X, Head(line, start.X) + Tail(line, end.X), start);
     }
-    const std::string joined = FLines[start.Y].substr(0, size_t(start.X)) + FLines[end.Y].substr(size_t(end.X));
+    const std::string joined = Head(FLines[start.Y], start.X) + Tail(FLines[end.Y], end.X);
     FLines.DeleteRange(start.Y + 1, end.Y - start.Y);
     FLines.Set(start.Y, joined);
     return Result(start.Y, start.Y, start.Y - end.Y, start);
@@ -225,13 +237,13 @@ TEditResult TEditDocument::InsertLines(TPoint p, std::vector<std::string> lines)
         return {false, 0, -1, 0, p};
     const std::string& line = FLines[p.Y];
     if (lines.size() == 1) {
-        const TPoint after{p.X + int(lines[0].size()), p.Y};
-        return OneLine(p.Y, p.X, line.substr(0, size_t(p.X)) + lines[0] + line.substr(size_t(p.X)), after);
+        const TPoint after{p.X + ColumnCount(lines[0]), p.Y};
+        return OneLine(p.Y, p.X, Head(line, p.X) + lines[0] + Tail(line, p.X), after);
     }
     const int added = int(lines.size()) - 1;
-    const TPoint after{int(lines.back().size()), p.Y + added};
-    const std::string tail = line.substr(size_t(p.X));
-    const std::string head = line.substr(0, size_t(p.X)) + lines[0];
+    const TPoint after{ColumnCount(lines.back()), p.Y + added};
+    const std::string tail = Tail(line, p.X);
+    const std::string head = Head(line, p.X) + lines[0];
     lines.back() += tail;
     lines.erase(lines.begin());
     FLines.Set(p.Y, head);
@@ -250,8 +262,8 @@ std::optional<TEditResult> TEditDocument::InsertText(TPoint p, const std::string
     if (finalBreak) lines.emplace_back();
     // Where the inserted text ends, from its lines: each break counts as one line break of
     // the editor whatever its kind, and nothing after a NUL is inserted.
-    const TPoint after = lines.size() == 1 ? TPoint{p.X + int(lines[0].size()), p.Y}
-                                           : TPoint{int(lines.back().size()), p.Y + int(lines.size()) - 1};
+    const TPoint after = lines.size() == 1 ? TPoint{p.X + ColumnCount(lines[0]), p.Y}
+                                           : TPoint{ColumnCount(lines.back()), p.Y + int(lines.size()) - 1};
     TEditResult r = InsertLines(p, std::move(lines));
     r.Caret = after;
     return r;

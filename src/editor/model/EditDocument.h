@@ -1,7 +1,8 @@
 #pragma once
 // The editor's document: its lines, the undo history of whole-text snapshots, the arithmetic
 // of positions and offsets, and the text edits behind typing and the editing keys. A position
-// is (column X, line Y), both from 0; an offset counts every line as its bytes plus CR LF.
+// is (column X, line Y), both from 0, a column a code point of the UTF-8 line
+// (editor/model/LineLayout.h); an offset counts every line as its columns plus CR LF.
 //
 // Each edit changes the lines and answers what it changed, so the widget knows what to draw
 // again and where the caret goes. The document knows nothing of screens, carets or settings:
@@ -57,10 +58,10 @@ public:
     // The position whose offset is `offset`, or false outside the text. An offset between
     // the two characters of a break is the end of its line.
     bool PositionFromOffset(int64_t offset, TPoint& p) const;
-    // The position `distance` bytes after p (before it when negative), walked from p so a
+    // The position `distance` columns after p (before it when negative), walked from p so a
     // short distance deep in a long text stays cheap; false past either end of the text.
     bool PositionAfter(TPoint p, int64_t distance, TPoint& out) const;
-    // The bytes from start to end (start <= end, both inside the text), breaks counted as two.
+    // The columns from start to end (start <= end, both inside the text), breaks counted as two.
     int32_t Distance(TPoint start, TPoint end) const;
     // The text from start to end as lines; stale positions read as the nearest inside.
     std::vector<std::string> GetRange(TPoint start, TPoint end) const;
@@ -76,8 +77,8 @@ public:
     bool AtIndentStep(TPoint p, int step) const;
 
     // ---- Edits ----
-    // `typed` at p; with `overwrite` it replaces the character at p (if any). The caret goes
-    // after the first typed character.
+    // `typed` at p; with `overwrite` it replaces the user-perceived character at p (if any).
+    // The caret goes after the first typed code point.
     TEditResult Type(TPoint p, std::string_view typed, bool overwrite);
     // Enter: the line splits at p, the caret goes to the start of the new line.
     TEditResult BreakLine(TPoint p);
@@ -94,7 +95,7 @@ public:
     // position outside the text. The caret goes to the end of the inserted text.
     TEditResult InsertLines(TPoint p, std::vector<std::string> lines);
     // `text` as lines (any line break, nothing after a NUL, a break at the very end kept as
-    // an empty last line) at p; nothing when the text holds neither a byte nor a break.
+    // an empty last line) at p; nothing when the text holds neither a character nor a break.
     std::optional<TEditResult> InsertText(TPoint p, const std::string& text);
 
     // ---- The saved point ----

@@ -48,7 +48,11 @@ std::optional<std::string> LookupEntity(char c, const std::vector<std::string>& 
     return std::nullopt;
 }
 
-std::optional<std::string> TEntityTables::EntityFor(char c) const
+std::optional<std::string> TEntityTables::EntityFor(char32_t c) const
 {
-    return LookupEntity(c, LetterChars, LetterEntities, SymbolChars, SymbolEntities);
+    // The tables hold Windows-1252; a character it has no byte for is written as its number,
+    // in decimal as the references of the program's other texts are.
+    const std::optional<char> byte = UnicodeToWin1252(c);
+    if (!byte) return "&#" + std::to_string(uint32_t(c)) + ";";
+    return LookupEntity(*byte, LetterChars, LetterEntities, SymbolChars, SymbolEntities);
 }

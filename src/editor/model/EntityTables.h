@@ -18,8 +18,9 @@ public:
     TEntityTables();
 
     // The entity typing `c` inserts, or nothing when `c` is in neither table. A lower-case
-    // letter gets the lower-cased entity of its row ("&aring;" for "å").
-    std::optional<std::string> EntityFor(char c) const;
+    // letter gets the lower-cased entity of its row ("&aring;" for "å"); a character
+    // Windows-1252 has no byte for gets its numeric reference ("&#1046;" for "Ж").
+    std::optional<std::string> EntityFor(char32_t c) const;
 
     std::vector<std::string> LetterChars;
     std::vector<std::string> LetterEntities;

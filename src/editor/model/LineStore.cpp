@@ -1,5 +1,7 @@
 #include "editor/model/LineStore.h"
 
+#include "editor/model/LineLayout.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -14,8 +16,9 @@ namespace {
 template <class ChunkList>
 std::string JoinedText(const ChunkList& chunks)
 {
-    int64_t total = 0;
-    for (const auto& c : chunks) total += c->JoinedBytes();
+    size_t total = 0;
+    for (const auto& c : chunks)
+        for (const std::string& l : c->Lines) total += l.size() + 2;
     std::string out;
     out.reserve(size_t(total));
     for (const auto& c : chunks)
@@ -39,21 +42,21 @@ std::vector<std::string> AllLines(const ChunkList& chunks, int count)
 int TLineChunk::LongestLine() const
 {
     if (MaxLength < 0) {
-        size_t m = 0;
-        for (const std::string& l : Lines) m = std::max(m, l.size());
-        MaxLength = int(m);
+        int m = 0;
+        for (const std::string& l : Lines) m = std::max(m, ColumnCount(l));
+        MaxLength = m;
     }
     return MaxLength;
 }
 
-int64_t TLineChunk::JoinedBytes() const
+int64_t TLineChunk::JoinedLength() const
 {
-    if (Bytes < 0) {
-        int64_t b = 0;
-        for (const std::string& l : Lines) b += int64_t(l.size()) + 2;
-        Bytes = b;
+    if (Joined < 0) {
+        int64_t n = 0;
+        for (const std::string& l : Lines) n += ColumnCount(l) + 2;
+        Joined = n;
     }
-    return Bytes;
+    return Joined;
 }
 
 // ---- snapshot ----
@@ -83,6 +86,8 @@ TLineStore::TLocation TLineStore::Locate(int index) const
     return {chunk, index - Starts[chunk]};
 }
 
+int TLineStore::Length(int index) const { return ColumnCount(Get(index)); }
+
 const std::string& TLineStore::Get(int index) const
 {
     if (index < 0 || index >= FCount) IndexError(index);
@@ -95,7 +100,7 @@ TLineChunk& TLineStore::Writable(int chunk)
     std::shared_ptr<TLineChunk>& c = Chunks[chunk];
     if (c.use_count() > 1) c = std::make_shared<TLineChunk>(*c);
     c->MaxLength = -1;
-    c->Bytes = -1;
+    c->Joined = -1;
     return *c;
 }
 
@@ -119,7 +124,7 @@ void TLineStore::SplitIfLarge(int chunk)
     tail->Lines.assign(std::make_move_iterator(mid), std::make_move_iterator(c.Lines.end()));
     c.Lines.erase(mid, c.Lines.end());
     c.MaxLength = -1;
-    c.Bytes = -1;
+    c.Joined = -1;
     Chunks.insert(Chunks.begin() + chunk + 1, std::move(tail));
 }
 
@@ -323,7 +328,7 @@ int TLineStore::MaxLineLength() const
 int64_t TLineStore::TextLength() const
 {
     int64_t n = 0;
-    for (const auto& c : Chunks) n += c->JoinedBytes();
+    for (const auto& c : Chunks) n += c->JoinedLength();
     return n;
 }
 
@@ -331,7 +336,7 @@ namespace {
 // A chunk's lines with their breaks, each break `breakLength` long.
 int64_t ChunkLength(const TLineChunk& c, int breakLength)
 {
-    return c.JoinedBytes() - int64_t(2 - breakLength) * int64_t(c.Lines.size());
+    return c.JoinedLength() - int64_t(2 - breakLength) * int64_t(c.Lines.size());
 }
 } // namespace
 
@@ -343,7 +348,7 @@ int64_t TLineStore::OffsetOf(int line, int breakLength) const
     for (int k = 0; k < at.Chunk; ++k) n += ChunkLength(*Chunks[size_t(k)], breakLength);
     if (at.Chunk == int(Chunks.size())) return n;
     const auto& lines = Chunks[size_t(at.Chunk)]->Lines;
-    for (int i = 0; i < at.Offset; ++i) n += int64_t(lines[size_t(i)].size()) + breakLength;
+    for (int i = 0; i < at.Offset; ++i) n += ColumnCount(lines[size_t(i)]) + breakLength;
     return n;
 }
 
@@ -352,14 +357,14 @@ int TLineStore::LineAtOffset(int64_t offset, int64_t& lineStart, int breakLength
     if (offset < 0) return -1;
     int64_t start = 0;
     for (size_t k = 0; k < Chunks.size(); ++k) {
-        const int64_t bytes = ChunkLength(*Chunks[k], breakLength);
-        if (offset >= start + bytes) {
-            start += bytes;
+        const int64_t length = ChunkLength(*Chunks[k], breakLength);
+        if (offset >= start + length) {
+            start += length;
             continue;
         }
         const auto& lines = Chunks[k]->Lines;
         for (size_t i = 0; i < lines.size(); ++i) {
-            const int64_t len = int64_t(lines[i].size()) + breakLength;
+            const int64_t len = ColumnCount(lines[i]) + breakLength;
             if (offset < start + len) {
                 lineStart = start;
                 return Starts[k] + int(i);

@@ -1,5 +1,6 @@
 #pragma once
-// The editor's text: an ordered list of 8-bit lines that is never empty.
+// The editor's text: an ordered list of UTF-8 lines that is never empty. Lengths count
+// columns (code points, editor/model/LineLayout.h), a line break as two.
 //
 // Lines are held in chunks of a few hundred, each behind a shared pointer. A snapshot copies
 // only the chunk pointers, so an undo history of any length shares every unchanged line with
@@ -16,12 +17,12 @@
 
 struct TLineChunk {
     std::vector<std::string> Lines;
-    // Length of the longest line and the bytes of the lines with their CR LF, or -1 until
-    // asked for; reset by every modification.
+    // Length of the longest line and the length of the lines with their CR LF, in columns, or
+    // -1 until asked for; reset by every modification.
     mutable int MaxLength = -1;
-    mutable int64_t Bytes = -1;
+    mutable int64_t Joined = -1;
     int LongestLine() const;
-    int64_t JoinedBytes() const;
+    int64_t JoinedLength() const;
 };
 
 // An immutable picture of a line store at one moment. Copying it is cheap.
@@ -50,7 +51,8 @@ public:
     int Count() const { return FCount; }
     const std::string& operator[](int index) const { return Get(index); }
     const std::string& Get(int index) const;
-    int Length(int index) const { return int(Get(index).size()); }
+    // The columns of line `index`.
+    int Length(int index) const;
 
     void Set(int index, std::string line);
     void Insert(int index, std::string line); // index may be Count(): appends
@@ -76,7 +78,7 @@ public:
 
     // Length of the longest line, 0 for a text of one empty line.
     int MaxLineLength() const;
-    // Length of Text() without building it.
+    // Length of Text() in columns, its breaks counted as two, without building it.
     int64_t TextLength() const;
     // Offset of the start of `line` in Text(): the sum of (length + 2) over the lines before
     // it. `line` may be Count(). With another `breakLength` a line break counts that many

@@ -1,23 +1,37 @@
 #include "editor/model/WordJump.h"
 
+#include "editor/model/LineLayout.h"
+#include "platform/Utf8.h"
+
+#include <QList>
+
+#include <algorithm>
+
 namespace {
 
+// A line or the stop characters as code points, one a column.
+std::u32string CodePoints(std::string_view text)
+{
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::u32string(text.begin(), text.end());
+    const QList<uint> ucs4 = QStringFromUtf8(text).toUcs4();
+    return std::u32string(ucs4.begin(), ucs4.end());
+}
+
 // Characters outside the line are neither blank nor stop characters.
-bool IsBlankAt(std::string_view line, int i)
+bool IsBlankAt(std::u32string_view line, int i)
 {
     if (i < 0 || i >= int(line.size())) return false;
-    return line[i] == ' ' || line[i] == '\t';
+    return line[size_t(i)] == U' ' || line[size_t(i)] == U'\t';
 }
 
-bool IsStopAt(std::string_view line, int i, std::string_view stopChars)
+bool IsStopAt(std::u32string_view line, int i, std::u32string_view stopChars)
 {
     if (i < 0 || i >= int(line.size())) return false;
-    return stopChars.find(line[i]) != std::string_view::npos;
+    return stopChars.find(line[size_t(i)]) != std::u32string_view::npos;
 }
 
-} // namespace
-
-int WordLeftInLine(std::string_view line, int x, std::string_view stopChars)
+int LeftInLine(std::u32string_view line, int x, std::u32string_view stopChars)
 {
     // The start of the word: just after the last blank of a blank run, never taking the
     // character right before the caret as that blank.
@@ -34,7 +48,7 @@ int WordLeftInLine(std::string_view line, int x, std::string_view stopChars)
     return candidate >= 0 ? candidate : 0;
 }
 
-int WordRightInLine(std::string_view line, int x, std::string_view stopChars)
+int RightInLine(std::u32string_view line, int x, std::u32string_view stopChars)
 {
     const int length = int(line.size());
     int candidate = -1;
@@ -53,13 +67,28 @@ int WordRightInLine(std::string_view line, int x, std::string_view stopChars)
     return candidate >= 0 ? candidate : length;
 }
 
+} // namespace
+
+// A jump that would land inside a user-perceived character lands where it begins.
+int WordLeftInLine(std::string_view line, int x, std::string_view stopChars)
+{
+    return StopAtOrBefore(line, LeftInLine(CodePoints(line), x, CodePoints(stopChars)));
+}
+
+int WordRightInLine(std::string_view line, int x, std::string_view stopChars)
+{
+    const int to = RightInLine(CodePoints(line), x, CodePoints(stopChars));
+    const int stop = StopAtOrBefore(line, to);
+    return stop > x ? stop : NextStop(line, to);
+}
+
 TPoint WordLeft(TPoint pos, const TLineSource& lines, std::string_view stopChars)
 {
     // Column 0 continues from the end of the line above; empty lines above are passed over
     // the same way, one line at a time.
     while (pos.X == 0 && pos.Y > 0) {
         pos.Y -= 1;
-        pos.X = int(lines.Line(pos.Y).size());
+        pos.X = ColumnCount(lines.Line(pos.Y));
     }
     if (pos.Y < 0 || pos.Y >= lines.Count) return pos;
     return {WordLeftInLine(lines.Line(pos.Y), pos.X, stopChars), pos.Y};
@@ -69,6 +98,6 @@ TPoint WordRight(TPoint pos, const TLineSource& lines, std::string_view stopChar
 {
     if (pos.Y < 0 || pos.Y >= lines.Count) return pos;
     // The end of a line continues from the start of the next, passing over empty lines.
-    while (pos.X == int(lines.Line(pos.Y).size()) && pos.Y < lines.Count - 1) pos = {0, pos.Y + 1};
+    while (pos.X == ColumnCount(lines.Line(pos.Y)) && pos.Y < lines.Count - 1) pos = {0, pos.Y + 1};
     return {WordRightInLine(lines.Line(pos.Y), pos.X, stopChars), pos.Y};
 }

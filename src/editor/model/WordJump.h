@@ -1,5 +1,6 @@
 #pragma once
 // Word jumps of the editor's Ctrl+Left and Ctrl+Right, as pure functions over the lines.
+// Columns are code points (editor/model/LineLayout.h).
 // A blank is a space or a tab; the stop characters end a jump early. Both skip the character
 // (WordLeft) or the two characters (WordRight) next to the caret before they start looking,
 // so repeated jumps make progress through runs of blanks and stop characters.

@@ -1,6 +1,7 @@
 #include "editor/model/XhtmlCompletion.h"
 
 #include "editor/model/LineStore.h"
+#include "platform/Utf8.h"
 #include "platform/Win1252.h"
 
 #include <QCollator>
@@ -164,7 +165,7 @@ std::vector<std::string> XhtmlAttributes(const std::string& element)
         QCollator collator{QLocale::system()};
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         std::stable_sort(attributes.begin(), attributes.end(), [&](const std::string& a, const std::string& b) {
-            return collator.compare(QStringFromWin1252(a), QStringFromWin1252(b)) < 0;
+            return collator.compare(QStringFromUtf8(a), QStringFromUtf8(b)) < 0;
         });
         return attributes;
     }

@@ -1,7 +1,5 @@
 #include "editor/view/CellPainter.h"
 
-#include "editor/model/InnerText.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -31,12 +29,16 @@ TCellPainter::TGlyphs& TCellPainter::GlyphsFor(const TFont& font, TColor backgro
     return *(Last = Sets.back().get());
 }
 
-const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
+const TCellPainter::TGlyph& TCellPainter::Glyph(TGlyphs& g, std::string_view ch)
 {
-    if (!g.Made[ch]) {
+    // One or two bytes below U+0100.
+    const auto* b = reinterpret_cast<const unsigned char*>(ch.data());
+    const int latin = ch.size() == 1 ? b[0] : ch.size() == 2 && b[0] >= 0xC2 && b[0] <= 0xC3 ? (b[0] & 0x1F) << 6 | (b[1] & 0x3F) : -1;
+    TGlyph& glyph = latin >= 0 ? g.Latin[size_t(latin)] : g.Others[std::string(ch)];
+    if (!glyph.Made) {
         TCanvas probe;
         probe.Font = g.Font;
-        const std::string text = Utf8FromInnerText(std::string(1, char(ch)));
+        const std::string text(ch);
         const int w = probe.TextWidth(text), h = probe.TextHeight(text);
         if (w > 0 && h > 0) {
             // Rendered with room around the box, to catch what the glyph draws outside it.
@@ -52,24 +54,25 @@ const QImage& TCellPainter::Glyph(TGlyphs& g, unsigned char ch)
             c.Brush.Style = bsSolid;
             c.TextOut(m, m, text);
             const TRect box = c.ToDevice(Bounds(m, m, w, h));
-            g.Images[ch] = img.copy(ToQRect(box));
+            glyph.Image = img.copy(ToQRect(box));
             for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x) {
                     const QRgb px = img.pixel(x, y);
-                    if (!box.Contains(x, y) && px != bg) g.Overhangs[ch].push_back({x - box.Left, y - box.Top, px});
+                    if (!box.Contains(x, y) && px != bg) glyph.Overhangs.push_back({x - box.Left, y - box.Top, px});
                 }
         }
-        g.Made[ch] = true;
+        glyph.Made = true;
     }
-    return g.Images[ch];
+    return glyph;
 }
 
-void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
+void TCellPainter::TextOut(TCanvas& canvas, int x, int y, std::string_view ch)
 {
     QImage* target = canvas.GetImage();
     if (!target) return;
     TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale());
-    const QImage& glyph = Glyph(set, ch);
+    const TGlyph& cell = Glyph(set, ch);
+    const QImage& glyph = cell.Image;
     if (glyph.isNull()) return;
     x = canvas.ToDevice(x);
     y = canvas.ToDevice(y);
@@ -78,7 +81,7 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
     uchar* const bits = target->bits();
     const qsizetype stride = target->bytesPerLine();
     const int width = target->width(), height = target->height();
-    for (const TOverhang& o : set.Overhangs[ch]) {
+    for (const TOverhang& o : cell.Overhangs) {
         const int px = x + o.DX, py = y + o.DY;
         if (px >= 0 && py >= 0 && px < width && py < height)
             reinterpret_cast<QRgb*>(bits + py * stride)[px] = o.Pixel;
@@ -93,14 +96,15 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, unsigned char ch)
     for (int row = top; row < bottom; ++row, from += glyphStride, to += stride) std::memcpy(to, from, bytes);
 }
 
-bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background, unsigned char ch)
+bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch)
 {
     QImage* target = canvas.GetImage();
     if (!target) return true;
     TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale());
-    const QImage& glyph = Glyph(set, ch);
+    const TGlyph& shape = Glyph(set, ch);
+    const QImage& glyph = shape.Image;
     const int x = canvas.ToDevice(cell.Left), y = canvas.ToDevice(cell.Top);
-    if (!set.Overhangs[ch].empty() || glyph.width() > canvas.ToDevice(cell.Right) - x ||
+    if (!shape.Overhangs.empty() || glyph.width() > canvas.ToDevice(cell.Right) - x ||
         glyph.height() > canvas.ToDevice(cell.Bottom) - y)
         return false;
     // The fill reaches the image's edge as a fill of the cell would.

@@ -1,5 +1,5 @@
 #pragma once
-// Draws single characters the way TCanvas::TextOut does with a solid brush (the character's
+// Draws single characters (each given as its UTF-8) the way TCanvas::TextOut does with a solid brush (the character's
 // advance box filled with the brush colour, the glyph over it in the font colour), from
 // images rendered once per character, font and background. Painting a screen full of cells
 // then costs one row copy per pixel row of each cell instead of a text layout per character,
@@ -12,17 +12,20 @@
 #include <QImage>
 #include <array>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TCellPainter {
 public:
     // `ch` at (x, y) on `canvas`, with the canvas's font and brush colour.
-    void TextOut(TCanvas& canvas, int x, int y, unsigned char ch);
+    void TextOut(TCanvas& canvas, int x, int y, std::string_view ch);
     // What filling `cell` with `background` and then TextOut at its top-left corner leave,
     // written in one pass, each pixel once. False, with nothing drawn, when the glyph does not
     // keep to the cell (it is larger, or has ink outside its box): that ink falls on other
     // cells, which only the fill first and TextOut after leave as they should.
-    bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, unsigned char ch);
+    bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch);
     // Forgets every rendered glyph (system colours may have changed).
     void Clear();
 
@@ -33,16 +36,21 @@ private:
         int DX, DY;
         QRgb Pixel;
     };
+    struct TGlyph {
+        QImage Image;
+        std::vector<TOverhang> Overhangs;
+        bool Made = false;
+    };
+    // Latin-1 by its code point, at once; every other character by its text.
     struct TGlyphs {
         TFont Font;
         TColor Background = 0;
         qreal Scale = 1.0;
-        std::array<QImage, 256> Images;
-        std::array<std::vector<TOverhang>, 256> Overhangs;
-        std::array<bool, 256> Made{};
+        std::array<TGlyph, 256> Latin;
+        std::unordered_map<std::string, TGlyph> Others;
     };
     TGlyphs& GlyphsFor(const TFont& font, TColor background, qreal scale);
-    const QImage& Glyph(TGlyphs& g, unsigned char ch);
+    const TGlyph& Glyph(TGlyphs& g, std::string_view ch);
 
     std::vector<std::unique_ptr<TGlyphs>> Sets;
     TGlyphs* Last = nullptr;

@@ -1,6 +1,7 @@
 #include "editor/view/LineRenderer.h"
 
 #include "editor/model/CaretPos.h"
+#include "editor/model/LineLayout.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/FormattingProcessor.h"
 
@@ -10,14 +11,14 @@ namespace {
 // ⌈a / b⌉ for a ≥ 0, b > 0.
 int CeilDiv(int a, int b) { return b > 0 ? (a + b - 1) / b : 0; }
 
-// The byte a character shows as.
-unsigned char Shown(unsigned char ch, bool showHidden)
+// The text a character (its UTF-8) shows as.
+std::string_view Shown(std::string_view ch, bool showHidden)
 {
     if (showHidden) {
-        if (ch == ' ') return 0xB7;  // middle dot
-        if (ch == '\t') return 0x95; // bullet
-    } else if (ch == '\t') {
-        return ' ';
+        if (ch == " ") return "\u00B7";  // middle dot
+        if (ch == "\t") return "\u2022"; // bullet
+    } else if (ch == "\t") {
+        return " ";
     }
     return ch;
 }
@@ -129,7 +130,7 @@ void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
 {
     const TPoint p = in.Cells.CellPoint({column, line});
     in.Canvas.FillRect({p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight});
-    Cells.TextOut(in.Canvas, p.X, p.Y, ' ');
+    Cells.TextOut(in.Canvas, p.X, p.Y, " ");
     in.Drew = true;
 }
 
@@ -142,13 +143,14 @@ bool TLineRenderer::DrawChar(const TPaintInput& in, int line, int column, bool a
 {
     if (line < 0 || line >= in.Lines.Count()) return true;
     const std::string& text = in.Lines[line];
-    if (column < 0 || column >= int(text.size())) return true;
+    if (column < 0) return true;
+    const std::string_view ch = ColumnsText(text, column, column + 1);
+    if (ch.empty()) return true;
     const TPoint p = in.Cells.CellPoint({column, line});
-    const unsigned char ch = static_cast<unsigned char>(text[size_t(column)]);
     TCanvas& c = in.Canvas;
     const bool selected = in.Selection.Contains(line, column);
     if (in.Style.Formatting) {
-        const TCharFormat f = in.Style.Formatting->GetCharFormat(char(ch), {column, line}, appendedAtLineEnd);
+        const TCharFormat f = in.Style.Formatting->GetCharFormat(ch[0], {column, line}, appendedAtLineEnd);
         c.Font.Color = f.Color;
         c.Font.Style = f.Style;
     } else {
@@ -159,7 +161,7 @@ bool TLineRenderer::DrawChar(const TPaintInput& in, int line, int column, bool a
         c.Brush.Color = in.Style.HighlightColor;
         c.Font.Color = in.Style.HighlightTextColor;
     }
-    const unsigned char shown = Shown(ch, in.Style.ShowHiddenChars);
+    const std::string_view shown = Shown(ch, in.Style.ShowHiddenChars);
     bool filled = false;
     if (cellFill) {
         filled = Cells.CellOut(c, {p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight}, *cellFill, shown);

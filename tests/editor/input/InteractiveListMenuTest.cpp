@@ -142,9 +142,9 @@ TEST_F(ListMenuTest, FilterLongerThanAnItemPassesItOnlyWhenEqualIgnoringCase)
     M->SetFilter("aBc");
     EXPECT_EQ(M->VisibleItems(), (Items{"abc"}));
     // Accented capitals of Windows-1252 match their small letters.
-    Fill({"\xC5ngstr\xF6m", "\xE5sna", "Asia"});
-    M->AppendFilterChar('\xE5');
-    EXPECT_EQ(M->VisibleItems(), (Items{"\xC5ngstr\xF6m", "\xE5sna"}));
+    Fill({"Ångström", "åsna", "Asia"});
+    M->AppendFilterChar(U'å');
+    EXPECT_EQ(M->VisibleItems(), (Items{"Ångström", "åsna"}));
 }
 
 TEST_F(ListMenuTest, EmptyVisibleListIgnoresArrowsAndEnterFiresNothingButCloses)

@@ -27,32 +27,32 @@ TEST(EntityTables, ThirtyRowsEachPairedByPosition)
 TEST(EntityTables, LettersFoundWithoutRegardToCase)
 {
     TEntityTables t;
-    EXPECT_EQ(t.EntityFor('\xC4'), "&Auml;"); // Ä
-    EXPECT_EQ(t.EntityFor('\xE4'), "&auml;"); // ä
-    EXPECT_EQ(t.EntityFor('\xE5'), "&aring;"); // å
-    EXPECT_EQ(t.EntityFor('\xC6'), "&AElig;"); // Æ
-    EXPECT_EQ(t.EntityFor('\xE6'), "&aelig;"); // æ
-    EXPECT_EQ(t.EntityFor('\x9C'), "&oelig;"); // œ
-    EXPECT_EQ(t.EntityFor('\xDF'), "&szlig;"); // ß
-    EXPECT_EQ(t.EntityFor('\xE9'), "&eacute;"); // é
+    EXPECT_EQ(t.EntityFor(U'Ä'), "&Auml;"); // Ä
+    EXPECT_EQ(t.EntityFor(U'ä'), "&auml;"); // ä
+    EXPECT_EQ(t.EntityFor(U'å'), "&aring;"); // å
+    EXPECT_EQ(t.EntityFor(U'Æ'), "&AElig;"); // Æ
+    EXPECT_EQ(t.EntityFor(U'æ'), "&aelig;"); // æ
+    EXPECT_EQ(t.EntityFor(U'œ'), "&oelig;"); // œ
+    EXPECT_EQ(t.EntityFor(U'ß'), "&szlig;"); // ß
+    EXPECT_EQ(t.EntityFor(U'é'), "&eacute;"); // é
 }
 
 TEST(EntityTables, SymbolsFoundExactly)
 {
     TEntityTables t;
-    EXPECT_EQ(t.EntityFor('\xA9'), "&copy;");
-    EXPECT_EQ(t.EntityFor('\xF0'), "&eth;"); // ð
-    EXPECT_EQ(t.EntityFor('\xD0'), "&ETH;"); // Ð
-    EXPECT_EQ(t.EntityFor('\xFE'), "&thorn;");
-    EXPECT_EQ(t.EntityFor('\xDE'), "&THORN;");
-    EXPECT_EQ(t.EntityFor('\x80'), "&euro;");
-    EXPECT_EQ(t.EntityFor('\x93'), "&ldquo;");
+    EXPECT_EQ(t.EntityFor(U'©'), "&copy;");
+    EXPECT_EQ(t.EntityFor(U'ð'), "&eth;"); // ð
+    EXPECT_EQ(t.EntityFor(U'Ð'), "&ETH;"); // Ð
+    EXPECT_EQ(t.EntityFor(U'þ'), "&thorn;");
+    EXPECT_EQ(t.EntityFor(U'Þ'), "&THORN;");
+    EXPECT_EQ(t.EntityFor(U'€'), "&euro;");
+    EXPECT_EQ(t.EntityFor(U'“'), "&ldquo;");
 }
 
 TEST(EntityTables, OtherCharactersHaveNoEntity)
 {
     TEntityTables t;
-    EXPECT_FALSE(t.EntityFor('\x9E')); // ž
+    EXPECT_FALSE(t.EntityFor(U'ž')); // ž
     EXPECT_FALSE(t.EntityFor('a'));
     EXPECT_FALSE(t.EntityFor('&'));
     EXPECT_FALSE(t.EntityFor(' '));

@@ -8,7 +8,7 @@
 namespace {
 
 // The 35 initial stop characters, as Windows-1252 bytes (the slash twice).
-const std::string Stops = std::string("<([{|}])>\"'/\\=+-*/,.:;^~$") + "\x80\xA4" + "@\xA7!?%\x89#&";
+const std::string Stops = std::string("<([{|}])>\"'/\\=+-*/,.:;^~$") + "€¤" + "@§!?%‰#&";
 
 using Lines = std::vector<std::string>;
 
@@ -58,7 +58,7 @@ TEST(WordJump, LeftStopsAfterStopCharacter)
     // A stop character at the start of the word found is honoured.
     EXPECT_EQ(Left({"foo (bar"}, {8, 0}), (TPoint{5, 0}));
     // The Euro sign and the per-mille sign are stop characters too.
-    EXPECT_EQ(Left({"10\x80" "20"}, {5, 0}), (TPoint{3, 0}));
+    EXPECT_EQ(Left({"10€20"}, {5, 0}), (TPoint{3, 0}));
 }
 
 TEST(WordJump, RightLandsAtEndOfWord)

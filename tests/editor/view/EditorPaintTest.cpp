@@ -247,14 +247,13 @@ TEST(EditorPaint, CellPainterDrawsExactlyWhatTextOutDraws)
         c->Brush = {clYellow, bsSolid};
     }
     TCellPainter cells;
-    // The editor's Windows-1252 bytes, and the same characters as the canvas takes them.
-    const std::string text = "Wg\xE9\xB7\x95@j_";
-    const char* const shown[] = {"W", "g", "\xC3\xA9", "\xC2\xB7", "\xE2\x80\xA2", "@", "j", "_"};
-    for (size_t i = 0; i < text.size(); ++i) {
+    // Latin-1, beyond it, and the glyphs the font has not (from the fallback fonts).
+    const char* const shown[] = {"W", "g", "\xC3\xA9", "\xC2\xB7", "\xE2\x80\xA2", "@", "j", "_", "\xD0\x96", "\xE8\xAA\x9E"};
+    for (size_t i = 0; i < std::size(shown); ++i) {
         const int x = -3 + int(i) * 11;
         ca.Font.Style = cb.Font.Style = (i % 2) ? fsBold : 0;
         ca.TextOut(x, 5, shown[i]);
-        cells.TextOut(cb, x, 5, static_cast<unsigned char>(text[i]));
+        cells.TextOut(cb, x, 5, shown[i]);
     }
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
