@@ -47,8 +47,9 @@ TTextEditorEx::TTextEditorEx(QWidget* parent) : QWidget(parent)
 void TTextEditorEx::CreateFrame()
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAttribute(Qt::WA_InputMethodEnabled);
     FView = new TEditorTextArea(this);
+    FView->OnPaintOver = [this](QPainter& p) { FInputMethod.PaintOver(p); };
     FFrame = std::make_unique<TScrolledFrame>(
         this, FView, [this](Qt::Orientation o, int action) { ScrollBarAction(o, action); });
     FScrollSettleTimer = new TTimer(this);
@@ -191,6 +192,8 @@ TPoint TTextEditorEx::ClientFromWidget(const QPoint& p) const
 }
 
 QPoint TTextEditorEx::ClientToGlobal(TPoint p) const { return FView->mapToGlobal(QPoint(p.X, p.Y)); }
+
+QPoint TTextEditorEx::ClientToWidget(TPoint p) const { return FView->mapTo(this, QPoint(p.X, p.Y)); }
 
 void TTextEditorEx::Repaint() { FView->Repaint(); }
 

@@ -14,11 +14,11 @@
 // is the renderer's (view/LineRenderer). Beside the widget: its text area and frame
 // (view/EditorTextArea, view/ScrolledFrame), the grid's arithmetic (view/GridGeometry), the
 // editing keys (input/EditingKeys), dragging the selection (input/SelectionDrag), the wheel
-// (input/WheelAction) and the completion list (input/CompletionPopup). The input parts see the
-// widget only as a TInputHost (input/InputHost): they make their edits on the document and
-// hand each result to ApplyEdit, which draws what changed and places the caret; movement and
-// the wheel return where to go or what to do. The widget's own implementation is split by
-// concern:
+// (input/WheelAction), the completion list (input/CompletionPopup) and input methods
+// (input/InputMethod). The input parts see the widget only as a TInputHost (input/InputHost):
+// they make their edits on the document and hand each result to ApplyEdit, which draws what
+// changed and places the caret; movement and the wheel return where to go or what to do. The
+// widget's own implementation is split by concern:
 //   TextEditorEx.cpp              construction, properties, metrics, zoom
 //   TextEditorExCommands.cpp      ranges, applying an edit, load and save, selection as text
 //                                 and offsets, clipboard, undo
@@ -32,6 +32,7 @@
 #include "editor/input/CompletionPopup.h"
 #include "editor/input/EditingKeys.h"
 #include "editor/input/InputHost.h"
+#include "editor/input/InputMethod.h"
 #include "editor/input/SelectionDrag.h"
 #include "editor/model/CaretPos.h"
 #include "editor/FormattingProcessor.h"
@@ -168,6 +169,7 @@ public:
     TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
     // A position in this widget's coordinates (mouse events) as a client pixel, and back.
     TPoint ClientFromWidget(const QPoint& p) const;
+    QPoint ClientToWidget(TPoint p) const override;
     QPoint ClientToGlobal(TPoint p) const;
     QScrollBar* VertScrollBar() const { return FFrame->Vert(); }
     QScrollBar* HorzScrollBar() const { return FFrame->Horz(); }
@@ -238,6 +240,11 @@ public:
     bool DeleteSelection() { return FEditing.DeleteSelection(); }
     // One typed character (a code point), as a key press after the host's OnKeyPress.
     void TypeChar(char32_t c);
+    void TypeKeys(const QString& text) override { TypeText(text, Qt::NoModifier); }
+    // The text an input method is composing, shown at the caret and no part of the text, and
+    // the answers to the input method's questions.
+    const QString& Composing() const { return FInputMethod.Composing(); }
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     // The editing keys: Enter, Tab, Backspace and Delete (word-wise with ctrl), Insert.
     void KeyEnter() { FEditing.Enter(); }
     void KeyTab();
@@ -357,6 +364,7 @@ private:
     TEditorViewState St;
     TSelectionDrag FDrag{*this, St};
     TEditingKeys FEditing{*this};
+    TInputMethod FInputMethod{*this};
     // What screen readers are told of changes; set up once the text and positions are.
     std::unique_ptr<TAccessibleTextEvents> FAccessibleEvents;
     std::unique_ptr<TCompletionPopup> FCompletion; // created last, over the other children

@@ -100,6 +100,7 @@ void TCanvasControl::paintEvent(QPaintEvent* e)
         p.drawImage(r, Image, r);
     else
         p.drawImage(QRectF(r), Image, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+    PaintOver(p);
     SystemCaret::PaintOver(this, p);
 }
 

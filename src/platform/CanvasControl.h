@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <utility>
 
+class QPainter;
+
 class TCanvasControl : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,8 @@ public:
 protected:
     // The control's own paint routine, drawing the whole client area into Canvas().
     virtual void Paint() = 0;
+    // What shows over the image on screen but is no part of it, under the caret.
+    virtual void PaintOver(QPainter&) {}
     // The setter of a property the picture shows: stores the value and repaints, when it
     // differs from the one stored.
     template <typename T, typename U>

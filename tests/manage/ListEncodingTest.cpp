@@ -374,3 +374,24 @@ TEST_F(ListEncoding, AWindows1252ListThatComesToHoldCyrillicIsSavedAsUtf8AndTheU
     EXPECT_NE(seen[0].Text.find("UTF-8"), std::string::npos) << seen[0].Text;
     EXPECT_EQ(Base.Read("Lists/svenska.txt"), "h\xc3\xa4st\xd0\xb6\xd0\xb4\r\n");
 }
+
+// What an input method commits is typed as keys type it: over the selection, in the place of
+// the text it names, one undo step with it, and saved as the list's own text.
+TEST_F(ListEncoding, TextAnInputMethodCommitsIsOneUndoStepAndIsSaved)
+{
+    Base.Write("Lists/ord.txt", "inu ねこ\r\n");
+    OpenSettings();
+    Click("ord");
+    for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Left})
+        QTest::keyClick(Ed(), key, key == Qt::Key_End ? Qt::NoModifier : Qt::ShiftModifier);
+    Compose(Ed(), QString::fromUtf8("ねこ"));
+    Compose(Ed(), {}, QString::fromUtf8("猫"));
+    Compose(Ed(), {}, QString::fromUtf8("犬"), -5, 3);
+    EXPECT_EQ(EditorText(Ed()), "犬 猫\r\n");
+    TestServices().FakeClock.Advance(1000);
+    QTest::keyClick(Ed(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(EditorText(Ed()), "inu ねこ\r\n");
+    QTest::keyClick(Ed(), Qt::Key_Y, Qt::ControlModifier);
+    Save();
+    EXPECT_EQ(Base.Read("Lists/ord.txt"), "犬 猫\r\n");
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QString>
 #include <QTest>
@@ -19,5 +20,13 @@ inline void TypeText(QWidget* w, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
         QApplication::sendEvent(w, &release);
     }
+}
 
+// What an input method sends: the text it is composing, and the text it commits, which takes
+// the place of `length` units from `from` units after the caret.
+inline void Compose(QWidget* w, const QString& composing, const QString& commit = {}, int from = 0, int length = 0)
+{
+    QInputMethodEvent e(composing, {});
+    e.setCommitString(commit, from, length);
+    QApplication::sendEvent(w, &e);
 }

@@ -13,6 +13,8 @@
 
 #include <string>
 
+class QPoint;
+class QString;
 class QWidget;
 class TEditorTextArea;
 
@@ -37,6 +39,8 @@ public:
     virtual TGridGeometry Grid() const = 0;
     // Top-left client pixel of the cell at p.
     virtual TPoint CellPoint(TPoint p) const = 0;
+    // A client pixel in the editor widget's coordinates.
+    virtual QPoint ClientToWidget(TPoint p) const = 0;
     // The editor widget, and its text area whose pixels are the client area.
     virtual QWidget* Widget() = 0;
     virtual TEditorTextArea* View() const = 0;
@@ -48,6 +52,9 @@ public:
     virtual void ApplyEdit(const TEditResult& r, TCaretAfterEdit caret) = 0;
     // The selection replaced by `text` at the caret, which ends after it.
     virtual void InsertText(const std::string& text) = 0;
+    // `text` typed as the keys of a keyboard type it: each character through the host's key
+    // press handler, then typing.
+    virtual void TypeKeys(const QString& text) = 0;
     // The caret at p with the selection collapsed there; with `notify` its handler runs even
     // when the caret stays where it is.
     virtual void PlaceCaretCollapsed(TPoint p, bool notify) = 0;

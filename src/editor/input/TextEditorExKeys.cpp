@@ -4,8 +4,6 @@
 #include "editor/CaretHidden.h"
 #include "editor/input/KeyMotion.h"
 
-#include "platform/KeyState.h"
-
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -124,9 +122,14 @@ void TTextEditorEx::keyReleaseEvent(QKeyEvent* e)
 
 void TTextEditorEx::inputMethodEvent(QInputMethodEvent* e)
 {
-    // Composed text types like keys.
-    TypeText(e->commitString(), KeyState::Modifiers());
+    FInputMethod.Event(*e);
     e->accept();
+}
+
+QVariant TTextEditorEx::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    const QVariant answer = FInputMethod.Query(query);
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
 }
 
 void TTextEditorEx::ToggleOverwriteMode()

@@ -6,7 +6,7 @@
 //
 // A column is a code point (editor/model/LineLayout.h): one UTF-16 unit, or two beyond U+FFFF.
 // An offset is the units of the lines before, plus one for each of their breaks, plus the units
-// of the columns before. The three functions below are the only place that knows it.
+// of the columns before. The functions below are the only place that knows it.
 #include "editor/model/LineStore.h"
 #include "platform/Geometry.h"
 
@@ -17,6 +17,11 @@
 
 // A line (or any piece) of the editor's text as screen readers get it.
 QString AccessibleString(std::string_view text);
+
+// Within one line: the units of the columns before `column`, and the column that many units
+// begin at (clamped into the line; a unit inside a character's pair is that character's).
+int64_t LineUnits(std::string_view line, int column);
+int LineColumnAt(std::string_view line, int64_t units);
 
 // The offset of p, clamped into the text first.
 int64_t AccessibleOffset(const TLineStore& lines, TPoint p);

@@ -39,6 +39,7 @@ void TTextEditorEx::CaretChanged(TPoint p)
     if (FCompletion) FCompletion->HideIfOver(px);
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
+    FInputMethod.CaretMoved();
     if (FAccessibleEvents) FAccessibleEvents->SelectionMoved();
     if (OnSelChange) OnSelChange(this);
 }
@@ -82,6 +83,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     const TPoint px = CellPoint(CaretPos.GetPoint());
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
+    FInputMethod.CaretMoved();
     St.IsScrolling = true;
     SyncRuler();
     FScrollSettleTimer->start();
@@ -193,8 +195,10 @@ void TTextEditorEx::focusInEvent(QFocusEvent* e)
 void TTextEditorEx::focusOutEvent(QFocusEvent* e)
 {
     QWidget::focusOutEvent(e);
-    // A window that takes the focus mid-drag (an error box) takes the release with it.
+    // A window that takes the focus mid-drag (an error box) takes the release with it, and
+    // the text being composed goes with the focus.
     CancelDrag();
+    FInputMethod.Cancel();
     if (SystemCaret::Owner() == FView) {
         SystemCaret::Hide(FView);
         SystemCaret::Destroy();

@@ -3,6 +3,9 @@
 // characters from outside Windows-1252.
 #include "editor/EditorFixture.h"
 #include "FakeServices.h"
+#include "KeyTyping.h"
+
+#include "platform/SystemCaret.h"
 
 namespace {
 
@@ -318,6 +321,7 @@ TEST_F(EditorTyping, ReadOnlyChangesNothing)
     Key(Qt::Key_Delete);
     Key(Qt::Key_Backspace, Qt::ControlModifier);
     Key(Qt::Key_Delete, Qt::ControlModifier);
+    Compose(E, {}, "x", -2, 2);
     Select({0, 0}, {2, 1});
     EXPECT_FALSE(E->DeleteSelection());
     EXPECT_EQ(Lines(), (L{"    text", "more"}));
@@ -370,4 +374,45 @@ TEST_F(EditorTyping, EnterOnALineScrolledAboveTheScreenShowsEveryLineRight)
     E->SetScrollPoint({0, 6});
     Key(Qt::Key_Return);
     ExpectPixelsMatchFullRepaint();
+}
+
+// What an input method composes shows at the caret, underlined, over the text's picture and
+// never in the text; once committed it is typed and the screen shows the text alone again.
+TEST_F(EditorTyping, ComposedTextShowsAtTheCaretAndOnlyItsCommitEntersTheText)
+{
+    SetLines({"ab", "cd"});
+    E->MarkSaved();
+    Caret(1, 1);
+    const int x = E->CharWidth(), y = E->LineHeight(), h = E->LineHeight();
+    Compose(E, "nihon");
+    const QImage shown = E->View()->grab().toImage();
+    const QImage text = E->BackingImage();
+    EXPECT_EQ(DifferentPixels(shown, text, QRect(x, y, text.width() - x, h)), 0) << "only from the caret on";
+    const TColor ink = ColorToRGB(E->Font().Color);
+    bool underlined = false;
+    for (int row = y + h / 2; row < y + h && !underlined; ++row) {
+        underlined = true;
+        for (int col = x + 1; col < x + 4 * (x - 1); ++col) underlined &= FromQColor(shown.pixelColor(col, row)) == ink;
+    }
+    EXPECT_TRUE(underlined);
+    EXPECT_EQ(Lines(), (L{"ab", "cd"}));
+    EXPECT_FALSE(E->Modified());
+
+    Compose(E, {}, QString::fromUtf8("日本"));
+    EXPECT_EQ(Lines(), (L{"ab", "c&#26085;&#26412;d"})) << "typed as keys type it";
+    const QRect caret(SystemCaret::Pos(), SystemCaret::Size());
+    EXPECT_EQ(DifferentPixels(E->View()->grab().toImage(), E->BackingImage(), caret), 0);
+}
+
+// An input method reads the caret's line around the caret in UTF-16 units and places its
+// candidates at the caret.
+TEST_F(EditorTyping, InputMethodsReadTheCaretsLineAndFindTheCaret)
+{
+    SetLines({"x", "a\U0001F600b c"});
+    Select({3, 1}, {1, 1});
+    EXPECT_EQ(E->inputMethodQuery(Qt::ImSurroundingText).toString(), QString::fromUtf8("a\U0001F600b c"));
+    EXPECT_EQ(E->inputMethodQuery(Qt::ImCursorPosition).toInt(), 4);
+    EXPECT_EQ(E->inputMethodQuery(Qt::ImAnchorPosition).toInt(), 1);
+    EXPECT_EQ(E->inputMethodQuery(Qt::ImCurrentSelection).toString(), QString::fromUtf8("\U0001F600b"));
+    EXPECT_EQ(E->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(), E->View()->mapTo(E, SystemCaret::Pos()));
 }
