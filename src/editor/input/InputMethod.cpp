@@ -15,7 +15,8 @@
 
 QVariant TInputMethod::Query(Qt::InputMethodQuery query) const
 {
-    const TPoint caret = H.GetCaretPoint();
+    // Asked at any moment, also while a drag has taken the caret's text away.
+    const TPoint caret = H.Document().Clamp(H.GetCaretPoint());
     const std::string& line = H.Document().Lines()[caret.Y];
     // The other end of the selection, within the caret's line.
     const auto anchor = [&] {
@@ -52,7 +53,7 @@ void TInputMethod::Event(const QInputMethodEvent& e)
 
 void TInputMethod::Replace(int start, int length)
 {
-    const TPoint caret = H.GetCaretPoint();
+    const TPoint caret = H.Document().Clamp(H.GetCaretPoint());
     const std::string& line = H.Document().Lines()[caret.Y];
     const int64_t at = LineUnits(line, caret.X) + start;
     // Whole user-perceived characters of the caret's line.
