@@ -24,7 +24,8 @@ public:
     void Event(const QInputMethodEvent& e);
     // The text being composed is dropped: the focus left.
     void Cancel();
-    // The caret or its cell moved: the input method asks again where it is.
+    // The caret, its cell or the text moved: the input method asks again where the caret is
+    // and what is around it.
     void CaretMoved();
     // The text being composed, over the text area's picture at the caret cell.
     void PaintOver(QPainter& p) const;

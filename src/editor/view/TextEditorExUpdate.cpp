@@ -138,6 +138,7 @@ void TTextEditorEx::UpdateScrollBars()
 void TTextEditorEx::LinesChanged()
 {
     UpdateScrollBars();
+    FInputMethod.CaretMoved();
     if (FAccessibleEvents) FAccessibleEvents->TextChanged();
     if (OnChange) OnChange(&FDoc.Lines());
 }
