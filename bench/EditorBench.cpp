@@ -1,6 +1,7 @@
 // Editor speed beside QPlainTextEdit on the same text, in the same run: loading a list of a
 // million lines, a full repaint of a 1920 x 1080 client (also on a screen of device pixel
-// ratio 2, where both draw four times the pixels), and scrolling by a line and a page.
+// ratio 2, where both draw four times the pixels; and a screen of Chinese, each character two
+// cells), and scrolling by a line and a page.
 //
 // Run: build-*/bench/EditorBench (it sets up an offscreen screen large enough that the
 // editor is fully visible, so scrolling moves pixels as it does on a desktop).
@@ -9,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Files.h"
 #include "platform/TextLines.h"
+#include "platform/Utf8.h"
 #include "platform/Win1252.h"
 
 #include <QKeyEvent>
@@ -64,6 +66,18 @@ std::string WideText(int lines)
         std::string line = "Line " + std::to_string(i) + ": ";
         while (line.size() < 220) line += "the quick brown fox jumps over the lazy dog; ";
         out += line.substr(0, 220) + "\r\n";
+    }
+    return out;
+}
+
+// The same screen in CJK ideographs, two cells each: the UTF-8 of 110 a line.
+std::string WideCjkText(int lines)
+{
+    std::mt19937 rng(7);
+    std::string out;
+    for (int i = 0; i < lines; ++i) {
+        for (int k = 0; k < 110; ++k) AppendUtf8(out, char32_t(0x4E00 + rng() % 0x800));
+        out += "\r\n";
     }
     return out;
 }
@@ -156,10 +170,10 @@ BENCHMARK(BM_QPlainTextEditLoad)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // ---- painting ----
 
-void EditorFullRepaint(benchmark::State& state, int ratio)
+void EditorFullRepaint(benchmark::State& state, int ratio, bool cjk = false)
 {
     EditorHost h(ratio);
-    h.Editor->Lines().SetText(WideText(200));
+    h.Editor->Lines().SetText(cjk ? WideCjkText(200) : WideText(200));
     h.SizeClient(ClientW, ClientH);
     h.Editor->Repaint();
     for (auto _ : state) h.Editor->Repaint();
@@ -173,6 +187,9 @@ BENCHMARK(BM_EditorFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
 
 void BM_EditorFullRepaint1920x1080AtRatio2(benchmark::State& state) { EditorFullRepaint(state, 2); }
 BENCHMARK(BM_EditorFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
+
+void BM_EditorFullRepaint1920x1080Cjk(benchmark::State& state) { EditorFullRepaint(state, 1, true); }
+BENCHMARK(BM_EditorFullRepaint1920x1080Cjk)->Unit(benchmark::kMillisecond);
 
 void PlainFullRepaint(benchmark::State& state, int ratio)
 {

@@ -2,6 +2,7 @@
 #include "FuzzChecks.h"
 
 #include "editor/model/EditDocument.h"
+#include "editor/model/LineLayout.h"
 
 #include <algorithm>
 
@@ -135,6 +136,28 @@ void TSession::Step(unsigned op, TReader& in)
     }
 }
 
+// A line's characters on the grid: one after another, cell after cell, each a stop, one or
+// two cells wide, their bytes the line's; every cell and column leads to its character.
+std::string CheckCells(std::string_view line)
+{
+    const TLineCells cells(line);
+    std::string bytes;
+    TClusterCell c = cells.AtCell(0);
+    for (int cell = 0; !c.Text.empty(); c = cells.Next(c)) {
+        if (c.Cell != cell || c.Width < 1 || c.Width > 2 || StopAtOrBefore(line, c.Column) != c.Column)
+            return "a character at cell " + std::to_string(c.Cell) + " out of place";
+        for (int k = 0; k < c.Width; ++k)
+            if (cells.ColumnAt(cell + k) != c.Column || cells.AtCell(cell + k).Column != c.Column)
+                return "cell " + std::to_string(cell + k) + " leads elsewhere";
+        if (cells.CellOf(c.Column) != cell) return "column " + std::to_string(c.Column) + " in the wrong cell";
+        bytes += c.Text;
+        cell += c.Width;
+    }
+    if (bytes != line || c.Column != ColumnCount(line) || c.Cell != cells.CellCount())
+        return "the characters on the grid are not the line";
+    return "";
+}
+
 std::string CheckState(const TSession& s)
 {
     const TEditDocument& d = s.Doc;
@@ -142,6 +165,8 @@ std::string CheckState(const TSession& s)
     for (const TPoint p : {s.Caret, s.SelEnd})
         if (p.Y < 0 || p.Y >= d.Count() || p.X < 0 || p.X > d.Length(p.Y))
             return "position " + std::to_string(p.X) + "," + std::to_string(p.Y) + " outside the text";
+    for (const TPoint p : {s.Caret, s.SelEnd})
+        if (const std::string problem = CheckCells(d[p.Y]); !problem.empty()) return problem;
     std::string joined;
     for (const std::string& line : d.Lines().ToVector()) joined += line + "\r\n";
     if (d.Lines().Text() != joined) return "the text is not its lines joined with CR LF";

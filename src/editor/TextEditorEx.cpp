@@ -102,7 +102,12 @@ int32_t TTextEditorEx::AbsoluteOffset(TPoint p) const { return FDoc.AbsoluteOffs
 
 TPoint TTextEditorEx::CellPoint(TPoint p) const
 {
-    return {(p.X - ScrollPos.X()) * FCharWidth, (p.Y - ScrollPos.Y()) * FLineHeight};
+    return {(CellOf(p) - ScrollPos.X()) * FCharWidth, (p.Y - ScrollPos.Y()) * FLineHeight};
+}
+
+int TTextEditorEx::CellOf(TPoint p) const
+{
+    return p.Y >= 0 && p.Y < FDoc.Count() ? CellOfColumn(FDoc[p.Y], p.X) : p.X;
 }
 
 void TTextEditorEx::MeasureCells()

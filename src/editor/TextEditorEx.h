@@ -123,12 +123,15 @@ public:
     TPoint ClampToText(TPoint p) const;
     // Sum of (length + 2) over the lines before p, plus p.X.
     int32_t AbsoluteOffset(TPoint p) const;
+    // The cells of the widest line: how far the text scrolls sideways.
     int32_t MaxLineLength() const { return FDoc.Lines().MaxLineLength(); }
     int LineHeight() const override { return FLineHeight; }
     int CharWidth() const { return FCharWidth; }
     bool IsScrolling() const { return St.IsScrolling; }
-    // Top-left client pixel of the cell at p.
+    // Top-left client pixel of the cell where position p (line and column) stands, and that
+    // cell counted from its line's start.
     TPoint CellPoint(TPoint p) const override;
+    int CellOf(TPoint p) const;
 
     // Font size up or down by 2 points within 4 to 100.
     void ZoomIn();
@@ -186,12 +189,13 @@ public:
     // One character; `appendedAtLineEnd` tells the formatting processor it was just typed at
     // the end of its line.
     void PaintChar(int line, int column, bool appendedAtLineEnd = false);
-    void EraseCell(int line, int column);
+    // A cell, and what covers a cell on every visible line (counted in cells, not columns).
+    void EraseCell(int line, int cell);
     void RedrawLine(int line);
     void RedrawLines(int first, int last) override;
     void ClearLineBand(int line);
-    void PaintColumn(int column);
-    void RedrawColumn(int column);
+    void PaintColumn(int cell);
+    void RedrawColumn(int cell);
     void ResetCanvasFont();
 
     // ---- Keeping the screen in step ----

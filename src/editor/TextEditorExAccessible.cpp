@@ -200,8 +200,16 @@ QString TTextEditorExAccessible::textAfterOffset(int offset, QAccessible::TextBo
 QRect TTextEditorExAccessible::characterRect(int offset) const
 {
     const TTextEditorEx* e = Editor();
-    const QPoint topLeft = e->ClientToGlobal(e->CellPoint(PositionOf(e, offset)));
-    return {topLeft, QSize(e->CharWidth(), e->LineHeight())};
+    const TPoint p = PositionOf(e, offset);
+    const QPoint topLeft = e->ClientToGlobal(e->CellPoint(p));
+    // A wide character's two cells; a mark inside a character has its cells.
+    int cells = 1;
+    if (p.Y < e->Lines().Count()) {
+        const TLineCells line(e->Lines()[p.Y]);
+        const TClusterCell c = line.AtCell(line.CellOf(p.X));
+        if (!c.Text.empty()) cells = c.Width;
+    }
+    return {topLeft, QSize(cells * e->CharWidth(), e->LineHeight())};
 }
 
 int TTextEditorExAccessible::offsetAtPoint(const QPoint& point) const

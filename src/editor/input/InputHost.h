@@ -37,7 +37,7 @@ public:
     virtual TSelectionSpan Selection() const = 0;
     virtual int LineHeight() const = 0;
     virtual TGridGeometry Grid() const = 0;
-    // Top-left client pixel of the cell at p.
+    // Top-left client pixel of the cell where position p (line and column) stands.
     virtual TPoint CellPoint(TPoint p) const = 0;
     // A client pixel in the editor widget's coordinates.
     virtual QPoint ClientToWidget(TPoint p) const = 0;

@@ -30,9 +30,13 @@ std::optional<TPoint> KeyMotionTarget(const TEditDocument& doc, int key, TPoint 
                                       std::string_view stopChars)
 {
     const int last = doc.Count() - 1;
-    // The same column on another line, or that line's end when it is shorter; never inside
-    // a user-perceived character.
-    auto lineAt = [&](int y) { return TPoint{StopAtOrBefore(doc[y], std::min(p.X, doc.Length(y))), y}; };
+    // The same cell on another line, or that line's end when it is shorter; never inside a
+    // user-perceived character (one that covers the cell is gone to where it begins).
+    const int cell = CellOfColumn(doc[p.Y], p.X);
+    auto lineAt = [&](int y) {
+        const TLineCells cells(doc[y]);
+        return TPoint{cells.ColumnAt(std::min(cell, cells.CellCount())), y};
+    };
     switch (key) {
     case Qt::Key_Left: return Horizontal(doc, false, p, ctrl, stopChars);
     case Qt::Key_Right: return Horizontal(doc, true, p, ctrl, stopChars);

@@ -16,8 +16,10 @@ TPoint TTextEditorEx::HitTest(int px, int py) const
 {
     const TPoint c = Grid().CellAt(px, py, ScrollPos.GetPoint());
     const int line = std::min(c.Y, FDoc.Count() - 1);
-    // A cell inside a user-perceived character places the caret where it begins.
-    return {StopAtOrBefore(FDoc[line], std::min(c.X, FDoc.Length(line))), line};
+    // A cell boundary inside a wide character places the caret where it begins, as one
+    // inside a user-perceived character does.
+    const TLineCells cells(FDoc[line]);
+    return {cells.ColumnAt(std::min(c.X, cells.CellCount())), line};
 }
 
 void TTextEditorEx::mousePressEvent(QMouseEvent* e)

@@ -163,6 +163,7 @@ TEditResult TEditDocument::OneLine(int line, int column, std::string text, TPoin
     TEditResult r = Result(line, line, 0, caret);
     r.Column = column;
     r.LengthChange = ColumnCount(text) - FLines.Length(line);
+    r.CellChange = CellCount(text) - CellCount(FLines[line]);
     FLines.Set(line, std::move(text));
     return r;
 }

@@ -38,6 +38,8 @@ struct TEditResult {
     // negative, shorter) the line came out.
     int Column = 0;
     int LengthChange = 0;
+    // And how many cells wider (or narrower) it shows.
+    int CellChange = 0;
     // Typing put one character at the very end of its line, where the caret now stands.
     bool AppendedAtLineEnd = false;
 };

@@ -6,19 +6,93 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <clocale>
+#include <cwchar>
+#include <locale.h>
 #include <vector>
 
 namespace {
 bool BeginsColumn(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
 
-// Below U+0300 no code point joins the one before it (combining marks, joiners, variation
-// selectors and jamo all lie above), and its UTF-8 has no byte of 0xCC or more: in such a
-// line every column is a stop, as in every Latin line.
-bool EveryColumnIsAStop(std::string_view line)
+// The code point whose UTF-8 begins at byte i (a valid sequence), and i moved past it.
+char32_t Decode(std::string_view s, size_t& i)
 {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0xCC; }) ||
-           !IsUtf8(line);
+    const auto b = [&](size_t k) { return char32_t(static_cast<unsigned char>(s[k])); };
+    const char32_t lead = b(i);
+    if (lead < 0x80) return ++i, lead;
+    const int n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t cp = lead & (0x7F >> n);
+    for (int k = 1; k < n; ++k) cp = cp << 6 | (b(i + size_t(k)) & 0x3F);
+    i += size_t(n);
+    return cp;
 }
+
+// Letters and signs that never join the code point before or after them into one
+// user-perceived character: below U+0300 (combining marks, joiners, variation selectors and
+// jamo all lie above) and Greek, Cyrillic and Armenian apart from their marks, each a cell;
+// and kana, CJK ideographs, Hangul syllables (no jamo that would join them) and fullwidth
+// forms, mostly two cells.
+bool NarrowAlone(char32_t cp) { return cp < 0x300 || (cp >= 0x370 && cp < 0x483) || (cp >= 0x48A && cp < 0x591); }
+bool WideAlone(char32_t cp)
+{
+    return (cp >= 0x3000 && cp < 0x302A) || (cp >= 0x3030 && cp < 0x3099) || (cp >= 0x309B && cp < 0xA000) ||
+           (cp >= 0xAC00 && cp < 0xD7A4) || (cp >= 0xFF01 && cp < 0xFF61) || (cp >= 0xFFE0 && cp < 0xFFE7);
+}
+
+// Plain: every column a stop and a cell, as in every Latin line (and in one of stray bytes,
+// which are shown one by one). Alone: every column a stop, but some take two cells.
+// Clustered: the stops come from Qt's grapheme boundaries.
+enum class TLineKind { Plain, Alone, Clustered };
+
+TLineKind KindOf(std::string_view line)
+{
+    if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0xCC; }) ||
+        !IsUtf8(line))
+        return TLineKind::Plain;
+    TLineKind kind = TLineKind::Plain;
+    for (size_t i = 0; i < line.size();) {
+        const char32_t cp = Decode(line, i);
+        if (NarrowAlone(cp)) continue;
+        if (!WideAlone(cp)) return TLineKind::Clustered;
+        kind = TLineKind::Alone;
+    }
+    return kind;
+}
+
+bool EveryColumnIsAStop(std::string_view line) { return KindOf(line) != TLineKind::Clustered; }
+
+// glibc's wcwidth() answers for the UTF-8 locale set on the calling thread while this
+// lives; the program's own locale is left alone. Its tables follow the system's Unicode
+// version, and a call costs some 20 ns, made only for a character's first code point from
+// U+1100 on (none below is wide).
+class TUtf8Widths {
+public:
+    TUtf8Widths()
+    {
+        static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
+        if (utf8) Saved = uselocale(utf8);
+    }
+    ~TUtf8Widths()
+    {
+        if (Saved) uselocale(Saved);
+    }
+    TUtf8Widths(const TUtf8Widths&) = delete;
+    TUtf8Widths& operator=(const TUtf8Widths&) = delete;
+
+    // The cells of the user-perceived character `text`.
+    int Of(std::string_view text) const
+    {
+        size_t i = 0;
+        const char32_t first = Decode(text, i);
+        if (first >= 0x1100 && Saved && wcwidth(wchar_t(first)) == 2) return 2;
+        // Shown as emoji: with the emoji selector, or a flag of two regional indicators.
+        const bool flag = first >= 0x1F1E6 && first <= 0x1F1FF && i < text.size();
+        return flag || text.find("\xEF\xB8\x8F") != std::string_view::npos ? 2 : 1;
+    }
+
+private:
+    locale_t Saved = locale_t(nullptr);
+};
 
 // The stops of a line that may hold clusters of several code points, from Qt's grapheme
 // boundaries, counted in columns.
@@ -88,3 +162,80 @@ int StopAtOrBefore(std::string_view line, int column)
     const std::vector<int> stops = Stops(line);
     return *(std::upper_bound(stops.begin(), stops.end(), column) - 1);
 }
+
+TLineCells::TLineCells(std::string_view line) : Line(line), Count(ColumnCount(line))
+{
+    const TLineKind kind = KindOf(line);
+    if (kind == TLineKind::Plain) return;
+    std::vector<int> stops;
+    if (kind == TLineKind::Clustered) {
+        stops = Stops(line);
+    } else {
+        stops.resize(size_t(Count) + 1);
+        for (int k = 0; k <= Count; ++k) stops[size_t(k)] = k;
+    }
+    Columns = stops;
+    Bytes.reserve(stops.size());
+    int column = 0;
+    for (size_t i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && !BeginsColumn(line[i])) continue;
+        if (column == stops[Bytes.size()]) Bytes.push_back(i);
+        ++column;
+    }
+    const TUtf8Widths widths;
+    Cells.reserve(stops.size());
+    Cells.push_back(0);
+    for (size_t k = 0; k + 1 < Bytes.size(); ++k)
+        Cells.push_back(Cells.back() + widths.Of(line.substr(Bytes[k], Bytes[k + 1] - Bytes[k])));
+}
+
+int TLineCells::CellCount() const { return Plain() ? Count : Cells.back(); }
+
+int TLineCells::CellOf(int column) const
+{
+    if (Plain() || column <= 0) return column;
+    if (column >= Count) return Cells.back() + column - Count;
+    return Cells[size_t(std::upper_bound(Columns.begin(), Columns.end(), column) - Columns.begin() - 1)];
+}
+
+int TLineCells::ColumnAt(int cell) const
+{
+    if (cell <= 0) return 0;
+    if (Plain()) return cell;
+    if (cell >= Cells.back()) return Count + cell - Cells.back();
+    return Columns[size_t(std::upper_bound(Cells.begin(), Cells.end(), cell) - Cells.begin() - 1)];
+}
+
+TClusterCell TLineCells::Make(int index) const
+{
+    const auto i = size_t(index);
+    return {Columns[i], Cells[i], Cells[i + 1] - Cells[i], Line.substr(Bytes[i], Bytes[i + 1] - Bytes[i]), index};
+}
+
+TClusterCell TLineCells::AtCell(int cell) const
+{
+    cell = std::max(cell, 0);
+    const int cells = CellCount();
+    if (cell >= cells) return {Count + cell - cells, cell, 1, {}, Plain() ? Count : int(Columns.size()) - 1};
+    if (!Plain()) return Make(int(std::upper_bound(Cells.begin(), Cells.end(), cell) - Cells.begin() - 1));
+    const std::string_view text = ColumnsText(Line, cell, cell + 1);
+    return {cell, cell, 1, text, cell};
+}
+
+TClusterCell TLineCells::Next(const TClusterCell& c) const
+{
+    if (c.Text.empty()) return {c.Column + 1, c.Cell + 1, 1, {}, c.Index};
+    if (!Plain()) {
+        if (c.Index + 2 < int(Columns.size())) return Make(c.Index + 1);
+        return {Count, Cells.back(), 1, {}, c.Index + 1};
+    }
+    size_t from = size_t(c.Text.data() + c.Text.size() - Line.data()), to = from;
+    if (from >= Line.size()) return {Count, Count, 1, {}, Count};
+    while (++to < Line.size() && !BeginsColumn(Line[to])) {
+    }
+    return {c.Column + 1, c.Cell + 1, 1, Line.substr(from, to - from), c.Index + 1};
+}
+
+int CellCount(std::string_view line) { return TLineCells(line).CellCount(); }
+int CellOfColumn(std::string_view line, int column) { return TLineCells(line).CellOf(column); }
+int ColumnAtCell(std::string_view line, int cell) { return TLineCells(line).ColumnAt(cell); }

@@ -6,6 +6,7 @@
 // character (a grapheme cluster: a letter with its combining marks, an emoji sequence, a
 // Hangul syllable of jamo) begins or ends: those columns are the line's stops.
 #include <string_view>
+#include <vector>
 
 // The columns of `line`.
 int ColumnCount(std::string_view line);
@@ -22,3 +23,43 @@ int NextStop(std::string_view line, int column);
 int PreviousStop(std::string_view line, int column);
 // `column` when it is a stop, else the stop before it.
 int StopAtOrBefore(std::string_view line, int column);
+
+// The grid shows a line as a terminal does: a user-perceived character takes the cells of its
+// first code point, two for an East Asian wide or fullwidth character (and an emoji shown as
+// emoji), else one; its marks, joiners and selectors take none of their own. A cell counts
+// from the line's start; past the line's end each column is one cell.
+struct TClusterCell {
+    int Column = 0; // where the character begins
+    int Cell = 0;   // its first cell
+    int Width = 1;  // its cells
+    std::string_view Text; // its bytes; empty past the line's end
+    int Index = 0;  // its place among the line's characters
+};
+
+class TLineCells {
+public:
+    explicit TLineCells(std::string_view line);
+    // The line's cells, and those before `column` (that of the character covering it).
+    int CellCount() const;
+    int CellOf(int column) const;
+    // The stop at the start of the character covering `cell`; the columns past the end one a cell.
+    int ColumnAt(int cell) const;
+    // The character covering `cell` (the first when cell < 0), and the one after `c`.
+    TClusterCell AtCell(int cell) const;
+    TClusterCell Next(const TClusterCell& c) const;
+    // Every column is one cell and a stop (the line holds no character that joins, nor a wide one).
+    bool Plain() const { return Columns.empty(); }
+
+private:
+    std::string_view Line;
+    int Count = 0;
+    // For a line that is not plain, per character (and one more at the end): column, cell, byte.
+    std::vector<int> Columns, Cells;
+    std::vector<size_t> Bytes;
+    TClusterCell Make(int index) const;
+};
+
+// Shorthands for one question about a line.
+int CellCount(std::string_view line);
+int CellOfColumn(std::string_view line, int column);
+int ColumnAtCell(std::string_view line, int cell);

@@ -43,7 +43,7 @@ int TLineChunk::LongestLine() const
 {
     if (MaxLength < 0) {
         int m = 0;
-        for (const std::string& l : Lines) m = std::max(m, ColumnCount(l));
+        for (const std::string& l : Lines) m = std::max(m, CellCount(l));
         MaxLength = m;
     }
     return MaxLength;

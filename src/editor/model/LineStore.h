@@ -17,7 +17,7 @@
 
 struct TLineChunk {
     std::vector<std::string> Lines;
-    // Length of the longest line and the length of the lines with their CR LF, in columns, or
+    // The cells of the widest line and the length of the lines with their CR LF in columns, or
     // -1 until asked for; reset by every modification.
     mutable int MaxLength = -1;
     mutable int64_t Joined = -1;
@@ -76,7 +76,7 @@ public:
     void SetText(std::string_view bytes);
     std::vector<std::string> ToVector() const;
 
-    // Length of the longest line, 0 for a text of one empty line.
+    // The cells of the widest line (see LineLayout.h), 0 for a text of one empty line.
     int MaxLineLength() const;
     // Length of Text() in columns, its breaks counted as two, without building it.
     int64_t TextLength() const;

@@ -4,6 +4,7 @@
 #include "editor/model/LineLayout.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/FormattingProcessor.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 
@@ -11,9 +12,15 @@ namespace {
 // ⌈a / b⌉ for a ≥ 0, b > 0.
 int CeilDiv(int a, int b) { return b > 0 ? (a + b - 1) / b : 0; }
 
-// The text a character (its UTF-8) shows as.
-std::string_view Shown(std::string_view ch, bool showHidden)
+// The text a character (its UTF-8) shows as. A letter with marks that Unicode composes into
+// one character is drawn as that character: fonts draw it whole in its cell, where marks
+// drawn over a letter may stray outside it.
+std::string_view Shown(std::string_view ch, bool showHidden, std::string& composed)
 {
+    if (ch.size() > 2 && ColumnCount(ch) > 1) {
+        composed = Utf8FromQString(QStringFromUtf8(ch).normalized(QString::NormalizationForm_C));
+        if (ColumnCount(composed) == 1) return composed;
+    }
     if (showHidden) {
         if (ch == " ") return "\u00B7";  // middle dot
         if (ch == "\t") return "\u2022"; // bullet
@@ -82,7 +89,6 @@ void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
         } else if (cellsFilled) {
             c.FillRect({end, top, m.ClientWidth, top + m.LineHeight});
         }
-        EraseLineEnd(in, line);
     }
 }
 
@@ -96,23 +102,27 @@ void TLineRenderer::PaintLine(const TPaintInput& in, int line)
 {
     if (line < 0 || line >= in.Lines.Count()) return;
     LineCells(in, line, nullptr);
-    EraseLineEnd(in, line);
 }
 
 int TLineRenderer::LineCells(const TPaintInput& in, int line, const TColor* cellFill)
 {
     const int sx = in.Cells.Scroll.X;
-    const int last = std::min(in.Lines.Length(line) - 1, sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth) - 1);
-    for (int c = std::max(sx, 0); c <= last; ++c)
-        if (!DrawChar(in, line, c, false, cellFill)) cellFill = nullptr;
-    return cellFill ? std::max(last + 1 - sx, 0) * in.Cells.CharWidth : -1;
+    const int end = sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth);
+    const TLineCells cells(in.Lines[line]);
+    // A wide character half scrolled off on the left is drawn whole, its ink clipped.
+    int drawnTo = sx;
+    for (TClusterCell c = cells.AtCell(sx); !c.Text.empty() && c.Cell < end; c = cells.Next(c)) {
+        if (!DrawCluster(in, line, c, false, cellFill)) cellFill = nullptr;
+        drawnTo = c.Cell + c.Width;
+    }
+    EraseLineEnd(in, line, cells.CellCount());
+    return cellFill ? std::max(drawnTo - sx, 0) * in.Cells.CharWidth : -1;
 }
 
-void TLineRenderer::EraseLineEnd(const TPaintInput& in, int line)
+void TLineRenderer::EraseLineEnd(const TPaintInput& in, int line, int cells)
 {
-    const int length = in.Lines.Length(line);
-    EraseCell(in, line, length);
-    EraseCell(in, line, length + 1);
+    EraseCell(in, line, cells);
+    EraseCell(in, line, cells + 1);
 }
 
 void TLineRenderer::FillOnwards(const TPaintInput& in, TPoint p, TColor background)
@@ -126,9 +136,9 @@ void TLineRenderer::FillOnwards(const TPaintInput& in, TPoint p, TColor backgrou
     c.Brush.Color = brush;
 }
 
-void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
+void TLineRenderer::EraseCell(const TPaintInput& in, int line, int cell)
 {
-    const TPoint p = in.Cells.CellPoint({column, line});
+    const TPoint p = in.Cells.CellPoint({cell, line});
     in.Canvas.FillRect({p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight});
     Cells.TextOut(in.Canvas, p.X, p.Y, " ");
     in.Drew = true;
@@ -136,17 +146,19 @@ void TLineRenderer::EraseCell(const TPaintInput& in, int line, int column)
 
 void TLineRenderer::PaintChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd)
 {
-    DrawChar(in, line, column, appendedAtLineEnd, nullptr);
+    if (line < 0 || line >= in.Lines.Count() || column < 0) return;
+    const TLineCells cells(in.Lines[line]);
+    const TClusterCell cluster = cells.AtCell(cells.CellOf(column));
+    if (!cluster.Text.empty()) DrawCluster(in, line, cluster, appendedAtLineEnd, nullptr);
 }
 
-bool TLineRenderer::DrawChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd, const TColor* cellFill)
+bool TLineRenderer::DrawCluster(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd,
+                                const TColor* cellFill)
 {
-    if (line < 0 || line >= in.Lines.Count()) return true;
-    const std::string& text = in.Lines[line];
-    if (column < 0) return true;
-    const std::string_view ch = ColumnsText(text, column, column + 1);
-    if (ch.empty()) return true;
-    const TPoint p = in.Cells.CellPoint({column, line});
+    const std::string_view ch = cluster.Text;
+    const int column = cluster.Column;
+    const TPoint p = in.Cells.CellPoint({cluster.Cell, line});
+    const TRect box{p.X, p.Y, p.X + cluster.Width * in.Cells.CharWidth, p.Y + in.Cells.LineHeight};
     TCanvas& c = in.Canvas;
     const bool selected = in.Selection.Contains(line, column);
     if (in.Style.Formatting) {
@@ -161,13 +173,21 @@ bool TLineRenderer::DrawChar(const TPaintInput& in, int line, int column, bool a
         c.Brush.Color = in.Style.HighlightColor;
         c.Font.Color = in.Style.HighlightTextColor;
     }
-    const std::string_view shown = Shown(ch, in.Style.ShowHiddenChars);
-    bool filled = false;
-    if (cellFill) {
-        filled = Cells.CellOut(c, {p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight}, *cellFill, shown);
-        if (!filled) FillOnwards(in, p, *cellFill);
+    std::string composed;
+    const std::string_view shown = Shown(ch, in.Style.ShowHiddenChars, composed);
+    // The cells are filled as the glyph is drawn: a row's cells need not hold what they held
+    // before, a wide character having stood where narrow ones now do. A selected wide
+    // character is highlighted across both its cells, its glyph being narrower.
+    const TColor fill = selected && cluster.Width > 1 ? c.Brush.Color : cellFill ? *cellFill : savedBrush;
+    const bool filled = Cells.CellOut(c, box, fill, shown);
+    if (!filled) {
+        if (cellFill) FillOnwards(in, p, *cellFill);
+        const TColor brush = c.Brush.Color;
+        c.Brush.Color = fill;
+        c.FillRect(box);
+        c.Brush.Color = brush;
+        Cells.TextOut(c, p.X, p.Y, shown);
     }
-    if (!filled) Cells.TextOut(c, p.X, p.Y, shown);
     in.Drew = true;
     if (selected) {
         c.Brush.Color = savedBrush;
@@ -189,19 +209,22 @@ void TLineRenderer::RedrawLine(const TPaintInput& in, int line)
     PaintLine(in, line);
 }
 
-void TLineRenderer::PaintColumn(const TPaintInput& in, int column)
+void TLineRenderer::PaintColumn(const TPaintInput& in, int cell)
 {
     const int last = in.Cells.LastVisibleLine(in.Lines.Count());
-    for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l)
-        if (in.Lines.Length(l) > column) PaintChar(in, l, column);
+    for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l) {
+        // The whole character that covers the cell, also one that begins in the cell before.
+        const TClusterCell cluster = TLineCells(in.Lines[l]).AtCell(cell);
+        if (!cluster.Text.empty() && cell >= 0) DrawCluster(in, l, cluster, false, nullptr);
+    }
 }
 
-void TLineRenderer::RedrawColumn(const TPaintInput& in, int column)
+void TLineRenderer::RedrawColumn(const TPaintInput& in, int cell)
 {
-    const int x = (column - in.Cells.Scroll.X) * in.Cells.CharWidth;
+    const int x = (cell - in.Cells.Scroll.X) * in.Cells.CharWidth;
     in.Canvas.FillRect({x, 0, x + in.Cells.CharWidth, in.Cells.ClientHeight});
     in.Drew = true;
-    PaintColumn(in, column);
+    PaintColumn(in, cell);
 }
 
 void TLineRenderer::ScrollPicture(const TPaintInput& in, TPoint v)
@@ -246,14 +269,14 @@ void TLineRenderer::BreakLinePicture(const TPaintInput& in, int line)
     if (line + 1 < m.Scroll.Y) RedrawLine(in, m.Scroll.Y);
 }
 
-void TLineRenderer::LineEdited(const TPaintInput& in, int line, int column, int lengthChange, bool appendedAtLineEnd)
+void TLineRenderer::LineEdited(const TPaintInput& in, int line, int column, TLineChange change, bool appendedAtLineEnd)
 {
-    const int length = in.Lines.Length(line);
     if (appendedAtLineEnd) {
         PaintChar(in, line, column, true);
-    } else if (lengthChange < 0 && column == length) {
-        for (int c = length; c < length + std::max(-lengthChange, 2); ++c) EraseCell(in, line, c);
-    } else if (lengthChange >= -2) {
+    } else if (change.Columns < 0 && column == in.Lines.Length(line)) {
+        const int cells = CellCount(in.Lines[line]);
+        for (int c = cells; c < cells + std::max(-change.Cells, 2); ++c) EraseCell(in, line, c);
+    } else if (change.Cells >= -2) {
         PaintLine(in, line);
     } else {
         RedrawLine(in, line);

@@ -6,6 +6,7 @@
 // nothing between calls but its cache of rendered glyphs. Showing the picture on screen is
 // the caller's part.
 #include "editor/view/CellPainter.h"
+#include "editor/model/LineLayout.h"
 #include "editor/model/LineStore.h"
 #include "platform/Canvas.h"
 
@@ -13,7 +14,8 @@
 
 class TFormattingProcessor;
 
-// The grid: cell size, the top-left visible cell and the client area it is drawn into.
+// The grid: cell size, the top-left visible cell and the client area it is drawn into. A
+// point's X here counts cells (see LineLayout.h), not columns.
 struct TCellMetrics {
     int CharWidth = 0;
     int LineHeight = 0;
@@ -68,17 +70,17 @@ public:
     void PaintVisibleLines(const TPaintInput& in);
     // The visible characters of `line` and the two cells after its end.
     void PaintLine(const TPaintInput& in, int line);
-    // One character; `appendedAtLineEnd` tells the formatting processor it was just typed
-    // at the end of its line.
+    // The user-perceived character covering `column`; `appendedAtLineEnd` tells the
+    // formatting processor it was just typed at the end of its line.
     void PaintChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd = false);
     // A cell filled with the brush and a space.
-    void EraseCell(const TPaintInput& in, int line, int column);
+    void EraseCell(const TPaintInput& in, int line, int cell);
     // The band of `line` across the client area, filled with the brush; and then its text.
     void ClearLineBand(const TPaintInput& in, int line);
     void RedrawLine(const TPaintInput& in, int line);
-    // The characters in `column` on the visible lines; and the strip filled first.
-    void PaintColumn(const TPaintInput& in, int column);
-    void RedrawColumn(const TPaintInput& in, int column);
+    // The characters covering `cell` on the visible lines; and the cell's strip filled first.
+    void PaintColumn(const TPaintInput& in, int cell);
+    void RedrawColumn(const TPaintInput& in, int cell);
     // The picture of scroll position `from` moved to in.Cells.Scroll: the pixels that stay
     // visible are copied, what the move uncovered is drawn (never more than a screen).
     void ScrollPicture(const TPaintInput& in, TPoint from);
@@ -88,26 +90,32 @@ public:
     // Enter broke `line` in two: the rows below it move down one row, and the two halves are
     // drawn again.
     void BreakLinePicture(const TPaintInput& in, int line);
-    // `line` changed from `column` on and came out `lengthChange` characters longer (shorter
-    // when negative). One character typed at its end (`appendedAtLineEnd`) draws its own cell
-    // only, and so tells the formatting processor; characters gone from its end blank just the
-    // cells they took; otherwise the line is drawn again, its band cleared first only when the
-    // two cells after its new end do not cover all it lost.
-    void LineEdited(const TPaintInput& in, int line, int column, int lengthChange, bool appendedAtLineEnd);
+    // `line` changed from `column` on and came out `change` longer (shorter when negative).
+    // One character typed at its end (`appendedAtLineEnd`) draws its own cells only, and so
+    // tells the formatting processor; characters gone from its end blank just the cells they
+    // took; otherwise the line is drawn again, its band cleared first only when the two cells
+    // after its new end do not cover all it lost.
+    struct TLineChange {
+        int Columns = 0;
+        int Cells = 0;
+    };
+    void LineEdited(const TPaintInput& in, int line, int column, TLineChange change, bool appendedAtLineEnd);
     // Forgets every rendered glyph (system colours may have changed).
     void ClearGlyphs() { Cells.Clear(); }
 
 private:
-    // PaintChar's drawing; with `cellFill`, the character's whole cell is filled with that
-    // colour as it is drawn, unless its ink leaves the cell: then all from the cell on (the
-    // rest of its row and every row below) is filled first and the character drawn over it.
-    // False in that case.
-    bool DrawChar(const TPaintInput& in, int line, int column, bool appendedAtLineEnd, const TColor* cellFill);
-    // The visible characters of `line`, with `cellFill` as DrawChar takes it. The client x
-    // where its cells end, or -1 once a character's ink left its cell.
+    // One character drawn in its cells; with `cellFill`, they are filled with that colour as
+    // it is drawn, unless its ink leaves them: then all from its first cell on (the rest of
+    // its row and every row below) is filled first and the character drawn over it. False in
+    // that case.
+    bool DrawCluster(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd,
+                     const TColor* cellFill);
+    // The visible characters of `line` and the two cells after its end, with `cellFill` as
+    // DrawCluster takes it. The client x where its cells end, or -1 once a character's ink
+    // left its cells.
     int LineCells(const TPaintInput& in, int line, const TColor* cellFill);
-    // The two cells after the end of `line`, erased.
-    void EraseLineEnd(const TPaintInput& in, int line);
+    // The two cells after the end of a line of `cells` cells, erased.
+    void EraseLineEnd(const TPaintInput& in, int line, int cells);
     // From the cell at client pixel p to the end of its row, and every row below, filled.
     void FillOnwards(const TPaintInput& in, TPoint p, TColor background);
 

@@ -48,7 +48,7 @@ void TTextEditorEx::DrawEdit(const TEditResult& r)
         Repaint();
     } else if (r.FirstLine == r.LastLine) {
         Draw([&](const TPaintInput& in) {
-            FRenderer.LineEdited(in, r.FirstLine, r.Column, r.LengthChange, r.AppendedAtLineEnd);
+            FRenderer.LineEdited(in, r.FirstLine, r.Column, {r.LengthChange, r.CellChange}, r.AppendedAtLineEnd);
         });
     } else {
         RedrawLines(r.FirstLine, r.LastLine);
@@ -65,9 +65,9 @@ void TTextEditorEx::PaintLine(int line)
     Draw([&](const TPaintInput& in) { FRenderer.PaintLine(in, line); });
 }
 
-void TTextEditorEx::EraseCell(int line, int column)
+void TTextEditorEx::EraseCell(int line, int cell)
 {
-    Draw([&](const TPaintInput& in) { FRenderer.EraseCell(in, line, column); });
+    Draw([&](const TPaintInput& in) { FRenderer.EraseCell(in, line, cell); });
 }
 
 void TTextEditorEx::PaintChar(int line, int column, bool appendedAtLineEnd)
@@ -93,14 +93,14 @@ void TTextEditorEx::ClearLineBand(int line)
     Draw([&](const TPaintInput& in) { FRenderer.ClearLineBand(in, line); });
 }
 
-void TTextEditorEx::PaintColumn(int column)
+void TTextEditorEx::PaintColumn(int cell)
 {
-    Draw([&](const TPaintInput& in) { FRenderer.PaintColumn(in, column); });
+    Draw([&](const TPaintInput& in) { FRenderer.PaintColumn(in, cell); });
 }
 
-void TTextEditorEx::RedrawColumn(int column)
+void TTextEditorEx::RedrawColumn(int cell)
 {
-    Draw([&](const TPaintInput& in) { FRenderer.RedrawColumn(in, column); });
+    Draw([&](const TPaintInput& in) { FRenderer.RedrawColumn(in, cell); });
 }
 
 void TTextEditorEx::ResetCanvasFont() { Canvas().Font = FFont; }

@@ -61,7 +61,7 @@ void TTextEditorEx::SelEndChanged(TPoint n)
 
 void TTextEditorEx::ScrollIntoView(TPoint p)
 {
-    const TPoint s = Grid().ScrollToShow(ScrollPos.GetPoint(), p);
+    const TPoint s = Grid().ScrollToShow(ScrollPos.GetPoint(), {p.X >= 0 ? CellOf(p) : p.X, p.Y});
     ScrollPos.SetX(s.X);
     ScrollPos.SetY(s.Y);
 }

@@ -71,6 +71,15 @@ TEST_F(EditorMouse, HitTestRoundsToTheNearestCellEdge)
     EXPECT_EQ(E->HitTest(-cw - cw / 2 - 1, lh), (TPoint{0, 0}));
 }
 
+TEST_F(EditorMouse, AClickOnTheRightHalfOfAWideCharactersSecondCellGoesAfterIt)
+{
+    SetLines({"a\u4e2db"});
+    const int cw = E->CharWidth();
+    // Pixel x in cells, and the column a click there puts the caret at.
+    const std::pair<double, int> clicks[] = {{1.25, 1}, {1.75, 1}, {2.25, 1}, {2.75, 2}, {3.25, 2}, {3.75, 3}};
+    for (const auto& [cells, column] : clicks) EXPECT_EQ(E->HitTest(int(cells * cw), 1).X, column) << cells;
+}
+
 TEST_F(EditorMouse, ClickPlacesTheCaretAndDragSelects)
 {
     SetLines({"first line", "second line"});

@@ -7,6 +7,8 @@
 
 #include "platform/SystemCaret.h"
 
+#include <random>
+
 namespace {
 
 class EditorTyping : public EditorInput {
@@ -415,4 +417,24 @@ TEST_F(EditorTyping, InputMethodsReadTheCaretsLineAndFindTheCaret)
     EXPECT_EQ(E->inputMethodQuery(Qt::ImAnchorPosition).toInt(), 1);
     EXPECT_EQ(E->inputMethodQuery(Qt::ImCurrentSelection).toString(), QString::fromUtf8("\U0001F600b"));
     EXPECT_EQ(E->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(), E->View()->mapTo(E, SystemCaret::Pos()));
+}
+
+// Characters of two cells and of none beside one-cell ones: typed, deleted, passed over and
+// scrolled past, the picture drawn piece by piece is the one drawn whole.
+TEST_F(EditorTyping, WideAndCombinedCharactersEditedAndScrolledShowAsInAFullRepaint)
+{
+    const char* parts[] = {"ab", "\u4e2d\u6587", "e\u0301", "\u0436", "\U0001F469\u200D\U0001F467", "\ud55c", " x"};
+    const char32_t typed[] = {'a', 0x4e2d, 0x301, 0x436, 0x1F469, 0x200D};
+    const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_Backspace, Qt::Key_Delete};
+    std::mt19937 rng(3);
+    std::vector<std::string> lines(40);
+    for (std::string& l : lines)
+        for (int k = int(rng() % 30); k > 0; --k) l += parts[rng() % 7];
+    SetLines(lines);
+    for (int step = 0; step < 300 && !HasFailure(); ++step) {
+        if (const int kind = int(rng() % 3); kind == 0) TypeChar(typed[rng() % 6]);
+        else if (kind == 1) Key(keys[rng() % 8], rng() % 3 ? Qt::NoModifier : Qt::ShiftModifier);
+        else E->ScrollBy(int(rng() % 9) - 4, int(rng() % 5) - 2);
+        ExpectPixelsMatchFullRepaint();
+    }
 }

@@ -32,6 +32,15 @@ TEST(KeyMotion, ArrowsCrossLineEndsAndKeepTheColumnWhereTheLineAllows)
     EXPECT_FALSE(KeyMotionTarget(d, Qt::Key_Delete, {0, 0}, false, 2, " "));
 }
 
+TEST(KeyMotion, UpAndDownKeepTheCellAcrossWideCharacters)
+{
+    const Doc d({"\u4e2d\u6587x", "abcdef", "\u4e2d\u6587x"});
+    EXPECT_EQ(Move(d, Qt::Key_Down, {2, 0}), (TPoint{4, 1}));
+    EXPECT_EQ(Move(d, Qt::Key_Up, {4, 1}), (TPoint{2, 0}));
+    // A cell inside a wide character: where it begins.
+    EXPECT_EQ(Move(d, Qt::Key_Down, {3, 1}), (TPoint{1, 2}));
+}
+
 TEST(KeyMotion, PagesHomeAndEnd)
 {
     const Doc d({"0123", "1", "22", "333", "4444", "5"});

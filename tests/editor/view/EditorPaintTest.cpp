@@ -2,6 +2,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/view/CellPainter.h"
 #include "editor/ruler/Ruler.h"
+#include "platform/SystemCaret.h"
 #include "FakeServices.h"
 
 #include <QDir>
@@ -76,6 +77,20 @@ TEST(EditorPaint, CellsMatchCanvasTextOutAndTheGridGeometry)
         for (int y = 0; y < w->LineHeight(); ++y) EXPECT_EQ(PixelAt(*w, c * w->CharWidth() + w->CharWidth() - 1, y), bg);
     EXPECT_TRUE(AllOf(WholeCell(*w, 5, 0), bg));
     EXPECT_TRUE(AllOf(w->BackingImage().copy(0, 2 * w->LineHeight(), w->ClientWidth(), 20), bg));
+}
+
+TEST(EditorPaint, AWideCharacterTakesTwoCellsAndAMarkIsDrawnInItsLettersCell)
+{
+    EditorWindow w;
+    w->Lines().SetText("\u4e2da\r\ne\u0301");
+    w->setFocus();
+    w->SetCaretPoint({1, 0});
+    w->Repaint();
+    const TColor fg = ColorToRGB(clWindowText), bg = ColorToRGB(clWindow);
+    EXPECT_EQ(DifferentPixels(CellBox(*w, 2, 0), Reference(*w, "a", fg, bg)), 0);
+    EXPECT_EQ(SystemCaret::Pos().x(), 2 * w->CharWidth());
+    EXPECT_GT(DifferentPixels(CellBox(*w, 0, 1), Reference(*w, "e", fg, bg)), 0);
+    EXPECT_TRUE(AllOf(WholeCell(*w, 1, 1), bg));
 }
 
 TEST(EditorPaint, DisabledEditorPaintsButtonFaceBehindEverything)
