@@ -153,8 +153,9 @@ std::string CheckCells(std::string_view line)
         bytes += c.Text;
         cell += c.Width;
     }
-    if (bytes != line || c.Column != ColumnCount(line) || c.Cell != cells.CellCount())
-        return "the characters on the grid are not the line";
+    // Stray continuation bytes with no byte before them to begin a column take none.
+    if (bytes != (c.Column ? line : "") || c.Column != ColumnCount(line) || c.Cell != cells.CellCount())
+        return "the characters on the grid are not the line " + std::string(line);
     return "";
 }
 
