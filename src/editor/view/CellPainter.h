@@ -39,6 +39,12 @@ private:
     struct TGlyph {
         QImage Image;
         std::vector<TOverhang> Overhangs;
+        // For CellOut: the glyph at the top-left corner of a fill, as large as the largest
+        // cell asked for with that fill, so a cell is one copy per pixel row.
+        QImage Cell;
+        TColor CellFill = 0;
+        // The image's size, asked for every cell.
+        int Width = 0, Height = 0;
         bool Made = false;
     };
     // Latin-1 by its code point, at once; every other character by its text.
@@ -50,7 +56,9 @@ private:
         std::unordered_map<std::string, TGlyph> Others;
     };
     TGlyphs& GlyphsFor(const TFont& font, TColor background, qreal scale);
-    const TGlyph& Glyph(TGlyphs& g, std::string_view ch);
+    TGlyph& Glyph(TGlyphs& g, std::string_view ch);
+    // The glyph's cell image with `fill` around it, at least w x h device pixels.
+    static const QImage& CellImage(TGlyph& glyph, TColor fill, int w, int h);
 
     std::vector<std::unique_ptr<TGlyphs>> Sets;
     TGlyphs* Last = nullptr;
