@@ -2,6 +2,8 @@
 // million lines, a full repaint of a 1920 x 1080 client (also on a screen of device pixel
 // ratio 2, where both draw four times the pixels; and a screen of Chinese, each character two
 // cells), and scrolling by a line and a page.
+// Beside each other too: a million lines of Russian against as many of Latin letters of the
+// same character count (time, and the memory the loaded text holds).
 //
 // Run: build-*/bench/EditorBench (it sets up an offscreen screen large enough that the
 // editor is fully visible, so scrolling moves pixels as it does on a desktop).
@@ -24,14 +26,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 #include <unistd.h>
 
 namespace {
 constexpr int ClientW = 1920, ClientH = 1080;
 
-std::string gListPath;
+std::string gListPath, gLatinPath, gRussianPath;
 
 void WaitExposed(QWidget* w)
 {
@@ -56,6 +62,55 @@ std::string MakeList()
         out += "\r\n";
     }
     return out;
+}
+
+// Characters of a UTF-8 text.
+size_t CodePoints(const std::string& s)
+{
+    size_t n = 0;
+    for (const char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// 1,000,000 lines of 18 characters each (UTF-8, CR LF): words from `words`, a number, and
+// letters of `letters` (each letter as its UTF-8) to fill the line.
+std::string MakeScriptList(const std::vector<std::string>& words, const std::vector<std::string>& letters)
+{
+    std::mt19937 rng(42);
+    std::string out;
+    for (int i = 0; i < 1'000'000; ++i) {
+        std::string line = words[rng() % words.size()] + " " + words[rng() % words.size()] + " = " + std::to_string(i) + " ";
+        while (CodePoints(line) < 18) line += letters[rng() % letters.size()];
+        while (CodePoints(line) > 18) {
+            while ((static_cast<unsigned char>(line.back()) & 0xC0) == 0x80) line.pop_back();
+            line.pop_back();
+        }
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::vector<std::string> Letters(char32_t first, int count)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) AppendUtf8(out.emplace_back(), first + char32_t(i));
+    return out;
+}
+
+std::string MakeLatinList()
+{
+    return MakeScriptList({"house", "boat", "tree", "island", "summer", "winter", "book", "pen", "window", "door"},
+                          Letters(U'a', 26));
+}
+
+std::string MakeRussianList()
+{
+    return MakeScriptList({"\u0434\u043E\u043C", "\u043B\u043E\u0434\u043A\u0430", "\u0434\u0435\u0440\u0435\u0432\u043E",
+                           "\u043E\u0441\u0442\u0440\u043E\u0432", "\u043B\u0435\u0442\u043E", "\u0437\u0438\u043C\u0430",
+                           "\u043A\u043D\u0438\u0433\u0430", "\u0440\u0443\u0447\u043A\u0430", "\u043E\u043A\u043D\u043E",
+                           "\u0434\u0432\u0435\u0440\u044C"},
+                          Letters(U'\u0430', 32));
 }
 
 // A screen full of text: lines long enough to fill 1920 pixels.
@@ -167,6 +222,42 @@ void BM_QPlainTextEditLoad(benchmark::State& state)
     if (h.Edit->blockCount() < 1'000'000) state.SkipWithError("wrong line count");
 }
 BENCHMARK(BM_QPlainTextEditLoad)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// What the heap holds: the bytes handed out from its arenas and in blocks of their own.
+size_t HeapInUse()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// The time to load a list, and the heap the loaded text holds: what loading added to the heap
+// over an editor cleared before it. The heap rather than the resident size, which keeps the
+// pages an earlier load freed and so says little about the next.
+void EditorLoad(benchmark::State& state, const std::string& path)
+{
+    EditorHost h;
+    h.SizeClient(800, 600);
+    size_t held = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        h.Editor->Clear();
+        const size_t before = HeapInUse();
+        state.ResumeTiming();
+        h.Editor->LoadFromFile(path);
+        state.PauseTiming();
+        held = HeapInUse() - before;
+        state.ResumeTiming();
+    }
+    if (h.Editor->Lines().Count() != 1'000'000) state.SkipWithError("wrong line count");
+    state.counters["held_MB"] = double(held) / 1e6;
+    state.counters["file_MB"] = double(ReadWholeFile(path).size()) / 1e6;
+}
+
+void BM_EditorLoadLatinUtf8(benchmark::State& state) { EditorLoad(state, gLatinPath); }
+BENCHMARK(BM_EditorLoadLatinUtf8)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_EditorLoadRussianUtf8(benchmark::State& state) { EditorLoad(state, gRussianPath); }
+BENCHMARK(BM_EditorLoadRussianUtf8)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // ---- painting ----
 
@@ -330,9 +421,13 @@ int main(int argc, char** argv)
         WriteFileAtomic(gListPath, text);
         std::printf("list: %d lines, %zu bytes\n", 1'000'000, text.size());
     }
+    gLatinPath = "/tmp/lexidrill-bench-latin-" + std::to_string(getpid()) + ".txt";
+    gRussianPath = "/tmp/lexidrill-bench-russian-" + std::to_string(getpid()) + ".txt";
+    WriteFileAtomic(gLatinPath, MakeLatinList());
+    WriteFileAtomic(gRussianPath, MakeRussianList());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::remove(gListPath.c_str());
+    for (const std::string* path : {&gListPath, &gLatinPath, &gRussianPath}) std::remove(path->c_str());
     return 0;
 }
