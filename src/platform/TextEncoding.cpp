@@ -72,6 +72,13 @@ void TEncodingSniffer::Feed(std::string_view piece)
             continue;
         }
         FMultiByte = true;
+        // Runs of two-byte characters (Cyrillic, Greek, accented Latin ...), two bytes a step:
+        // in such a text nearly every other byte is one.
+        if (b >= 0xC2 && b <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            p += 2;
+            while (end - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF && (p[1] & 0xC0) == 0x80) p += 2;
+            continue;
+        }
         int length;
         unsigned low, high;
         if (!Utf8Lead(b, length, low, high)) {
