@@ -1,7 +1,7 @@
 #pragma once
 // The program's three dialog boxes, one call each. A box belongs to the window that asks (its
 // owner): it is centred on that window's screen, stays above it, and leaves every other window
-// where it is in the stacking. Texts are Windows-1252.
+// where it is in the stacking. Texts are UTF-8.
 #include <string>
 
 class QWidget;

@@ -20,7 +20,7 @@ public:
 
     explicit TFlatButton(QWidget* parent = nullptr);
 
-    // Windows-1252 text; also kept as the control's window text.
+    // UTF-8 text, in any script; also kept as the control's window text.
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& caption);
 

@@ -31,7 +31,7 @@ public:
     // end of its line. Throws EFormattingProcessorError when no editor is set.
     virtual TCharFormat GetCharFormat(char ch, TPoint pos, bool appendedAtLineEnd);
 
-    // Windows-1252 text of the error raised without an editor.
+    // The error raised without an editor (UTF-8).
     static const char* const NoEditorMessage;
 
 private:

@@ -56,7 +56,7 @@ public:
     bool HideHelperOnClick() const { return FHideHelperOnClick; }
     void SetHideHelperOnClick(bool v) { FHideHelperOnClick = v; }
 
-    // The 35 stop characters of word jumps a new editor starts with (Windows-1252).
+    // The 35 stop characters of word jumps a new editor starts with (UTF-8).
     static const std::string DefaultObjStopChars;
 
 private:
