@@ -208,6 +208,9 @@ void Thexcolor::BuildButtons()
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     vhex->setPalette(pal);
     SetHint(vhex, QStringLiteral("|Anger färgens hexadecimala kod."));
+    // No label names the field; the dialog calls the colour it holds the current colour, and a
+    // screen reader starts here, where the focus is when the dialog opens.
+    vhex->setAccessibleName(QStringLiteral("Aktuell färg"));
     connect(vhex, &QLineEdit::textChanged, this, [this] { AssignFromHex(); });
 
     for (QWidget* w : {static_cast<QWidget*>(btnInsert), static_cast<QWidget*>(btnCopy),

@@ -506,6 +506,7 @@ TEST(hexcolorWin, AScreenReaderFindsEveryControlNamedAndPicksAsTheMouseDoes)
         {h.W->vgreen, QAccessible::EditableText, "Grön"},
         {h.W->sBlue, QAccessible::Slider, "Blå"},
         {h.W->vblue, QAccessible::EditableText, "Blå"},
+        {h.W->vhex, QAccessible::EditableText, "Aktuell färg"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.Control->objectName().toStdString());
