@@ -418,6 +418,10 @@ void TrepetitionsFrm::closeEvent(QCloseEvent* e)
 void TrepetitionsFrm::FormClose()
 {
     if (OnClosed) OnClosed();
+    // Only a new Execute shows the window again, with lists of its own: the session's go now,
+    // not while the next ones are read, which would then hold both in memory and wait for
+    // these to be freed.
+    Session.SetLists({}, {});
 }
 
 bool TrepetitionsFrm::eventFilter(QObject* watched, QEvent* e)
