@@ -43,7 +43,7 @@ TCellPainter::TGlyph& TCellPainter::Glyph(TGlyphs& g, std::string_view ch)
     // One or two bytes below U+0100.
     const auto* b = reinterpret_cast<const unsigned char*>(ch.data());
     const int latin = ch.size() == 1 ? b[0] : ch.size() == 2 && b[0] >= 0xC2 && b[0] <= 0xC3 ? (b[0] & 0x1F) << 6 | (b[1] & 0x3F) : -1;
-    TGlyph& glyph = latin >= 0 ? g.Latin[size_t(latin)] : g.Others[std::string(ch)];
+    TGlyph& glyph = latin >= 0 ? g.Latin[size_t(latin)] : g.Others[ch];
     if (!glyph.Made) {
         TCanvas probe;
         probe.Font = g.Font;
@@ -71,6 +71,9 @@ TCellPainter::TGlyph& TCellPainter::Glyph(TGlyphs& g, std::string_view ch)
                     const QRgb px = img.pixel(x, y);
                     if (!box.Contains(x, y) && px != bg) glyph.Overhangs.push_back({x - box.Left, y - box.Top, px});
                 }
+            glyph.Overhanging = !glyph.Overhangs.empty();
+            glyph.InkOnlyAbove = std::all_of(glyph.Overhangs.begin(), glyph.Overhangs.end(),
+                                             [](const TOverhang& o) { return o.DY < 0; });
         }
         glyph.Made = true;
     }
@@ -87,16 +90,12 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, std::string_view ch)
     if (glyph.isNull()) return;
     x = canvas.ToDevice(x);
     y = canvas.ToDevice(y);
+    DrawOverhangs(*target, cell, x, y);
     // Rows are addressed from the image's first byte: asking the image for each row checks
     // for a shared copy every time, which costs as much as copying the row.
     uchar* const bits = target->bits();
     const qsizetype stride = target->bytesPerLine();
     const int width = target->width(), height = target->height();
-    for (const TOverhang& o : cell.Overhangs) {
-        const int px = x + o.DX, py = y + o.DY;
-        if (px >= 0 && py >= 0 && px < width && py < height)
-            reinterpret_cast<QRgb*>(bits + py * stride)[px] = o.Pixel;
-    }
     const int left = std::max(x, 0), right = std::min(x + glyph.width(), width);
     const int top = std::max(y, 0), bottom = std::min(y + glyph.height(), height);
     if (left >= right || top >= bottom) return;
@@ -107,14 +106,27 @@ void TCellPainter::TextOut(TCanvas& canvas, int x, int y, std::string_view ch)
         CopyPixels(reinterpret_cast<QRgb*>(to), reinterpret_cast<const QRgb*>(from), right - left);
 }
 
-const QImage& TCellPainter::CellImage(TGlyph& glyph, TColor fill, int w, int h)
+void TCellPainter::DrawOverhangs(QImage& target, const TGlyph& glyph, int x, int y)
 {
-    if (glyph.Cell.isNull() || glyph.CellFill != fill || glyph.Cell.width() < w || glyph.Cell.height() < h) {
+    if (!glyph.Overhanging) return;
+    uchar* const bits = target.bits();
+    const qsizetype stride = target.bytesPerLine();
+    const int width = target.width(), height = target.height();
+    for (const TOverhang& o : glyph.Overhangs) {
+        const int px = x + o.DX, py = y + o.DY;
+        if (px >= 0 && py >= 0 && px < width && py < height)
+            reinterpret_cast<QRgb*>(bits + py * stride)[px] = o.Pixel;
+    }
+}
+
+void TCellPainter::MakeCell(TGlyph& glyph, TColor fill, int w, int h)
+{
+    if (!glyph.CellBits || glyph.CellFill != fill || glyph.CellWidth < w || glyph.CellHeight < h) {
         // Cells of one grid differ by a device pixel where the ratio rounds: the image keeps
         // the largest, and a smaller cell copies its top-left part.
-        if (!glyph.Cell.isNull() && glyph.CellFill == fill) {
-            w = std::max(w, glyph.Cell.width());
-            h = std::max(h, glyph.Cell.height());
+        if (glyph.CellBits && glyph.CellFill == fill) {
+            w = std::max(w, glyph.CellWidth);
+            h = std::max(h, glyph.CellHeight);
         }
         QImage cell(w, h, QImage::Format_RGB32);
         cell.fill(Opaque(fill));
@@ -124,8 +136,11 @@ const QImage& TCellPainter::CellImage(TGlyph& glyph, TColor fill, int w, int h)
                        std::min(w, ink.width()));
         glyph.Cell = std::move(cell);
         glyph.CellFill = fill;
+        glyph.CellWidth = w;
+        glyph.CellHeight = h;
+        glyph.CellStride = glyph.Cell.bytesPerLine();
+        glyph.CellBits = glyph.Cell.constBits();
     }
-    return glyph.Cell;
 }
 
 bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch)
@@ -135,19 +150,21 @@ bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background
     TGlyphs& set = GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale());
     TGlyph& shape = Glyph(set, ch);
     const int x = canvas.ToDevice(cell.Left), y = canvas.ToDevice(cell.Top);
-    if (!shape.Overhangs.empty() || shape.Width > canvas.ToDevice(cell.Right) - x ||
+    if (!shape.InkOnlyAbove || shape.Width > canvas.ToDevice(cell.Right) - x ||
         shape.Height > canvas.ToDevice(cell.Bottom) - y)
         return false;
+    // Above the cell, apart from it: the order does not matter.
+    DrawOverhangs(*target, shape, x, y);
     // The fill reaches the image's edge as a fill of the cell would.
     const TRect d = canvas.ToDevice(cell);
     const int left = std::max(d.Left, 0), right = std::min(d.Right, target->width());
     const int top = std::max(d.Top, 0), bottom = std::min(d.Bottom, target->height());
     if (left >= right || top >= bottom) return true;
     // Past that test the cell begins where its glyph does (d.Left == x, d.Top == y).
-    const QImage& image = CellImage(shape, background, d.Right - x, d.Bottom - y);
-    const qsizetype stride = target->bytesPerLine(), imageStride = image.bytesPerLine();
+    MakeCell(shape, background, d.Right - x, d.Bottom - y);
+    const qsizetype stride = target->bytesPerLine(), imageStride = shape.CellStride;
     uchar* to = target->bits() + top * stride + left * 4;
-    const uchar* from = image.constBits() + (top - y) * imageStride + (left - x) * 4;
+    const uchar* from = shape.CellBits + (top - y) * imageStride + (left - x) * 4;
     // A row of cells is drawn cell after cell, each down its pixel rows: to the processor
     // that is dozens of short strided writes it cannot foresee, each waiting for its line of
     // the image. Asking now for the lines of the cell after next, at each row, lets them

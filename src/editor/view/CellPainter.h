@@ -7,6 +7,7 @@
 // Ink outside the box is kept too and drawn as it falls on the background colour.
 // On a canvas with a device pixel ratio the glyphs are rendered at that ratio, so a cell
 // copies device pixels and the text is as sharp as the canvas's own.
+#include "editor/view/ShortTextMap.h"
 #include "platform/Canvas.h"
 
 #include <QImage>
@@ -14,7 +15,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TCellPainter {
@@ -22,9 +22,12 @@ public:
     // `ch` at (x, y) on `canvas`, with the canvas's font and brush colour.
     void TextOut(TCanvas& canvas, int x, int y, std::string_view ch);
     // What filling `cell` with `background` and then TextOut at its top-left corner leave,
-    // written in one pass, each pixel once. False, with nothing drawn, when the glyph does not
-    // keep to the cell (it is larger, or has ink outside its box): that ink falls on other
-    // cells, which only the fill first and TextOut after leave as they should.
+    // written in one pass, each pixel once. Ink the glyph puts above its box (a fallback font
+    // taller than the editor's own reaches a pixel into the line above) is drawn there too:
+    // a picture is drawn from the top down, so what lies above is drawn already. False, with
+    // nothing drawn, when the glyph is larger than the cell or has ink beside or below it:
+    // that ink falls on cells not drawn yet, which only the fill first and TextOut after
+    // leave as they should.
     bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch);
     // Forgets every rendered glyph (system colours may have changed).
     void Clear();
@@ -37,15 +40,25 @@ private:
         QRgb Pixel;
     };
     struct TGlyph {
+        // What CellOut reads for every cell comes first, on one cache line: on a screen of
+        // Chinese most cells show a character not met since the last repaint, and each
+        // further line read waits on memory.
+        bool Made = false;
+        // It has overhangs, and every one lies above its box.
+        bool Overhanging = false;
+        bool InkOnlyAbove = true;
+        // The image's size.
+        int Width = 0, Height = 0;
+        // The cell image's fill, size and pixels, as the image holds them.
+        TColor CellFill = 0;
+        int CellWidth = 0, CellHeight = 0;
+        qsizetype CellStride = 0;
+        const uchar* CellBits = nullptr;
         QImage Image;
         std::vector<TOverhang> Overhangs;
         // For CellOut: the glyph at the top-left corner of a fill, as large as the largest
         // cell asked for with that fill, so a cell is one copy per pixel row.
         QImage Cell;
-        TColor CellFill = 0;
-        // The image's size, asked for every cell.
-        int Width = 0, Height = 0;
-        bool Made = false;
     };
     // Latin-1 by its code point, at once; every other character by its text.
     struct TGlyphs {
@@ -53,12 +66,15 @@ private:
         TColor Background = 0;
         qreal Scale = 1.0;
         std::array<TGlyph, 256> Latin;
-        std::unordered_map<std::string, TGlyph> Others;
+        TShortTextMap<TGlyph> Others;
     };
     TGlyphs& GlyphsFor(const TFont& font, TColor background, qreal scale);
     TGlyph& Glyph(TGlyphs& g, std::string_view ch);
-    // The glyph's cell image with `fill` around it, at least w x h device pixels.
-    static const QImage& CellImage(TGlyph& glyph, TColor fill, int w, int h);
+    // Gives the glyph a cell image with `fill` around it, at least w x h device pixels,
+    // unless it has one.
+    static void MakeCell(TGlyph& glyph, TColor fill, int w, int h);
+    // The glyph's ink outside its box, for a box at device pixel (x, y) of `target`.
+    static void DrawOverhangs(QImage& target, const TGlyph& glyph, int x, int y);
 
     std::vector<std::unique_ptr<TGlyphs>> Sets;
     TGlyphs* Last = nullptr;

@@ -73,8 +73,9 @@ void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
     // The picture is the background and the lines over it, but filling the whole area first
     // and then every cell writes the text's pixels twice, at a high pixel density the larger
     // part of a repaint. So each cell is filled as its character is drawn and only what no
-    // cell covers is filled apart; from the first character whose ink leaves its cell on,
-    // what is left is filled first and drawn over, as the ink would fall on the fill.
+    // cell covers is filled apart (ink above a cell falls on rows drawn already, over their
+    // fill); from the first character whose ink reaches beside or below its cells on, what is
+    // left is filled first and drawn over, as the ink would fall on the fill.
     bool cellsFilled = true;
     const int rows = CeilDiv(m.ClientHeight, m.LineHeight);
     for (int r = 0; r < rows; ++r) {

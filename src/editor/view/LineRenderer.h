@@ -105,9 +105,9 @@ public:
 
 private:
     // One character drawn in its cells; with `cellFill`, they are filled with that colour as
-    // it is drawn, unless its ink leaves them: then all from its first cell on (the rest of
-    // its row and every row below) is filled first and the character drawn over it. False in
-    // that case.
+    // it is drawn, unless its ink reaches beside or below them: then all from its first cell
+    // on (the rest of its row and every row below) is filled first and the character drawn
+    // over it. False in that case.
     bool DrawCluster(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd,
                      const TColor* cellFill);
     // The visible characters of `line` and the two cells after its end, with `cellFill` as

@@ -152,6 +152,20 @@ TEST(LineRenderer, AFullPictureOverAnOldOneEqualsTheLinesDrawnOverTheFilledArea)
                 }
 }
 
+TEST(LineRenderer, InkAWideCharacterPutsAboveItsLineIsDrawnAsTheCanvasDrawsIt)
+{
+    // A fallback font draws the tops of these a pixel above the line.
+    const struct { int Cell, Line; const char* Text; } shown[] = {{0, 0, "a"}, {0, 1, "\u4F1A"}, {2, 1, "\u4E89"}};
+    for (const qreal ratio : {1.0, 2.0}) {
+        Picture cells({"a", "\u4F1A\u4E89"}, ratio), canvas({}, ratio);
+        cells.Renderer.FullPicture(cells.In(), Back);
+        canvas.Canvas.Brush = {Back, bsSolid};
+        canvas.Canvas.FillRect({0, 0, canvas.Canvas.Width(), canvas.Canvas.Height()});
+        for (const auto& s : shown) canvas.Canvas.TextOut(s.Cell * cells.Cells.CharWidth, s.Line * cells.Cells.LineHeight, s.Text);
+        EXPECT_TRUE(cells.Image == canvas.Image) << "at ratio " << ratio;
+    }
+}
+
 TEST(LineRenderer, TheProbeFindsAHiddenPointOnItsGridOrOnTheFarEdges)
 {
     const auto hiddenAt = [](int hx, int hy) { return [=](int x, int y) { return !(x == hx && y == hy); }; };
