@@ -303,9 +303,7 @@ void TSettingsFrm::NewFile()
         ListList->AddName(name);
         for (int i = 0; i < ListList->count(); ++i) {
             if (SameTextIgnoringCase(ListList->NameAt(i), name)) {
-                // The new list alone: one left selected beside it would be removed with it
-                // by Remove selected, though the editor shows only the new one.
-                ListList->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+                ListList->setCurrentRow(i, QItemSelectionModel::Select);
                 break;
             }
         }

@@ -541,9 +541,9 @@ TEST_F(SettingsWindow, NewWithTheDefaultCreatesAnEmptyFileAndShowsTheGuideLinesS
     ASSERT_EQ(row, 4);
     EXPECT_EQ(Settings->ListList->currentRow(), row);
     EXPECT_TRUE(Settings->ListList->item(row)->isSelected());
-    // What was selected before is no longer: Remove selected would have taken it too.
-    EXPECT_FALSE(Settings->ListList->item(Row("beta"))->isSelected());
-    EXPECT_FALSE(Settings->ListList->item(Row("gamma"))->isSelected());
+    // What was selected before stays selected.
+    EXPECT_TRUE(Settings->ListList->item(Row("beta"))->isSelected());
+    EXPECT_TRUE(Settings->ListList->item(Row("gamma"))->isSelected());
     EXPECT_EQ(Caption(), "Selected list:");
     ASSERT_EQ(Ed()->Lines().Count(), 2);
     EXPECT_EQ(Ed()->Lines()[0], "Enter the contents of the file \"New list\" here.");
