@@ -179,6 +179,21 @@ bool TCellPainter::CellOut(TCanvas& canvas, const TRect& cell, TColor background
     return true;
 }
 
+void TCellPainter::Prefetch(const TCanvas& canvas, std::string_view next, std::string_view later)
+{
+    if (next.size() <= 2 && later.size() <= 2) return;
+    if (!Last || Last->Background != canvas.Brush.Color || !(Last->Font == canvas.Font)) return;
+    if (const TGlyph* g = later.size() > 2 ? Last->Others.Find(later) : nullptr) __builtin_prefetch(g);
+    const TGlyph* glyph = next.size() > 2 ? Last->Others.Find(next) : nullptr;
+    if (!glyph || !glyph->CellBits) return;
+    const size_t rowBytes = size_t(glyph->CellWidth) * 4;
+    for (int row = 0; row < glyph->CellHeight; ++row) {
+        const uchar* p = glyph->CellBits + row * glyph->CellStride;
+        __builtin_prefetch(p);
+        __builtin_prefetch(p + rowBytes - 1);
+    }
+}
+
 void TCellPainter::Clear()
 {
     Sets.clear();

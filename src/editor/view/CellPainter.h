@@ -29,6 +29,12 @@ public:
     // that ink falls on cells not drawn yet, which only the fill first and TextOut after
     // leave as they should.
     bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch);
+    // Asks for what CellOut will read for the characters after the one drawn now, with the
+    // canvas's font and brush, so that it is on its way while that one is drawn: the pixels
+    // of `next`, and the glyph of `later`, whose pixels are asked for at the next call.
+    // Latin-1 glyphs are few and stay in the cache; a screen of Chinese shows a thousand
+    // others, each of whose pixels would otherwise be waited for.
+    void Prefetch(const TCanvas& canvas, std::string_view next, std::string_view later);
     // Forgets every rendered glyph (system colours may have changed).
     void Clear();
 

@@ -112,7 +112,9 @@ int TLineRenderer::LineCells(const TPaintInput& in, int line, const TColor* cell
     const TLineCells cells(in.Lines[line]);
     // A wide character half scrolled off on the left is drawn whole, its ink clipped.
     int drawnTo = sx;
-    for (TClusterCell c = cells.AtCell(sx); !c.Text.empty() && c.Cell < end; c = cells.Next(c)) {
+    TClusterCell c = cells.AtCell(sx), next = cells.Next(c), later = cells.Next(next);
+    for (; !c.Text.empty() && c.Cell < end; c = next, next = later, later = cells.Next(later)) {
+        Cells.Prefetch(in.Canvas, next.Text, later.Text);
         if (!DrawCluster(in, line, c, false, cellFill)) cellFill = nullptr;
         drawnTo = c.Cell + c.Width;
     }

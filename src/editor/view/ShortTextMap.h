@@ -27,8 +27,7 @@ public:
     T& operator[](std::string_view text)
     {
         if (text.empty() || text.size() > 7) return Long(text);
-        uint64_t key = uint64_t(text.size()) << 56;
-        for (size_t i = 0; i < text.size(); ++i) key |= uint64_t(static_cast<unsigned char>(text[i])) << (8 * i);
+        const uint64_t key = Key(text);
         if ((Count + 1) * 2 > Slots.size()) Grow();
         size_t i = Home(key);
         while (Slots[i].first != key) {
@@ -42,7 +41,28 @@ public:
         return *Slots[i].second;
     }
 
+    // The value for `text`, or null when it has none.
+    T* Find(std::string_view text)
+    {
+        if (text.empty() || text.size() > 7) {
+            auto it = Longer.find(text);
+            return it == Longer.end() ? nullptr : &it->second;
+        }
+        if (Slots.empty()) return nullptr;
+        const uint64_t key = Key(text);
+        for (size_t i = Home(key);; i = (i + 1) & (Slots.size() - 1)) {
+            if (Slots[i].first == key) return Slots[i].second;
+            if (Slots[i].first == 0) return nullptr;
+        }
+    }
+
 private:
+    static uint64_t Key(std::string_view text)
+    {
+        uint64_t key = uint64_t(text.size()) << 56;
+        for (size_t i = 0; i < text.size(); ++i) key |= uint64_t(static_cast<unsigned char>(text[i])) << (8 * i);
+        return key;
+    }
     // A text's string hashed alike as a key and as a view, so a lookup copies nothing.
     struct THash {
         using is_transparent = void;
