@@ -23,6 +23,7 @@
 #include <QWindow>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -261,6 +262,16 @@ BENCHMARK(BM_EditorLoadRussianUtf8)->Unit(benchmark::kMillisecond)->Iterations(5
 
 // ---- painting ----
 
+// A repaint takes a few milliseconds and is compared with others of a few milliseconds: on a
+// machine shared with other work, a burst of it slows one of them and not the next. Each is
+// measured five times and also reported by its fastest, the time it takes undisturbed.
+void Repaint(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->Repetitions(5)->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    });
+}
+
 void EditorFullRepaint(benchmark::State& state, int ratio, bool cjk = false)
 {
     EditorHost h(ratio);
@@ -274,13 +285,13 @@ void EditorFullRepaint(benchmark::State& state, int ratio, bool cjk = false)
 }
 
 void BM_EditorFullRepaint1920x1080(benchmark::State& state) { EditorFullRepaint(state, 1); }
-BENCHMARK(BM_EditorFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorFullRepaint1920x1080)->Apply(Repaint);
 
 void BM_EditorFullRepaint1920x1080AtRatio2(benchmark::State& state) { EditorFullRepaint(state, 2); }
-BENCHMARK(BM_EditorFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorFullRepaint1920x1080AtRatio2)->Apply(Repaint);
 
 void BM_EditorFullRepaint1920x1080Cjk(benchmark::State& state) { EditorFullRepaint(state, 1, true); }
-BENCHMARK(BM_EditorFullRepaint1920x1080Cjk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorFullRepaint1920x1080Cjk)->Apply(Repaint);
 
 void PlainFullRepaint(benchmark::State& state, int ratio)
 {
@@ -293,10 +304,10 @@ void PlainFullRepaint(benchmark::State& state, int ratio)
 }
 
 void BM_QPlainTextEditFullRepaint1920x1080(benchmark::State& state) { PlainFullRepaint(state, 1); }
-BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080)->Apply(Repaint);
 
 void BM_QPlainTextEditFullRepaint1920x1080AtRatio2(benchmark::State& state) { PlainFullRepaint(state, 2); }
-BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080AtRatio2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QPlainTextEditFullRepaint1920x1080AtRatio2)->Apply(Repaint);
 
 // ---- scrolling ----
 
