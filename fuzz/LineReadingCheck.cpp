@@ -1,5 +1,6 @@
 #include "FuzzChecks.h"
 
+#include "editor/model/LineLayout.h"
 #include "editor/model/LineStore.h"
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
@@ -159,6 +160,9 @@ std::string CheckLineReading(std::string_view bytes)
     if (store.Count() != int(editorLines.size())) return "the editor's line count differs from its lines";
     const std::string text = store.Text();
     if (text != JoinLines(editorLines)) return "the editor's text is not its lines joined with CR LF";
+    int widest = 0;
+    for (const std::string& line : editorLines) widest = std::max(widest, CellCount(line));
+    if (store.MaxLineLength() != widest) return "the editor's widest line is not the widest";
     // A column is a code point: every byte but a UTF-8 continuation byte begins one.
     if (store.TextLength() != std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }))
         return "the editor's text length differs from its text";

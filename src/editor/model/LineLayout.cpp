@@ -6,7 +6,10 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <array>
 #include <clocale>
+#include <cstdint>
+#include <cstring>
 #include <cwchar>
 #include <locale.h>
 #include <vector>
@@ -44,11 +47,47 @@ bool WideAlone(char32_t cp)
 // Clustered: the stops come from Qt's grapheme boundaries.
 enum class TLineKind { Plain, Alone, Clustered };
 
+constexpr uint64_t Ones = 0x0101010101010101ull, Highs = 0x8080808080808080ull;
+
+uint64_t Word(const char* p)
+{
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// What a byte says of its line without the line being decoded: Sure, that every character it
+// begins is NarrowAlone (ASCII; continuation bytes; the leads C2-CB, below U+0300; CE-D1 and
+// D3-D5, Greek, Cyrillic and Armenian); Mark, the lead D2, whose 83-89 are Cyrillic's combining
+// marks; Unsure for any other lead. A line no UTF-8 is plain all the same.
+enum : unsigned char { Sure = 0, Mark = 1, Unsure = 2 };
+constexpr std::array<unsigned char, 256> LeadClass = [] {
+    std::array<unsigned char, 256> t{};
+    for (unsigned b = 0xCC; b < 0x100; ++b) t[b] = b == 0xD2 ? Mark : b >= 0xCE && b <= 0xD5 ? Sure : Unsure;
+    return t;
+}();
+
+// Whether the lead bytes alone show `line` plain, as they do for nearly every line, without
+// decoding it: the grid asks at each draw. One look-up a byte, without a branch.
+bool PlainByLeads(std::string_view line)
+{
+    unsigned seen = Sure;
+    for (const char c : line) seen |= LeadClass[static_cast<unsigned char>(c)];
+    if (seen == Sure) return true;
+    if (seen & Unsure) return false;
+    for (size_t i = 0; i + 1 < line.size(); ++i)
+        if (line[i] == '\xD2' && static_cast<unsigned char>(line[i + 1]) >= 0x83 &&
+            static_cast<unsigned char>(line[i + 1]) <= 0x89)
+            return false;
+    return true;
+}
+
+// How many bytes of a word `marks` marks, by their high bits (its only bits set).
+int Marked(uint64_t marks) { return int(((marks >> 7) * Ones) >> 56); }
+
 TLineKind KindOf(std::string_view line)
 {
-    if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0xCC; }) ||
-        !IsUtf8(line))
-        return TLineKind::Plain;
+    if (PlainByLeads(line) || !IsUtf8(line)) return TLineKind::Plain;
     TLineKind kind = TLineKind::Plain;
     for (size_t i = 0; i < line.size();) {
         const char32_t cp = Decode(line, i);
@@ -114,8 +153,32 @@ std::vector<int> Stops(std::string_view line)
 
 int ColumnCount(std::string_view line)
 {
+    // Eight bytes at a time: the continuation bytes of a word are those whose high bit is set
+    // and the next clear.
+    const char* p = line.data();
+    const char* const end = p + line.size();
     int n = 0;
-    for (const char c : line) n += BeginsColumn(c);
+    for (; end - p >= 8; p += 8) {
+        const uint64_t w = Word(p);
+        n += 8 - Marked(w & ~(w << 1) & Highs);
+    }
+    for (; p < end; ++p) n += BeginsColumn(*p);
+    return n;
+}
+
+int MostCells(std::string_view line)
+{
+    // A character takes two cells only when it is, or holds, a code point of three or four
+    // bytes (none below U+0800 is wide, an emoji or its selector); their leads are 111xxxxx.
+    const auto most = [](uint64_t w) { return Marked(w & (w << 1) & (w << 2) & Highs) - Marked(w & ~(w << 1) & Highs); };
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    int n = int(line.size());
+    for (; end - p >= 8; p += 8) n += most(Word(p));
+    // The bytes left over as the last eight of the line, those already counted shifted out and
+    // zeros, which count for nothing, shifted in.
+    if (p < end && line.size() >= 8) return n + most(Word(end - 8) >> (8 * (8 - (end - p))));
+    for (; p < end; ++p) n += BeginsColumn(*p) - 1 + (static_cast<unsigned char>(*p) >= 0xE0);
     return n;
 }
 

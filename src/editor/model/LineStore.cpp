@@ -63,7 +63,8 @@ int TLineChunk::LongestLine() const
 {
     if (MaxLength < 0) {
         int m = 0;
-        for (const std::string& l : Lines) m = std::max(m, CellCount(l));
+        for (const std::string& l : Lines)
+            if (int(l.size()) > m && MostCells(l) > m) m = std::max(m, CellCount(l));
         MaxLength = m;
     }
     return MaxLength;

@@ -21,6 +21,7 @@ TEST(LineLayout, WideCharactersTakeTwoCellsAndMarksNone)
         {"\u1112\u1161\u11abx", {0, 0, 0, 2, 3}, {0, 0, 3, 4}},     // one syllable of jamo
         {"e\u0301x", {0, 0, 1, 2}, {0, 2, 3}},                      // a combining sequence
         {"\u0438\u0306\u044f", {0, 0, 1, 2}, {0, 2, 3}},
+        {"\u0491\u0483\u044f", {0, 0, 1, 2}, {0, 2, 3}},              // a Cyrillic mark
         {"\U0001F469\u200D\U0001F467x", {0, 0, 0, 2, 3}, {0, 0, 3, 4}}, // emoji ZWJ sequence
         {"\u2764\uFE0F\u2764", {0, 0, 2, 3}, {0, 0, 2, 3}},             // emoji and text presentation
         {"\U0001F1F8\U0001F1EAx", {0, 0, 2, 3}, {0, 0, 2, 3}},          // a flag
