@@ -18,6 +18,26 @@ uint64_t Word(const unsigned char* p)
 
 bool BeginsWithUtf8Mark(std::string_view text) { return text.size() >= 3 && std::memcmp(text.data(), Utf8Mark, 3) == 0; }
 
+// How many of the bytes of `w` (eight from the text, the first at the lowest address) are
+// ASCII and whole two-byte characters (leads C2-DF: Cyrillic, Greek, accented Latin ...): 8;
+// 7 when the last begins a character, left to the next word; 0 when a byte breaks the
+// pattern (a longer character, or no UTF-8), to be looked at one by one.
+int AsciiAndTwoByteCharacters(uint64_t w)
+{
+    constexpr uint64_t LastByte = 0xFFull << 56;
+    int n = 8;
+    if ((w & (w << 1) & HighBits) >> 63) { // the last byte is a lead
+        w &= ~LastByte;
+        n = 7;
+    }
+    const uint64_t lead = w & (w << 1) & HighBits, cont = w & ~(w << 1) & HighBits;
+    // Every lead followed by a continuation byte and every continuation byte led; no lead of a
+    // longer character (its third bit set) nor C0 or C1 (an overlong ASCII character).
+    const uint64_t aboveC1 = ((w & ~HighBits) + 0x3E3E3E3E3E3E3E3Eull) & HighBits;
+    if (cont != lead << 8 || (lead & ((w << 2) | ~aboveC1)) != 0) return 0;
+    return n;
+}
+
 void AppendUtf16(std::string& out, char16_t unit, bool bigEndian)
 {
     out += char(bigEndian ? unit >> 8 : unit & 0xFF);
@@ -56,14 +76,14 @@ void TEncodingSniffer::Feed(std::string_view piece)
     };
     if (!takeCarried()) return;
     while (p < end) {
-        // ASCII eight bytes at a time, and straight to the first byte beyond it.
+        // ASCII and two-byte characters eight bytes at a time: the bulk of a list in a
+        // European script.
         while (end - p >= 8) {
-            const uint64_t high = Word(p) & HighBits;
-            if (high) {
-                p += __builtin_ctzll(high) >> 3;
-                break;
-            }
-            p += 8;
+            const uint64_t w = Word(p);
+            const int n = AsciiAndTwoByteCharacters(w);
+            if (n == 0) break;
+            FMultiByte |= (w & HighBits) != 0;
+            p += n;
         }
         if (p == end) break;
         const unsigned b = *p;
