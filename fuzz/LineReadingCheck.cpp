@@ -5,6 +5,7 @@
 #include "platform/TextEncoding.h"
 #include "platform/TextLines.h"
 #include "platform/TextReader.h"
+#include "platform/Win1252.h"
 
 #include <QByteArray>
 #include <QString>
@@ -128,6 +129,13 @@ std::string CheckDecoding(std::string_view bytes)
     if (refused != expected.Refused) return refused ? "the pieces were refused" : "the pieces were not refused";
     if (refused) return {};
     if (told != encoding) return "the pieces were told another encoding than the whole";
+    // The editor's way with Windows-1252: each line decoded as the text is split.
+    if (encoding == TTextEncoding::Ansi) {
+        TLineStore store;
+        store.SetText(bytes, Win1252ToUtf8);
+        if (store.ToVector() != (expected.Lines.empty() ? std::vector<std::string>{""} : expected.Lines))
+            return "the editor decoded Windows-1252 to " + Describe(store.ToVector());
+    }
     if (lines != expected.Lines) return "the pieces decoded to " + Describe(lines) + ", expected " + Describe(expected.Lines);
     // Written back in the encoding they were read in, and read again: the same lines; in
     // Windows-1252 and UTF-16 exactly the bytes of the text read, its lines ended by CR LF.

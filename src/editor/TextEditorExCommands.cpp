@@ -3,6 +3,7 @@
 #include "editor/TextEditorEx.h"
 #include "editor/CaretHidden.h"
 #include "platform/TextEncoding.h"
+#include "platform/Win1252.h"
 
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -70,9 +71,13 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     // Read and decode first: a file that cannot be read, or taken into the text, leaves the
     // text (and the caret) as they were.
     std::string text = ReadWholeFile(path);
-    const TTextEncoding encoding = DecodeText(text);
+    const TTextEncoding encoding = TellEncoding(text);
+    // Windows-1252 is decoded a line at a time as the text is split.
+    TLineStore::TLineDecoder decode = nullptr;
+    if (encoding == TTextEncoding::Ansi) decode = Win1252ToUtf8;
+    else DecodeText(text, encoding);
     TCaretHidden hidden(*this);
-    FDoc.Lines().SetText(text);
+    FDoc.Lines().SetText(text, decode);
     FDoc.MarkSaved();
     FFileEncoding = encoding;
     // The selection end is left where it was when the caret does not move; keep it inside

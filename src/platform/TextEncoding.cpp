@@ -205,9 +205,10 @@ TTextEncoding TellEncoding(std::string_view bytes)
     return sniffer.Encoding();
 }
 
-TTextEncoding DecodeText(std::string& bytes)
+TTextEncoding DecodeText(std::string& bytes) { return DecodeText(bytes, TellEncoding(bytes)); }
+
+TTextEncoding DecodeText(std::string& bytes, TTextEncoding encoding)
 {
-    const TTextEncoding encoding = TellEncoding(bytes);
     switch (encoding) {
     case TTextEncoding::Utf16Le:
     case TTextEncoding::Utf16Be: {

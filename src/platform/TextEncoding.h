@@ -85,6 +85,8 @@ TTextEncoding TellEncoding(std::string_view bytes);
 // the byte-order mark dropped, cut at the first NUL. Returns that encoding, to write it back
 // in. Throws EUndecodableText.
 TTextEncoding DecodeText(std::string& bytes);
+// The same for bytes whose encoding is already told.
+TTextEncoding DecodeText(std::string& bytes, TTextEncoding encoding);
 
 struct TEncodedText {
     std::string Bytes;

@@ -36,22 +36,52 @@ std::optional<char> UnicodeToWin1252(char32_t ch)
 }
 
 namespace {
-// The UTF-8 of each byte from 0x80 on: its length, then up to three bytes.
+constexpr uint64_t Highs = 0x8080808080808080ull;
+
+uint64_t Word(const unsigned char* p)
+{
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// The UTF-8 of each byte: its length, then up to three bytes.
 struct TUtf8Of {
     unsigned char Length;
     char Bytes[3];
 };
-const std::array<TUtf8Of, 128> HighUtf8 = [] {
-    std::array<TUtf8Of, 128> table{};
-    for (int b = 0x80; b < 0x100; ++b) {
+const std::array<TUtf8Of, 256> Utf8Of = [] {
+    std::array<TUtf8Of, 256> table{};
+    for (int b = 0; b < 0x100; ++b) {
         std::string u;
         AppendUtf8(u, Win1252ToUnicode(static_cast<unsigned char>(b)));
-        TUtf8Of& t = table[size_t(b - 0x80)];
+        TUtf8Of& t = table[size_t(b)];
         t.Length = static_cast<unsigned char>(u.size());
         std::copy(u.begin(), u.end(), t.Bytes);
     }
     return table;
 }();
+
+// The bytes at `p` as UTF-8 at `o`, which moves past them; three bytes are written for each,
+// of which only its length count. Without a branch: in a list of Swedish or French words
+// nearly every eight bytes hold a letter beyond ASCII.
+void Convert(const unsigned char* p, int count, char*& o)
+{
+    for (int k = 0; k < count; ++k) {
+        const TUtf8Of& u = Utf8Of[p[k]];
+        std::memcpy(o, u.Bytes, 3);
+        o += u.Length;
+    }
+}
+
+// The length of `bytes` as UTF-8: a long text is given just the room it needs, not three
+// bytes a byte to fill with zeros first.
+size_t Utf8Length(std::string_view bytes)
+{
+    size_t n = 0;
+    for (const char c : bytes) n += Utf8Of[static_cast<unsigned char>(c)].Length;
+    return n;
+}
 } // namespace
 
 size_t Win1252ToUtf8(std::string_view bytes, char* out)
@@ -59,32 +89,24 @@ size_t Win1252ToUtf8(std::string_view bytes, char* out)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     char* o = out;
-    while (p < end) {
-        // ASCII, the bulk of most lists, eight bytes at a time.
-        while (end - p >= 8) {
-            uint64_t w;
-            std::memcpy(&w, p, 8);
-            if (w & 0x8080808080808080ull) break;
+    for (; end - p >= 8; p += 8) {
+        const uint64_t w = Word(p);
+        // ASCII, the bulk of most lists, eight bytes at once.
+        if (w & Highs) {
+            Convert(p, 8, o);
+        } else {
             std::memcpy(o, &w, 8);
-            p += 8;
             o += 8;
         }
-        if (p == end) break;
-        const unsigned b = *p++;
-        if (b < 0x80) {
-            *o++ = char(b);
-            continue;
-        }
-        const TUtf8Of& u = HighUtf8[b - 0x80];
-        std::memcpy(o, u.Bytes, 3); // room for three a byte; only Length of them count
-        o += u.Length;
     }
+    Convert(p, int(end - p), o);
     return size_t(o - out);
 }
 
 std::string Win1252ToUtf8(std::string_view bytes)
 {
-    std::string out(bytes.size() * 3, '\0');
+    // Two bytes to spare, as Convert writes three for the last.
+    std::string out(Utf8Length(bytes) + 2, '\0');
     out.resize(Win1252ToUtf8(bytes, out.data()));
     return out;
 }

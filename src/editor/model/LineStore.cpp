@@ -306,32 +306,40 @@ void TLineStore::Assign(std::vector<std::string> lines)
 
 std::string TLineStore::Text() const { return JoinedText(Chunks); }
 
-void TLineStore::SetText(std::string_view bytes)
+void TLineStore::SetText(std::string_view bytes, TLineDecoder decode)
 {
     const size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    Chunks.clear();
+    // Built aside: should memory run out, the text stays as it was.
+    std::vector<std::shared_ptr<TLineChunk>> chunks;
     auto chunk = std::make_shared<TLineChunk>();
     chunk->Lines.reserve(ChunkLines);
+    std::string decoded;
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     while (p < end) {
         const char* q = LineBreakIn(p, end);
-        chunk->Lines.emplace_back(p, size_t(q - p));
+        if (decode) {
+            if (decoded.size() < 3 * size_t(q - p)) decoded.resize(3 * size_t(q - p));
+            chunk->Lines.emplace_back(decoded.data(), decode(std::string_view(p, size_t(q - p)), decoded.data()));
+        } else {
+            chunk->Lines.emplace_back(p, size_t(q - p));
+        }
         if (int(chunk->Lines.size()) == ChunkLines) {
-            Chunks.push_back(std::move(chunk));
+            chunks.push_back(std::move(chunk));
             chunk = std::make_shared<TLineChunk>();
             chunk->Lines.reserve(ChunkLines);
         }
         if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') p = q + 2;
         else p = q + 1;
     }
-    if (!chunk->Lines.empty()) Chunks.push_back(std::move(chunk));
-    if (Chunks.empty()) {
+    if (!chunk->Lines.empty()) chunks.push_back(std::move(chunk));
+    if (chunks.empty()) {
         auto one = std::make_shared<TLineChunk>();
         one->Lines.emplace_back();
-        Chunks.push_back(std::move(one));
+        chunks.push_back(std::move(one));
     }
+    Chunks = std::move(chunks);
     Reindex(0);
     Changed();
 }

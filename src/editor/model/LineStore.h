@@ -72,8 +72,12 @@ public:
     std::string Text() const;
     // Splits `bytes` into lines: a NUL ends the text, a line ends at CR LF, a lone CR or a
     // lone LF, a break at the very end starts no extra line; no line at all gives one empty
-    // line. One notification.
-    void SetText(std::string_view bytes);
+    // line. One notification. With `decode`, the bytes are in another encoding than the
+    // store's UTF-8 and each line is made UTF-8 by it as it is split, so that no decoded copy
+    // of a whole file is made: it writes the line's UTF-8 to `out`, which has room for three
+    // bytes a byte, and returns its length.
+    using TLineDecoder = size_t (*)(std::string_view line, char* out);
+    void SetText(std::string_view bytes, TLineDecoder decode = nullptr);
     std::vector<std::string> ToVector() const;
 
     // The cells of the widest line (see LineLayout.h), 0 for a text of one empty line.
