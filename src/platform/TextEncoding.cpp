@@ -20,22 +20,17 @@ bool BeginsWithUtf8Mark(std::string_view text) { return text.size() >= 3 && std:
 
 // How many of the bytes of `w` (eight from the text, the first at the lowest address) are
 // ASCII and whole two-byte characters (leads C2-DF: Cyrillic, Greek, accented Latin ...): 8;
-// 7 when the last begins a character, left to the next word; 0 when a byte breaks the
-// pattern (a longer character, or no UTF-8), to be looked at one by one.
+// 7 when the last is such a lead, left to the next word; 0 when a byte breaks the pattern (a
+// longer character, or no UTF-8), to be looked at one by one.
 int AsciiAndTwoByteCharacters(uint64_t w)
 {
-    constexpr uint64_t LastByte = 0xFFull << 56;
-    int n = 8;
-    if ((w & (w << 1) & HighBits) >> 63) { // the last byte is a lead
-        w &= ~LastByte;
-        n = 7;
-    }
     const uint64_t lead = w & (w << 1) & HighBits, cont = w & ~(w << 1) & HighBits;
-    // Every lead followed by a continuation byte and every continuation byte led; no lead of a
-    // longer character (its third bit set) nor C0 or C1 (an overlong ASCII character).
+    // Every lead but the last followed by a continuation byte, and every continuation byte
+    // led; no lead of a longer character (its third bit set) nor C0 or C1 (an overlong ASCII
+    // character).
     const uint64_t aboveC1 = ((w & ~HighBits) + 0x3E3E3E3E3E3E3E3Eull) & HighBits;
     if (cont != lead << 8 || (lead & ((w << 2) | ~aboveC1)) != 0) return 0;
-    return n;
+    return 8 - int(lead >> 63);
 }
 
 void AppendUtf16(std::string& out, char16_t unit, bool bigEndian)

@@ -63,8 +63,7 @@ const std::array<TUtf8Of, 256> Utf8Of = [] {
 }();
 
 // The bytes at `p` as UTF-8 at `o`, which moves past them; three bytes are written for each,
-// of which only its length count. Without a branch: in a list of Swedish or French words
-// nearly every eight bytes hold a letter beyond ASCII.
+// of which only its length count.
 void Convert(const unsigned char* p, int count, char*& o)
 {
     for (int k = 0; k < count; ++k) {
@@ -89,15 +88,16 @@ size_t Win1252ToUtf8(std::string_view bytes, char* out)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     char* o = out;
-    for (; end - p >= 8; p += 8) {
+    while (end - p >= 8) {
+        // Eight bytes copied at once: those of ASCII land where they belong, up to the first
+        // byte beyond it, which is looked up; the bytes after it are written again.
         const uint64_t w = Word(p);
-        // ASCII, the bulk of most lists, eight bytes at once.
-        if (w & Highs) {
-            Convert(p, 8, o);
-        } else {
-            std::memcpy(o, &w, 8);
-            o += 8;
-        }
+        std::memcpy(o, &w, 8);
+        const uint64_t high = w & Highs;
+        const int ascii = high ? __builtin_ctzll(high) >> 3 : 8;
+        p += ascii;
+        o += ascii;
+        if (high) Convert(p++, 1, o);
     }
     Convert(p, int(end - p), o);
     return size_t(o - out);

@@ -59,12 +59,21 @@ std::vector<std::string> AllLines(const ChunkList& chunks, int count)
 }
 } // namespace
 
+namespace {
+// The cells of `line` when it is wider than `widest` cells, else `widest`: a line that could
+// not be wider is not laid out.
+int Widest(int widest, const std::string& line)
+{
+    if (int(line.size()) <= widest || MostCells(line) <= widest) return widest;
+    return std::max(widest, CellCount(line));
+}
+} // namespace
+
 int TLineChunk::LongestLine() const
 {
     if (MaxLength < 0) {
         int m = 0;
-        for (const std::string& l : Lines)
-            if (int(l.size()) > m && MostCells(l) > m) m = std::max(m, CellCount(l));
+        for (const std::string& l : Lines) m = Widest(m, l);
         MaxLength = m;
     }
     return MaxLength;
@@ -314,6 +323,9 @@ void TLineStore::SetText(std::string_view bytes, TLineDecoder decode)
     std::vector<std::shared_ptr<TLineChunk>> chunks;
     auto chunk = std::make_shared<TLineChunk>();
     chunk->Lines.reserve(ChunkLines);
+    // Each chunk's widest line is found as it is built, while its lines are still in the
+    // processor's cache: a text of a million lines is not read through a second time.
+    chunk->MaxLength = 0;
     std::string decoded;
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
@@ -325,10 +337,12 @@ void TLineStore::SetText(std::string_view bytes, TLineDecoder decode)
         } else {
             chunk->Lines.emplace_back(p, size_t(q - p));
         }
+        chunk->MaxLength = Widest(chunk->MaxLength, chunk->Lines.back());
         if (int(chunk->Lines.size()) == ChunkLines) {
             chunks.push_back(std::move(chunk));
             chunk = std::make_shared<TLineChunk>();
             chunk->Lines.reserve(ChunkLines);
+            chunk->MaxLength = 0;
         }
         if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') p = q + 2;
         else p = q + 1;
