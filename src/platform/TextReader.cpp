@@ -33,9 +33,10 @@ bool TTextReader::FeedBytes(std::string_view piece)
         Mode = Win1252;
         [[fallthrough]];
     case Win1252:
-        Decoded.resize(piece.size() * 3);
-        Decoded.resize(Win1252ToUtf8(piece, Decoded.data()));
-        return Splitter.Feed(Decoded);
+        // Room for three bytes a byte, grown only when too small: resizing the buffer for each
+        // piece would zero-fill it again every time.
+        if (Decoded.size() < piece.size() * 3) Decoded.resize(piece.size() * 3);
+        return Splitter.Feed(std::string_view(Decoded.data(), Win1252ToUtf8(piece, Decoded.data())));
     case Utf16: {
         Decoded.clear();
         const bool more = Decoder16->Decode(piece, Decoded);
