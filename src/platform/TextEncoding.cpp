@@ -1,20 +1,13 @@
 #include "platform/TextEncoding.h"
 
+#include "platform/ByteWords.h"
 #include "platform/Utf8.h"
 #include "platform/Win1252.h"
 
 #include <cstring>
 
 namespace {
-constexpr uint64_t HighBits = 0x8080808080808080ull;
 const char Utf8Mark[3] = {'\xEF', '\xBB', '\xBF'};
-
-uint64_t Word(const unsigned char* p)
-{
-    uint64_t w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
 
 bool BeginsWithUtf8Mark(std::string_view text) { return text.size() >= 3 && std::memcmp(text.data(), Utf8Mark, 3) == 0; }
 
@@ -24,11 +17,11 @@ bool BeginsWithUtf8Mark(std::string_view text) { return text.size() >= 3 && std:
 // longer character, or no UTF-8), to be looked at one by one.
 int AsciiAndTwoByteCharacters(uint64_t w)
 {
-    const uint64_t lead = w & (w << 1) & HighBits, cont = w & ~(w << 1) & HighBits;
+    const uint64_t lead = w & (w << 1) & ByteHighs, cont = w & ~(w << 1) & ByteHighs;
     // Every lead but the last followed by a continuation byte, and every continuation byte
     // led; no lead of a longer character (its third bit set) nor C0 or C1 (an overlong ASCII
     // character).
-    const uint64_t aboveC1 = ((w & ~HighBits) + 0x3E3E3E3E3E3E3E3Eull) & HighBits;
+    const uint64_t aboveC1 = ((w & ~ByteHighs) + 0x3E3E3E3E3E3E3E3Eull) & ByteHighs;
     if (cont != lead << 8 || (lead & ((w << 2) | ~aboveC1)) != 0) return 0;
     return 8 - int(lead >> 63);
 }
@@ -74,10 +67,10 @@ void TEncodingSniffer::Feed(std::string_view piece)
         // ASCII and two-byte characters eight bytes at a time: the bulk of a list in a
         // European script.
         while (end - p >= 8) {
-            const uint64_t w = Word(p);
+            const uint64_t w = ByteWord(p);
             const int n = AsciiAndTwoByteCharacters(w);
             if (n == 0) break;
-            FMultiByte |= (w & HighBits) != 0;
+            FMultiByte |= (w & ByteHighs) != 0;
             p += n;
         }
         if (p == end) break;

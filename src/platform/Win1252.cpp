@@ -1,5 +1,6 @@
 #include "platform/Win1252.h"
 
+#include "platform/ByteWords.h"
 #include "platform/Utf8.h"
 
 #include <QList>
@@ -36,15 +37,6 @@ std::optional<char> UnicodeToWin1252(char32_t ch)
 }
 
 namespace {
-constexpr uint64_t Highs = 0x8080808080808080ull;
-
-uint64_t Word(const unsigned char* p)
-{
-    uint64_t w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
-
 // The UTF-8 of each byte: its length, then up to three bytes.
 struct TUtf8Of {
     unsigned char Length;
@@ -91,9 +83,9 @@ size_t Win1252ToUtf8(std::string_view bytes, char* out)
     while (end - p >= 8) {
         // Eight bytes copied at once: those of ASCII land where they belong, up to the first
         // byte beyond it, which is looked up; the bytes after it are written again.
-        const uint64_t w = Word(p);
+        const uint64_t w = ByteWord(p);
         std::memcpy(o, &w, 8);
-        const uint64_t high = w & Highs;
+        const uint64_t high = w & ByteHighs;
         const int ascii = high ? __builtin_ctzll(high) >> 3 : 8;
         p += ascii;
         o += ascii;
@@ -121,9 +113,8 @@ bool Utf8ToWin1252(std::string_view utf8, std::string& out, size_t* bad)
     char* o = out.data();
     while (p < end) {
         while (end - p >= 8) {
-            uint64_t w;
-            std::memcpy(&w, p, 8);
-            if (w & 0x8080808080808080ull) break;
+            const uint64_t w = ByteWord(p);
+            if (w & ByteHighs) break;
             std::memcpy(o, &w, 8);
             p += 8;
             o += 8;

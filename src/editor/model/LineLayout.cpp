@@ -1,5 +1,6 @@
 #include "editor/model/LineLayout.h"
 
+#include "platform/ByteWords.h"
 #include "platform/Utf8.h"
 
 #include <QString>
@@ -9,7 +10,6 @@
 #include <array>
 #include <clocale>
 #include <cstdint>
-#include <cstring>
 #include <cwchar>
 #include <locale.h>
 #include <vector>
@@ -47,15 +47,6 @@ bool WideAlone(char32_t cp)
 // Clustered: the stops come from Qt's grapheme boundaries.
 enum class TLineKind { Plain, Alone, Clustered };
 
-constexpr uint64_t Ones = 0x0101010101010101ull, Highs = 0x8080808080808080ull;
-
-uint64_t Word(const char* p)
-{
-    uint64_t w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
-
 // What a byte says of its line without the line being decoded: Sure, that every character it
 // begins is NarrowAlone (ASCII; continuation bytes; the leads C2-CB, below U+0300; CE-D1 and
 // D3-D5, Greek, Cyrillic and Armenian); Mark, the lead D2, whose 83-89 are Cyrillic's combining
@@ -83,7 +74,7 @@ bool PlainByLeads(std::string_view line)
 }
 
 // How many bytes of a word `marks` marks, by their high bits (its only bits set).
-int Marked(uint64_t marks) { return int(((marks >> 7) * Ones) >> 56); }
+int Marked(uint64_t marks) { return int(((marks >> 7) * ByteOnes) >> 56); }
 
 TLineKind KindOf(std::string_view line)
 {
@@ -159,8 +150,8 @@ int ColumnCount(std::string_view line)
     const char* const end = p + line.size();
     int n = 0;
     for (; end - p >= 8; p += 8) {
-        const uint64_t w = Word(p);
-        n += 8 - Marked(w & ~(w << 1) & Highs);
+        const uint64_t w = ByteWord(p);
+        n += 8 - Marked(w & ~(w << 1) & ByteHighs);
     }
     for (; p < end; ++p) n += BeginsColumn(*p);
     return n;
@@ -171,18 +162,18 @@ int MostCells(std::string_view line)
     // A character takes two cells only when it is, or holds, a code point of three or four
     // bytes (none below U+0800 is wide, an emoji or its selector); their leads are 111xxxxx.
     const auto most = [](uint64_t w) {
-        const uint64_t columns = ~(w & ~(w << 1)) & Highs, longLeads = w & (w << 1) & (w << 2) & Highs;
-        return int((((columns >> 7) + (longLeads >> 7)) * Ones) >> 56); // at most 16, in the top byte
+        const uint64_t columns = ~(w & ~(w << 1)) & ByteHighs, longLeads = w & (w << 1) & (w << 2) & ByteHighs;
+        return int((((columns >> 7) + (longLeads >> 7)) * ByteOnes) >> 56); // at most 16, in the top byte
     };
     const char* p = line.data();
     const char* const end = p + line.size();
     int n = 0;
-    for (; end - p >= 8; p += 8) n += most(Word(p));
+    for (; end - p >= 8; p += 8) n += most(ByteWord(p));
     // The bytes left over as the last eight of the line, those already counted shifted out and
     // zeros shifted in, each taken for a column.
     if (p < end && line.size() >= 8) {
         const int rest = int(end - p);
-        return n + most(Word(end - 8) >> (8 * (8 - rest))) - (8 - rest);
+        return n + most(ByteWord(end - 8) >> (8 * (8 - rest))) - (8 - rest);
     }
     for (; p < end; ++p) n += BeginsColumn(*p) + (static_cast<unsigned char>(*p) >= 0xE0);
     return n;

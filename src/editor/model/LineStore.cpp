@@ -1,9 +1,9 @@
 #include "editor/model/LineStore.h"
 
 #include "editor/model/LineLayout.h"
+#include "platform/ByteWords.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -11,14 +11,12 @@ namespace {
 // megabytes, and a line of Cyrillic or CJK text has two or three bytes a character.
 const char* LineBreakIn(const char* p, const char* const end)
 {
-    constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
     while (end - p >= 8) {
-        uint64_t w;
-        std::memcpy(&w, p, 8);
-        const uint64_t cr = w ^ (ones * '\r'), lf = w ^ (ones * '\n');
+        const uint64_t w = ByteWord(p);
+        const uint64_t cr = w ^ (ByteOnes * '\r'), lf = w ^ (ByteOnes * '\n');
         // The high bit of each byte that is zero in cr or lf; a byte above such a byte may be
         // marked too, so only the lowest mark is sure, and it is the one wanted.
-        const uint64_t hit = (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
+        const uint64_t hit = (((cr - ByteOnes) & ~cr) | ((lf - ByteOnes) & ~lf)) & ByteHighs;
         if (hit) return p + (__builtin_ctzll(hit) >> 3);
         p += 8;
     }
