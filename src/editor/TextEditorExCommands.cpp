@@ -72,12 +72,18 @@ void TTextEditorEx::LoadFromFile(const std::string& path)
     // text (and the caret) as they were.
     std::string text = ReadWholeFile(path);
     const TTextEncoding encoding = TellEncoding(text);
-    // Windows-1252 is decoded a line at a time as the text is split.
+    // UTF-8 is split where it lies, after its mark; Windows-1252 is decoded a line at a time
+    // as it is split. Either way no second copy of a whole file is made.
+    std::string_view body = text;
     TLineStore::TLineDecoder decode = nullptr;
     if (encoding == TTextEncoding::Ansi) decode = Win1252ToUtf8;
-    else DecodeText(text, encoding);
+    else if (encoding == TTextEncoding::Utf8Bom) body.remove_prefix(3);
+    else if (encoding != TTextEncoding::Utf8) {
+        DecodeText(text, encoding); // UTF-16
+        body = text;
+    }
     TCaretHidden hidden(*this);
-    FDoc.Lines().SetText(text, decode);
+    FDoc.Lines().SetText(body, decode);
     FDoc.MarkSaved();
     FFileEncoding = encoding;
     // The selection end is left where it was when the caret does not move; keep it inside

@@ -11,19 +11,20 @@ const char Utf8Mark[3] = {'\xEF', '\xBB', '\xBF'};
 
 bool BeginsWithUtf8Mark(std::string_view text) { return text.size() >= 3 && std::memcmp(text.data(), Utf8Mark, 3) == 0; }
 
-// How many of the bytes of `w` (eight from the text, the first at the lowest address) are
-// ASCII and whole two-byte characters (leads C2-DF: Cyrillic, Greek, accented Latin ...): 8;
-// 7 when the last is such a lead, left to the next word; 0 when a byte breaks the pattern (a
-// longer character, or no UTF-8), to be looked at one by one.
-int AsciiAndTwoByteCharacters(uint64_t w)
+// Whether the eight bytes of `w` (the first at the lowest address) go on a text of ASCII and
+// whole two-byte characters (leads C2-DF: Cyrillic, Greek, accented Latin ...). `carry` is
+// 0x80 when the byte before them is such a lead, whose continuation byte is their first; it is
+// set to that for the byte after them. No lead of a longer character, nor C0 or C1 (an overlong
+// ASCII character), passes: such bytes are looked at one by one.
+bool AsciiAndTwoByteCharacters(uint64_t w, uint64_t& carry)
 {
     const uint64_t lead = w & (w << 1) & ByteHighs, cont = w & ~(w << 1) & ByteHighs;
-    // Every lead but the last followed by a continuation byte, and every continuation byte
-    // led; no lead of a longer character (its third bit set) nor C0 or C1 (an overlong ASCII
-    // character).
+    // Every continuation byte led, every lead but the last followed by one; no lead of a
+    // longer character (its third bit set) nor C0 or C1.
     const uint64_t aboveC1 = ((w & ~ByteHighs) + 0x3E3E3E3E3E3E3E3Eull) & ByteHighs;
-    if (cont != lead << 8 || (lead & ((w << 2) | ~aboveC1)) != 0) return 0;
-    return 8 - int(lead >> 63);
+    if (cont != ((lead << 8) | carry) || (lead & ((w << 2) | ~aboveC1)) != 0) return false;
+    carry = lead >> 56;
+    return true;
 }
 
 void AppendUtf16(std::string& out, char16_t unit, bool bigEndian)
@@ -65,14 +66,12 @@ void TEncodingSniffer::Feed(std::string_view piece)
     if (!takeCarried()) return;
     while (p < end) {
         // ASCII and two-byte characters eight bytes at a time: the bulk of a list in a
-        // European script.
-        while (end - p >= 8) {
-            const uint64_t w = ByteWord(p);
-            const int n = AsciiAndTwoByteCharacters(w);
-            if (n == 0) break;
-            FMultiByte |= (w & ByteHighs) != 0;
-            p += n;
-        }
+        // European script. Each step is eight bytes whatever they hold, so that the next
+        // word is read without waiting for this one to be looked at.
+        uint64_t carry = 0, seen = 0;
+        for (; end - p >= 8 && AsciiAndTwoByteCharacters(ByteWord(p), carry); p += 8) seen |= ByteWord(p);
+        FMultiByte |= (seen & ByteHighs) != 0;
+        if (carry) --p; // a lead left for the steps below, with its continuation byte
         if (p == end) break;
         const unsigned b = *p;
         if (b < 0x80) {

@@ -159,21 +159,15 @@ int ColumnCount(std::string_view line)
 
 int MostCells(std::string_view line)
 {
-    // A character takes two cells only when it is, or holds, a code point of three or four
-    // bytes (none below U+0800 is wide, an emoji or its selector); their leads are 111xxxxx.
-    const auto most = [](uint64_t w) {
-        const uint64_t columns = ~(w & ~(w << 1)) & ByteHighs, longLeads = w & (w << 1) & (w << 2) & ByteHighs;
-        return int((((columns >> 7) + (longLeads >> 7)) * ByteOnes) >> 56); // at most 16, in the top byte
-    };
     const char* p = line.data();
     const char* const end = p + line.size();
     int n = 0;
-    for (; end - p >= 8; p += 8) n += most(ByteWord(p));
+    for (; end - p >= 8; p += 8) n += MostCellsOfWord(ByteWord(p));
     // The bytes left over as the last eight of the line, those already counted shifted out and
     // zeros shifted in, each taken for a column.
     if (p < end && line.size() >= 8) {
         const int rest = int(end - p);
-        return n + most(ByteWord(end - 8) >> (8 * (8 - rest))) - (8 - rest);
+        return n + MostCellsOfWord(ByteWord(end - 8) >> (8 * (8 - rest))) - (8 - rest);
     }
     for (; p < end; ++p) n += BeginsColumn(*p) + (static_cast<unsigned char>(*p) >= 0xE0);
     return n;

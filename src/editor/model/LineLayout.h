@@ -5,6 +5,8 @@
 // begin one. The caret and the ends of a selection stand only where a user-perceived
 // character (a grapheme cluster: a letter with its combining marks, an emoji sequence, a
 // Hangul syllable of jamo) begins or ends: those columns are the line's stops.
+#include "platform/ByteWords.h"
+
 #include <string_view>
 #include <vector>
 
@@ -62,6 +64,15 @@ private:
 // At least CellCount(line), and far quicker to find: the widest of many lines is looked for
 // only among those that may be wider than the widest so far.
 int MostCells(std::string_view line);
+// MostCells of eight bytes of a line read as one word (ByteWords.h): a character takes two
+// cells only when it is, or holds, a code point of three or four bytes (none below U+0800 is
+// wide, an emoji or its selector), whose leads are 111xxxxx; so each byte that begins a column
+// counts one, and such a lead one more. A zero byte counts as a column.
+inline int MostCellsOfWord(uint64_t w)
+{
+    const uint64_t columns = ~(w & ~(w << 1)) & ByteHighs, longLeads = w & (w << 1) & (w << 2) & ByteHighs;
+    return int((((columns >> 7) + (longLeads >> 7)) * ByteOnes) >> 56); // at most 16, in the top byte
+}
 
 // Shorthands for one question about a line.
 int CellCount(std::string_view line);

@@ -7,20 +7,33 @@
 #include <stdexcept>
 
 namespace {
-// The first CR or LF in [p, end), or end. Eight bytes at a time: a loaded text is tens of
+// The first CR, LF or NUL in [p, end), or end; and with Bound `cells`, MostCells of the
+// bytes before it, worked out on the way. Eight bytes at a time: a loaded text is tens of
 // megabytes, and a line of Cyrillic or CJK text has two or three bytes a character.
-const char* LineBreakIn(const char* p, const char* const end)
+template <bool Bound>
+const char* LineEndIn(const char* p, const char* const end, int& cells)
 {
+    int n = 0;
     while (end - p >= 8) {
         const uint64_t w = ByteWord(p);
         const uint64_t cr = w ^ (ByteOnes * '\r'), lf = w ^ (ByteOnes * '\n');
-        // The high bit of each byte that is zero in cr or lf; a byte above such a byte may be
-        // marked too, so only the lowest mark is sure, and it is the one wanted.
-        const uint64_t hit = (((cr - ByteOnes) & ~cr) | ((lf - ByteOnes) & ~lf)) & ByteHighs;
-        if (hit) return p + (__builtin_ctzll(hit) >> 3);
+        // The high bit of each byte that is zero in cr, lf or w; a byte above such a byte may
+        // be marked too, so only the lowest mark is sure, and it is the one wanted.
+        const uint64_t hit = (((cr - ByteOnes) & ~cr) | ((lf - ByteOnes) & ~lf) | ((w - ByteOnes) & ~w)) & ByteHighs;
+        if (hit) {
+            // The bytes below the end kept, those from it on zero: a column each, taken off.
+            const int k = __builtin_ctzll(hit) >> 3;
+            if (Bound) cells = k == 0 ? n : n + MostCellsOfWord(w & (~0ull >> (64 - 8 * k))) - (8 - k);
+            return p + k;
+        }
+        if (Bound) n += MostCellsOfWord(w);
         p += 8;
     }
-    while (p < end && *p != '\r' && *p != '\n') ++p;
+    for (; p < end && *p != '\r' && *p != '\n' && *p != '\0'; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        n += ((c & 0xC0) != 0x80) + (c >= 0xE0);
+    }
+    cells = n;
     return p;
 }
 
@@ -315,8 +328,6 @@ std::string TLineStore::Text() const { return JoinedText(Chunks); }
 
 void TLineStore::SetText(std::string_view bytes, TLineDecoder decode)
 {
-    const size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
     // Built aside: should memory run out, the text stays as it was.
     std::vector<std::shared_ptr<TLineChunk>> chunks;
     auto chunk = std::make_shared<TLineChunk>();
@@ -328,20 +339,26 @@ void TLineStore::SetText(std::string_view bytes, TLineDecoder decode)
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
     while (p < end) {
-        const char* q = LineBreakIn(p, end);
+        int most = 0;
+        const char* q = decode ? LineEndIn<false>(p, end, most) : LineEndIn<true>(p, end, most);
+        // A NUL ends the text, as the end of the bytes would.
+        const bool last = q < end && *q == '\0';
+        if (last && q == p) break;
         if (decode) {
             if (decoded.size() < 3 * size_t(q - p)) decoded.resize(3 * size_t(q - p));
-            chunk->Lines.emplace_back(decoded.data(), decode(std::string_view(p, size_t(q - p)), decoded.data()));
+            chunk->MaxLength = Widest(chunk->MaxLength, chunk->Lines.emplace_back(
+                decoded.data(), decode(std::string_view(p, size_t(q - p)), decoded.data())));
         } else {
-            chunk->Lines.emplace_back(p, size_t(q - p));
+            const std::string& line = chunk->Lines.emplace_back(p, size_t(q - p));
+            if (most > chunk->MaxLength) chunk->MaxLength = std::max(chunk->MaxLength, CellCount(line));
         }
-        chunk->MaxLength = Widest(chunk->MaxLength, chunk->Lines.back());
         if (int(chunk->Lines.size()) == ChunkLines) {
             chunks.push_back(std::move(chunk));
             chunk = std::make_shared<TLineChunk>();
             chunk->Lines.reserve(ChunkLines);
             chunk->MaxLength = 0;
         }
+        if (last) break;
         if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') p = q + 2;
         else p = q + 1;
     }

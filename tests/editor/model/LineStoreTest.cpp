@@ -40,7 +40,7 @@ TEST(LineStore, SplitRulesMatchTheFileRules)
 {
     const std::vector<std::string> cases = {
         "a\r\nb\r\n", "a\rb", "a\nb\n", "a\n\rb", "a\r\n\r\nb", "abc", "\r\n", "\n\n", "a\0b\r\nc",
-        std::string("x\r\ny\0z\r\n", 8), "\r", "a\r", "tail without break", "\n"};
+        std::string("x\r\ny\0z\r\n", 8), std::string("x\r\n\0z", 5), "\r", "a\r", "tail without break", "\n"};
     for (const std::string& c : cases) {
         TLineStore s;
         s.SetText(c);
