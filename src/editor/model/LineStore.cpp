@@ -444,27 +444,9 @@ TLineSnapshot TLineStore::Snapshot() const
 bool TLineStore::SameText(const TLineSnapshot& snapshot) const
 {
     if (snapshot.FCount != FCount) return false;
-    // A chunk is never changed while a snapshot holds it, so one both hold is equal as a whole.
-    // Elsewhere the lines are compared in turn, wherever the chunk boundaries of each fall.
-    size_t a = 0, b = 0, i = 0, j = 0;
-    while (a < Chunks.size() && b < snapshot.Chunks.size()) {
-        const std::vector<std::string>& mine = Chunks[a]->Lines;
-        const std::vector<std::string>& theirs = snapshot.Chunks[b]->Lines;
-        if (i == 0 && j == 0 && Chunks[a] == snapshot.Chunks[b]) {
-            ++a;
-            ++b;
-        } else if (i == mine.size()) {
-            ++a;
-            i = 0;
-        } else if (j == theirs.size()) {
-            ++b;
-            j = 0;
-        } else if (mine[i++] != theirs[j++]) {
-            return false;
-        }
-    }
-    // The counts are equal, so what is left of either holds no line.
-    return true;
+    int head = 0, tail = 0;
+    CommonEnds(snapshot, head, tail);
+    return head == FCount;
 }
 
 void TLineStore::CommonEnds(const TLineSnapshot& snapshot, int& head, int& tail) const
