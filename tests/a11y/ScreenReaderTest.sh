@@ -10,6 +10,8 @@ tmp=$(mktemp -d)
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    # The next run may well take the same display number: give it up only once the server is gone.
+    wait "${pids[@]}" 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -20,9 +22,11 @@ cp "$build/lexidrill" "$tmp/prog/"
 printf 'France\r\nSweden\r\nJapan\r\n' >"$tmp/prog/Lists/Countries.txt"
 printf 'Paris\r\nStockholm\r\nTokyo\r\n' >"$tmp/prog/Lists/Capitals.txt"
 
-# A free display: the X server writes its number once it is ready.
+# A free display: the X server writes its number once it is ready. It must not reset when its
+# last client leaves: the accessibility bus launcher puts the bus's address on the display and
+# disconnects, and a reset then cuts off the program that is connecting at that moment.
 mkfifo "$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
 if ! read -r -t 20 display <"$tmp/display"; then
     cat "$tmp/xvfb.log"
@@ -45,5 +49,5 @@ timeout -k 5 150 dbus-run-session -- bash -c '
     exit $rc
 ' screen-reader "$tmp/prog" "$source/tests/a11y/ScreenReader.py"
 rc=$?
-[ $rc -ne 0 ] && { echo "== program's output"; cat "$tmp/program.log"; }
+[ $rc -ne 0 ] && { echo "== display :$display"; cat "$tmp/xvfb.log"; echo "== program's output"; cat "$tmp/program.log"; }
 exit $rc
