@@ -3,10 +3,15 @@
 question on the answer box, a wrong answer told on it, the next question after a right one, and
 the settings window's editor: its name, text and caret, and text put in through it. Each wait has
 its limit; the first thing that is not as a user would hear it fails the run.
-usage: ScreenReader.py"""
+usage: ScreenReader.py LISTENING
+Writes a line to LISTENING once the registry holds its listeners: only then may the program start,
+as a screen reader a user runs is there before the program."""
 import sys, time
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
+
+EVENTS = ("object:property-change:accessible-name", "object:property-change:accessible-description",
+          "object:text-changed:insert", "object:text-caret-moved")
 
 QUESTIONS = {"France": "Paris", "Sweden": "Stockholm", "Japan": "Tokyo"}
 heard = []  # (event type, source name, detail) as they arrive
@@ -92,10 +97,34 @@ def listen(event):
     heard.append((event.type, name, event.any_data if isinstance(event.any_data, (str, int)) else None))
 
 
+def told_on(kind, name, since=0):
+    return any(t == kind and n == name for t, n, _ in heard[since:])
+
+
+def registered_events():
+    """The events the registry tells a starting program to send, asked as the program asks."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, None, Gio.DBusCallFlags.NONE, 5000).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                                                  Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    events = lambda: {kind for _, kind in bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                                                        "org.a11y.atspi.Registry", "GetRegisteredEvents",
+                                                        None, None, Gio.DBusCallFlags.NONE, 5000).unpack()[0]}
+    return events
+
+
 def main():
-    for kind in ("object:property-change:accessible-name", "object:property-change:accessible-description",
-                 "object:text-changed:insert", "object:text-caret-moved"):
+    # Qt's bridge asks the registry for its listeners once as the program starts and then follows
+    # its news of new ones; a listener that comes in between is never sent a thing.
+    for kind in EVENTS:
         pyatspi.Registry.registerEventListener(listen, kind)
+    events = registered_events()
+    # The registry names them its own way; on this bus no one but the reader listens.
+    if not pump(20, lambda: len(events()) >= len(EVENTS)):
+        fail("the registry does not hold the listeners: %r" % events())
+    with open(sys.argv[1], "w") as listening:
+        listening.write("listening\n")
     desktop = pyatspi.Registry.getDesktop(0)
     app = wait_for("the program on the bus", lambda: next((a for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
                                                            if a is not None and a.name == "Lexidrill"), None), 30)
@@ -118,18 +147,19 @@ def main():
     while drill.parent is not None and drill.getRoleName() not in ("frame", "dialog", "window"):
         drill = drill.parent
     press(drill, "Enter")
-    pump(5, lambda: answer.description.startswith("Wrong"))
-    expect("told after a wrong answer", answer.description, "Wrong. Errors: 1")
-    if not any(t == "object:property-change:accessible-description" and n == question for t, n, _ in heard):
+    # The box's description can be read before its change event has come in: wait for the event.
+    pump(5, lambda: answer.description.startswith("Wrong") and told_on("object:property-change:accessible-description", question))
+    if not told_on("object:property-change:accessible-description", question):
         fail("no description-changed event told the wrong answer: %r" % heard)
+    expect("told after a wrong answer", answer.description, "Wrong. Errors: 1")
     expect("still the same question", answer.name, question)
     answer.queryEditableText().setTextContents(QUESTIONS[question])
     told = len(heard)
     press(drill, "Enter")
-    pump(5, lambda: answer.name != question)
+    pump(5, lambda: answer.name != question and told_on("object:property-change:accessible-name", answer.name, told))
     if answer.name not in QUESTIONS or answer.name == question:
         fail("after a right answer the answer box is named %r" % answer.name)
-    if not any(t == "object:property-change:accessible-name" and n == answer.name for t, n, _ in heard[told:]):
+    if not told_on("object:property-change:accessible-name", answer.name, told):
         fail("no name-changed event told the next question %r: %r" % (answer.name, heard))
     print("next question on the answer box: %r" % answer.name)
     press(drill, "Cancel")

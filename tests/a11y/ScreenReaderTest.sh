@@ -36,18 +36,26 @@ fi
 
 export DISPLAY=:$display XDG_RUNTIME_DIR=$tmp/run HOME=$tmp
 unset QT_QPA_PLATFORM
-# On a session bus of its own: the accessibility bus, the program, the reader.
+# On a session bus of its own: the accessibility bus, the reader, and once the reader listens, the
+# program. Opened both ways, the pipe does not block should the reader end before it writes.
+mkfifo "$tmp/listening"
 timeout -k 5 150 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     bus=$!
-    QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LEXIDRILL_SILENT=1 "$1/lexidrill" 2>"$1/../program.log" &
-    program=$!
-    timeout -k 5 120 /usr/bin/python3 "$2"
+    exec 4<>"$3"
+    timeout -k 5 120 /usr/bin/python3 "$2" "$3" &
+    reader=$!
+    program=
+    if read -r -t 30 -u 4 _; then
+        QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LEXIDRILL_SILENT=1 "$1/lexidrill" 2>"$1/../program.log" &
+        program=$!
+    fi
+    wait $reader
     rc=$?
     kill $program $bus 2>/dev/null
     wait $program 2>/dev/null
     exit $rc
-' screen-reader "$tmp/prog" "$source/tests/a11y/ScreenReader.py"
+' screen-reader "$tmp/prog" "$source/tests/a11y/ScreenReader.py" "$tmp/listening"
 rc=$?
-[ $rc -ne 0 ] && { echo "== display :$display"; cat "$tmp/xvfb.log"; echo "== program's output"; cat "$tmp/program.log"; }
+[ $rc -ne 0 ] && { echo "== display :$display"; cat "$tmp/xvfb.log"; echo "== program's output"; cat "$tmp/program.log" 2>/dev/null; }
 exit $rc
