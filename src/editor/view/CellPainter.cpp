@@ -119,6 +119,24 @@ void TCellPainter::DrawOverhangs(QImage& target, const TGlyph& glyph, int x, int
     }
 }
 
+void TCellPainter::InkAbove(TCanvas& canvas, int x, int y, std::string_view ch, const TRect& clip)
+{
+    QImage* target = canvas.GetImage();
+    if (!target) return;
+    const TGlyph& glyph = Glyph(GlyphsFor(canvas.Font, canvas.Brush.Color, canvas.Scale()), ch);
+    if (!glyph.Overhanging) return;
+    x = canvas.ToDevice(x);
+    y = canvas.ToDevice(y);
+    const TRect d = canvas.ToDevice(clip);
+    const int left = std::max(d.Left, 0), right = std::min(d.Right, target->width());
+    const int top = std::max(d.Top, 0), bottom = std::min(d.Bottom, target->height());
+    for (const TOverhang& o : glyph.Overhangs) {
+        const int px = x + o.DX, py = y + o.DY;
+        if (o.DY < 0 && px >= left && py >= top && px < right && py < bottom)
+            reinterpret_cast<QRgb*>(target->scanLine(py))[px] = o.Pixel;
+    }
+}
+
 void TCellPainter::MakeCell(TGlyph& glyph, TColor fill, int w, int h)
 {
     if (!glyph.CellBits || glyph.CellFill != fill || glyph.CellWidth < w || glyph.CellHeight < h) {

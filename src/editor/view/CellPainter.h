@@ -29,6 +29,9 @@ public:
     // that ink falls on cells not drawn yet, which only the fill first and TextOut after
     // leave as they should.
     bool CellOut(TCanvas& canvas, const TRect& cell, TColor background, std::string_view ch);
+    // The ink of `ch` above a box at (x, y), as TextOut and CellOut draw it, where it falls
+    // inside `clip`: what a redrawn line above took away.
+    void InkAbove(TCanvas& canvas, int x, int y, std::string_view ch, const TRect& clip);
     // Asks for what CellOut will read for the characters after the one drawn now, with the
     // canvas's font and brush, so that it is on its way while that one is drawn: the pixels
     // of `next`, and the glyph of `later`, whose pixels are asked for at the next call.

@@ -66,6 +66,8 @@ void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
     c.Brush.Color = background;
     c.Brush.Style = bsSolid;
     in.Drew = true;
+    // Every line's ink falls where a full picture puts it: nothing is owed.
+    Covers.clear();
     if (m.CharWidth <= 0 || m.LineHeight <= 0) {
         c.FillRect({0, 0, m.ClientWidth, m.ClientHeight});
         return PaintVisibleLines(in);
@@ -91,6 +93,7 @@ void TLineRenderer::FullPicture(const TPaintInput& in, TColor background)
             c.FillRect({end, top, m.ClientWidth, top + m.LineHeight});
         }
     }
+    Covers.clear();
 }
 
 void TLineRenderer::PaintVisibleLines(const TPaintInput& in)
@@ -110,6 +113,7 @@ int TLineRenderer::LineCells(const TPaintInput& in, int line, const TColor* cell
     const int sx = in.Cells.Scroll.X;
     const int end = sx + CeilDiv(in.Cells.ClientWidth, in.Cells.CharWidth);
     const TLineCells cells(in.Lines[line]);
+    Cover(line, 0, in.Cells.ClientWidth);
     // A wide character half scrolled off on the left is drawn whole, its ink clipped.
     int drawnTo = sx;
     TClusterCell c = cells.AtCell(sx), next = cells.Next(c), later = cells.Next(next);
@@ -119,6 +123,8 @@ int TLineRenderer::LineCells(const TPaintInput& in, int line, const TColor* cell
         drawnTo = c.Cell + c.Width;
     }
     EraseLineEnd(in, line, cells.CellCount());
+    // This line's ink is drawn over the line above again.
+    std::erase_if(Covers, [&](const TCover& c) { return c.Line == line - 1; });
     return cellFill ? std::max(drawnTo - sx, 0) * in.Cells.CharWidth : -1;
 }
 
@@ -143,6 +149,7 @@ void TLineRenderer::EraseCell(const TPaintInput& in, int line, int cell)
 {
     const TPoint p = in.Cells.CellPoint({cell, line});
     in.Canvas.FillRect({p.X, p.Y, p.X + in.Cells.CharWidth, p.Y + in.Cells.LineHeight});
+    Cover(line, p.X, p.X + in.Cells.CharWidth);
     Cells.TextOut(in.Canvas, p.X, p.Y, " ");
     in.Drew = true;
 }
@@ -152,36 +159,97 @@ void TLineRenderer::PaintChar(const TPaintInput& in, int line, int column, bool 
     if (line < 0 || line >= in.Lines.Count() || column < 0) return;
     const TLineCells cells(in.Lines[line]);
     const TClusterCell cluster = cells.AtCell(cells.CellOf(column));
-    if (!cluster.Text.empty()) DrawCluster(in, line, cluster, appendedAtLineEnd, nullptr);
+    if (cluster.Text.empty()) return;
+    const int x = in.Cells.CellPoint({cluster.Cell, line}).X;
+    Cover(line, x, x + cluster.Width * in.Cells.CharWidth);
+    DrawCluster(in, line, cluster, appendedAtLineEnd, nullptr);
 }
 
-bool TLineRenderer::DrawCluster(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd,
-                                const TColor* cellFill)
+void TLineRenderer::Cover(int line, int left, int right)
 {
-    const std::string_view ch = cluster.Text;
-    const int column = cluster.Column;
-    const TPoint p = in.Cells.CellPoint({cluster.Cell, line});
-    const TRect box{p.X, p.Y, p.X + cluster.Width * in.Cells.CharWidth, p.Y + in.Cells.LineHeight};
+    // A line is mostly covered bit by bit (its cells, then the cells after its end): one
+    // stretch for what touches.
+    for (auto c = Covers.rbegin(); c != Covers.rend(); ++c)
+        if (c->Line == line && left <= c->Right && c->Left <= right) {
+            c->Left = std::min(c->Left, left);
+            c->Right = std::max(c->Right, right);
+            return;
+        }
+    Covers.push_back({line, left, right});
+}
+
+TLineRenderer::TDress TLineRenderer::Dress(const TPaintInput& in, int line, const TClusterCell& cluster,
+                                           bool appendedAtLineEnd)
+{
     TCanvas& c = in.Canvas;
-    const bool selected = in.Selection.Contains(line, column);
     if (in.Style.Formatting) {
-        const TCharFormat f = in.Style.Formatting->GetCharFormat(ch[0], {column, line}, appendedAtLineEnd);
+        const TCharFormat f = in.Style.Formatting->GetCharFormat(cluster.Text[0], {cluster.Column, line}, appendedAtLineEnd);
         c.Font.Color = f.Color;
         c.Font.Style = f.Style;
     } else {
         c.Font = in.Style.Font;
     }
-    const TColor savedBrush = c.Brush.Color, savedFont = c.Font.Color;
-    if (selected) {
+    const TDress d{in.Selection.Contains(line, cluster.Column), c.Brush.Color, c.Font.Color};
+    if (d.Selected) {
         c.Brush.Color = in.Style.HighlightColor;
         c.Font.Color = in.Style.HighlightTextColor;
     }
+    return d;
+}
+
+void TLineRenderer::Undress(TCanvas& c, const TDress& d)
+{
+    if (d.Selected) {
+        c.Brush.Color = d.Brush;
+        c.Font.Color = d.FontColor;
+    }
+}
+
+void TLineRenderer::DrawInkFromBelow(const TPaintInput& in)
+{
+    const TCellMetrics& m = in.Cells;
+    if (Covers.empty() || m.CharWidth <= 0) return Covers.clear();
+    TCanvas& c = in.Canvas;
+    const TFont font = c.Font;
+    const TColor brush = c.Brush.Color;
+    // The lines a full picture draws, and their cells.
+    const int last = m.LastVisibleLine(in.Lines.Count());
+    const int end = m.Scroll.X + CeilDiv(m.ClientWidth, m.CharWidth);
+    for (const TCover& cover : Covers) {
+        const int below = cover.Line + 1;
+        if (below < std::max(m.Scroll.Y, 0) || below > last) continue;
+        const int top = m.CellPoint({0, cover.Line}).Y;
+        const TRect clip{cover.Left, top, cover.Right, top + m.LineHeight};
+        const TLineCells cells(in.Lines[below]);
+        // From a cell before the covered part, in case the ink reaches beside its box.
+        const int first = m.Scroll.X + std::max(cover.Left / m.CharWidth - 1, 0);
+        const int to = std::min(end, m.Scroll.X + CeilDiv(std::max(cover.Right, 0), m.CharWidth) + 1);
+        for (TClusterCell cl = cells.AtCell(first); !cl.Text.empty() && cl.Cell < to; cl = cells.Next(cl)) {
+            const TDress d = Dress(in, below, cl, false);
+            std::string composed;
+            const TPoint p = m.CellPoint({cl.Cell, below});
+            Cells.InkAbove(c, p.X, p.Y, Shown(cl.Text, in.Style.ShowHiddenChars, composed), clip);
+            Undress(c, d);
+        }
+    }
+    Covers.clear();
+    c.Font = font;
+    c.Brush.Color = brush;
+}
+
+bool TLineRenderer::DrawCluster(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd,
+                                const TColor* cellFill)
+{
+    const TPoint p = in.Cells.CellPoint({cluster.Cell, line});
+    const TRect box{p.X, p.Y, p.X + cluster.Width * in.Cells.CharWidth, p.Y + in.Cells.LineHeight};
+    TCanvas& c = in.Canvas;
+    const TDress dress = Dress(in, line, cluster, appendedAtLineEnd);
     std::string composed;
-    const std::string_view shown = Shown(ch, in.Style.ShowHiddenChars, composed);
+    const std::string_view shown = Shown(cluster.Text, in.Style.ShowHiddenChars, composed);
     // The cells are filled as the glyph is drawn: a row's cells need not hold what they held
     // before, a wide character having stood where narrow ones now do. A selected wide
     // character is highlighted across both its cells, its glyph being narrower.
-    const TColor fill = selected && cluster.Width > 1 ? c.Brush.Color : cellFill ? *cellFill : savedBrush;
+    const TColor fill = dress.Selected && cluster.Width > 1 ? c.Brush.Color : cellFill ? *cellFill : dress.Brush;
     const bool filled = Cells.CellOut(c, box, fill, shown);
     if (!filled) {
         if (cellFill) FillOnwards(in, p, *cellFill);
@@ -192,10 +260,7 @@ bool TLineRenderer::DrawCluster(const TPaintInput& in, int line, const TClusterC
         Cells.TextOut(c, p.X, p.Y, shown);
     }
     in.Drew = true;
-    if (selected) {
-        c.Brush.Color = savedBrush;
-        c.Font.Color = savedFont;
-    }
+    Undress(c, dress);
     return filled || !cellFill;
 }
 
@@ -203,6 +268,7 @@ void TLineRenderer::ClearLineBand(const TPaintInput& in, int line)
 {
     const int y = (line - in.Cells.Scroll.Y) * in.Cells.LineHeight;
     in.Canvas.FillRect({0, y, in.Cells.ClientWidth, y + in.Cells.LineHeight});
+    Cover(line, 0, in.Cells.ClientWidth);
     in.Drew = true;
 }
 
@@ -218,7 +284,10 @@ void TLineRenderer::PaintColumn(const TPaintInput& in, int cell)
     for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l) {
         // The whole character that covers the cell, also one that begins in the cell before.
         const TClusterCell cluster = TLineCells(in.Lines[l]).AtCell(cell);
-        if (!cluster.Text.empty() && cell >= 0) DrawCluster(in, l, cluster, false, nullptr);
+        if (cluster.Text.empty() || cell < 0) continue;
+        const int x = in.Cells.CellPoint({cluster.Cell, l}).X;
+        Cover(l, x, x + cluster.Width * in.Cells.CharWidth);
+        DrawCluster(in, l, cluster, false, nullptr);
     }
 }
 
@@ -227,6 +296,8 @@ void TLineRenderer::RedrawColumn(const TPaintInput& in, int cell)
     const int x = (cell - in.Cells.Scroll.X) * in.Cells.CharWidth;
     in.Canvas.FillRect({x, 0, x + in.Cells.CharWidth, in.Cells.ClientHeight});
     in.Drew = true;
+    const int last = in.Cells.LastVisibleLine(in.Lines.Count());
+    for (int l = std::max(in.Cells.Scroll.Y, 0); l <= last; ++l) Cover(l, x, x + in.Cells.CharWidth);
     PaintColumn(in, cell);
 }
 

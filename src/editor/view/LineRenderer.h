@@ -11,6 +11,7 @@
 #include "platform/Canvas.h"
 
 #include <functional>
+#include <vector>
 
 class TFormattingProcessor;
 
@@ -102,8 +103,27 @@ public:
     void LineEdited(const TPaintInput& in, int line, int column, TLineChange change, bool appendedAtLineEnd);
     // Forgets every rendered glyph (system colours may have changed).
     void ClearGlyphs() { Cells.Clear(); }
+    // A character's ink above its line falls on the line above, drawn after that line. The
+    // calls above that draw over part of a line's band and not the line below it again keep
+    // what they covered; this draws the line below's ink there again, as a full picture has
+    // it. The caller ends each picture with it.
+    void DrawInkFromBelow(const TPaintInput& in);
 
 private:
+    // The part [Left, Right) (client x) of a line's band drawn over since the line below was.
+    struct TCover {
+        int Line, Left, Right;
+    };
+    void Cover(int line, int left, int right);
+    // The canvas set to draw `cluster`: the formatting processor's colour and style or the
+    // style's font, and the highlight's colours where it is selected; and what Undress puts
+    // back (the brush and font colour, where it is selected).
+    struct TDress {
+        bool Selected;
+        TColor Brush, FontColor;
+    };
+    TDress Dress(const TPaintInput& in, int line, const TClusterCell& cluster, bool appendedAtLineEnd);
+    static void Undress(TCanvas& c, const TDress& d);
     // One character drawn in its cells; with `cellFill`, they are filled with that colour as
     // it is drawn, unless its ink reaches beside or below them: then all from its first cell
     // on (the rest of its row and every row below) is filled first and the character drawn
@@ -120,4 +140,5 @@ private:
     void FillOnwards(const TPaintInput& in, TPoint p, TColor background);
 
     TCellPainter Cells;
+    std::vector<TCover> Covers;
 };

@@ -26,6 +26,7 @@ void TTextEditorEx::Draw(const std::function<void(const TPaintInput&)>& draw)
 {
     const TPaintInput in = PaintInput();
     draw(in);
+    FRenderer.DrawInkFromBelow(in);
     if (in.Drew) FView->MarkDirty();
 }
 

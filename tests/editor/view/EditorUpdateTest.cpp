@@ -329,3 +329,29 @@ TEST_F(UpdateTest, WholeTextSelectionJumpsMatchAFullRepaint)
         EXPECT_MATCHES_FULL_REPAINT(E(), "a word further, round " << round);
     }
 }
+
+// A fallback font draws the tops of some wide characters a pixel above their line, over the
+// line above: redrawing only that line (typing in it, selecting on it, scrolling it back into
+// view by a line or a column) must not cut them off.
+TEST_F(UpdateTest, InkAboveALineOfWideCharactersSurvivesRedrawingTheLineAbove)
+{
+    std::string wide;
+    for (int i = 0; i < 30; ++i) wide += "\u4F1A\u4E89";
+    E().Lines().Assign({wide, "", wide, "a" + wide, wide});
+    E().Repaint();
+    const QImage full = E().BackingImage().copy();
+    int inkOnLineAbove = 0;
+    for (int x = 0; x < full.width(); ++x) inkOnLineAbove += full.pixel(x, 2 * E().LineHeight() - 1) != full.pixel(x, 0);
+    ASSERT_GT(inkOnLineAbove, 0) << "no installed font draws these above their line";
+    const std::function<void()> steps[] = {
+        [&] { E().SetCaretPoint({0, 1}), QTest::keyClick(&E(), 'x'); }, [&] { QTest::keyClick(&E(), 'y'); },
+        [&] { QTest::keyClick(&E(), Qt::Key_Home), QTest::keyClick(&E(), 'z'); },
+        [&] { QTest::keyClick(&E(), Qt::Key_End), QTest::keyClick(&E(), Qt::Key_Backspace); },
+        [&] { Shift(true), E().SetSelEndPoint({0, 1}), Shift(false); }, [&] { E().SetCaretPoint({1, 1}); },
+        [&] { E().SetScrollPoint({0, 2}), E().SetScrollPoint({0, 1}); },
+        [&] { E().SetScrollPoint({3, 0}), E().SetScrollPoint({2, 0}); }};
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        EXPECT_MATCHES_FULL_REPAINT(E(), "step " << i);
+    }
+}
