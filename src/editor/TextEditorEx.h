@@ -206,6 +206,11 @@ public:
     void PlaceRuler();
     // Re-creates the system caret in the current mode's width when the editor has the focus.
     void RecreateCaret();
+    // The caret's width: a bar, or in overwrite mode a block over the cells of the character
+    // it stands on (both of a wide one, one past the line's end), as a terminal shows it.
+    int CaretWidth() const;
+    // The caret, when it is ours, given that width for where it stands now.
+    void FitCaret();
     void HideCaret() override;
     void ShowCaret() override;
     // The completion list, and whether it is attached and visible.

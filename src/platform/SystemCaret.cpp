@@ -65,6 +65,13 @@ void SetPos(int x, int y)
 
 QPoint Pos() { return State().Pos; }
 
+void SetSize(int width, int height)
+{
+    UpdateOwner();
+    State().Size = QSize(width, height);
+    UpdateOwner();
+}
+
 void Show(QWidget* owner)
 {
     TCaretState& s = State();

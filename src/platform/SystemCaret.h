@@ -22,6 +22,8 @@ namespace SystemCaret {
 void Create(QWidget* owner, int width, int height);
 void Destroy();
 void SetPos(int x, int y);
+// A new size for the caret as it stands, shown or hidden as it was.
+void SetSize(int width, int height);
 QPoint Pos();
 void Show(QWidget* owner);
 void Hide(QWidget* owner);

@@ -37,6 +37,7 @@ void TTextEditorEx::CaretChanged(TPoint p)
     if (!St.NoAutoScroll) ScrollIntoView(CaretPos.GetPoint());
     const TPoint px = CellPoint(CaretPos.GetPoint());
     if (FCompletion) FCompletion->HideIfOver(px);
+    FitCaret();
     SystemCaret::SetPos(px.X, px.Y);
     ShowCaret();
     FInputMethod.CaretMoved();
@@ -138,6 +139,8 @@ void TTextEditorEx::UpdateScrollBars()
 void TTextEditorEx::LinesChanged()
 {
     UpdateScrollBars();
+    // Overwriting or deleting can put a character of another width under a caret that stays.
+    FitCaret();
     FInputMethod.CaretMoved();
     if (FAccessibleEvents) FAccessibleEvents->TextChanged();
     if (OnChange) OnChange(&FDoc.Lines());
@@ -180,10 +183,25 @@ void TTextEditorEx::PlaceRuler()
 void TTextEditorEx::RecreateCaret()
 {
     if (!hasFocus()) return;
-    SystemCaret::Create(FView, FSettings->OverwriteMode() ? FCharWidth : 2, FLineHeight);
+    SystemCaret::Create(FView, CaretWidth(), FLineHeight);
     const TPoint px = CellPoint(CaretPos.GetPoint());
     SystemCaret::SetPos(px.X, px.Y);
     SystemCaret::Show(FView);
+}
+
+int TTextEditorEx::CaretWidth() const
+{
+    if (!FSettings->OverwriteMode()) return 2;
+    const TPoint p = CaretPos.GetPoint();
+    if (p.Y < 0 || p.Y >= FDoc.Count()) return FCharWidth;
+    const TLineCells line(FDoc[p.Y]);
+    return line.AtCell(line.CellOf(p.X)).Width * FCharWidth;
+}
+
+void TTextEditorEx::FitCaret()
+{
+    if (SystemCaret::Owner() == FView && SystemCaret::Size().width() != CaretWidth())
+        SystemCaret::SetSize(CaretWidth(), FLineHeight);
 }
 
 void TTextEditorEx::focusInEvent(QFocusEvent* e)

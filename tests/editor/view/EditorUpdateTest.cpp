@@ -289,6 +289,13 @@ TEST_F(UpdateTest, FocusCreatesTheCaretAndOverwriteModeWidensIt)
     E().SetScrollPoint({1, 1});
     EXPECT_EQ(SystemCaret::Pos(), QPoint(2 * E().CharWidth(), E().LineHeight()));
     EXPECT_TRUE(SystemCaret::IsShown());
+    // A block over the character it stands on, as wide as its cells; deleting there narrows it.
+    E().Lines().Set(2, "a\u4F1A");
+    E().SetCaretPoint({1, 2});
+    EXPECT_EQ(SystemCaret::Size(), QSize(2 * E().CharWidth(), E().LineHeight()));
+    QTest::keyClick(&E(), Qt::Key_Delete);
+    EXPECT_EQ(SystemCaret::Size(), QSize(E().CharWidth(), E().LineHeight())) << "past the line's end";
+    EXPECT_TRUE(SystemCaret::IsShown());
     E().clearFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(SystemCaret::Owner(), nullptr);
