@@ -202,6 +202,10 @@ public:
     void ScrollIntoView(TPoint p);
     // True when some probed client pixel is covered or off screen.
     bool VisibilityProbe() const;
+    // Whether the picture moved by `cells` (columns, lines) moves by whole device pixels. At
+    // a fractional device pixel ratio it may not: the moved pixels would then fall between
+    // those a full picture draws, and only drawing it again shows it right.
+    bool MovesWholeDevicePixels(TPoint cells) const;
     void UpdateScrollBars();
     void PlaceRuler();
     // Re-creates the system caret in the current mode's width when the editor has the focus.

@@ -43,7 +43,7 @@ void TTextEditorEx::DrawEdit(const TEditResult& r)
         // One line became two: the rows below move down, unless the client area is covered
         // and only a full repaint shows it right.
         St.NeedsFullRepaint = VisibilityProbe();
-        if (St.NeedsFullRepaint) Repaint();
+        if (St.NeedsFullRepaint || !MovesWholeDevicePixels({0, 1})) Repaint();
         else Draw([&](const TPaintInput& in) { FRenderer.BreakLinePicture(in, r.FirstLine); });
     } else if (r.LinesAdded != 0) {
         Repaint();

@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cmath>
+
 // ---- caret and selection ----
 
 void TTextEditorEx::HideCaret() { SystemCaret::Hide(FView); }
@@ -75,7 +77,7 @@ void TTextEditorEx::ScrollChanged(TPoint n)
     if (n == v) return;
     St.NeedsFullRepaint = VisibilityProbe();
     HideCaret();
-    if (St.NeedsFullRepaint) {
+    if (St.NeedsFullRepaint || !MovesWholeDevicePixels({n.X - v.X, n.Y - v.Y})) {
         Repaint();
     } else {
         Draw([&](const TPaintInput& in) { FRenderer.ScrollPicture(in, v); });
@@ -96,6 +98,13 @@ bool TTextEditorEx::VisibilityProbe() const
 {
     return AnyPointHidden(ClientWidth(), ClientHeight(), int(FSettings->SpeedJump()),
                           [this](int x, int y) { return FView->IsClientPixelVisible(x, y); });
+}
+
+bool TTextEditorEx::MovesWholeDevicePixels(TPoint cells) const
+{
+    const qreal ratio = FView->devicePixelRatioF();
+    const auto whole = [](qreal v) { return v == std::floor(v); };
+    return whole(cells.X * FCharWidth * ratio) && whole(cells.Y * FLineHeight * ratio);
 }
 
 void TTextEditorEx::ScrollBy(int dx, int dy)
