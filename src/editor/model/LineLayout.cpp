@@ -134,6 +134,9 @@ std::vector<int> Stops(std::string_view line)
     int column = 0;
     qsizetype unit = 0;
     for (qsizetype at = 0; at >= 0; at = finder.toNextBoundary()) {
+        // Qt's finder puts a boundary between the two halves of a character beyond U+FFFF
+        // after Myanmar letters: no character ends there.
+        if (at < text.size() && text[at].isLowSurrogate()) continue;
         for (; unit < at; ++unit)
             if (!text[unit].isLowSurrogate()) ++column;
         stops.push_back(column);

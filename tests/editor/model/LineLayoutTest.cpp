@@ -26,6 +26,7 @@ TEST(LineLayout, WideCharactersTakeTwoCellsAndMarksNone)
         {"\u2764\uFE0F\u2764", {0, 0, 2, 3}, {0, 0, 2, 3}},             // emoji and text presentation
         {"\U0001F1F8\U0001F1EAx", {0, 0, 2, 3}, {0, 0, 2, 3}},          // a flag
         {"\uff21\u3042", {0, 2, 4}, {0, 0, 1, 1, 2}},                   // fullwidth, kana
+        {"\u1000\U0001F467x", {0, 1, 3, 4}, {0, 1, 1, 2, 3}},          // Myanmar, then an emoji
     };
     for (const Row& r : rows) {
         for (size_t k = 0; k < r.CellOfColumn.size(); ++k)
