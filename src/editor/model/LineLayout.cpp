@@ -172,7 +172,7 @@ int MostCells(std::string_view line)
         const int rest = int(end - p);
         return n + MostCellsOfWord(ByteWord(end - 8) >> (8 * (8 - rest))) - (8 - rest);
     }
-    for (; p < end; ++p) n += BeginsColumn(*p) + (static_cast<unsigned char>(*p) >= 0xE0);
+    for (; p < end; ++p) n += MostCellsOfByte(*p);
     return n;
 }
 

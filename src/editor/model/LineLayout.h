@@ -64,10 +64,15 @@ private:
 // At least CellCount(line), and far quicker to find: the widest of many lines is looked for
 // only among those that may be wider than the widest so far.
 int MostCells(std::string_view line);
-// MostCells of eight bytes of a line read as one word (ByteWords.h): a character takes two
-// cells only when it is, or holds, a code point of three or four bytes (none below U+0800 is
-// wide, an emoji or its selector), whose leads are 111xxxxx; so each byte that begins a column
-// counts one, and such a lead one more. A zero byte counts as a column.
+// MostCells of one byte of a line, and of eight read as one word (ByteWords.h): a character
+// takes two cells only when it is, or holds, a code point of three or four bytes (none below
+// U+0800 is wide, an emoji or its selector), whose leads are 111xxxxx; so each byte that
+// begins a column counts one, and such a lead one more. A zero byte counts as a column.
+inline int MostCellsOfByte(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return ((b & 0xC0) != 0x80) + (b >= 0xE0);
+}
 inline int MostCellsOfWord(uint64_t w)
 {
     const uint64_t columns = ~(w & ~(w << 1)) & ByteHighs, longLeads = w & (w << 1) & (w << 2) & ByteHighs;

@@ -29,10 +29,7 @@ const char* LineEndIn(const char* p, const char* const end, int& cells)
         if (Bound) n += MostCellsOfWord(w);
         p += 8;
     }
-    for (; p < end && *p != '\r' && *p != '\n' && *p != '\0'; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        n += ((c & 0xC0) != 0x80) + (c >= 0xE0);
-    }
+    for (; p < end && *p != '\r' && *p != '\n' && *p != '\0'; ++p) n += MostCellsOfByte(*p);
     cells = n;
     return p;
 }
